@@ -1,0 +1,44 @@
+// Diffraction intensity behind a circular aperture by the Fresnel ring sum.
+//
+// The aperture is cut into N = trunc(a/delta) thin rings; ring j (radius j*delta) contributes
+// j*J0(j*beta)*exp(i*j^2*alpha), and the intensity relative to the incident wave is
+// 4*alpha^2*|sum|^2. On the optical axis the values lie between 0 and 4.
+// Pure functions: no state, no drawing. Lengths in metres.
+#pragma once
+
+#include <vector>
+
+namespace numerics {
+
+// pi and 2*pi as the diffraction numerics use them everywhere: eight-digit values, not full precision.
+inline constexpr double kPi = 3.1415926;
+inline constexpr double kTwoPi = 6.2831852;
+
+// Number of rings: the quotient a/delta truncated toward zero (999 where it rounds just below 1000).
+int RingCount(double a, double delta);
+
+// The ring sum at one radial position r and distance z, evaluated term by term (a J0, a sin and a cos
+// per ring). The reference for every faster evaluation.
+double RingSumIntensity(double a, double delta, double z, double lambda, double r);
+
+// Intensities at r_i = r_start + i*(r_end - r_start)/count, i = 0 .. count-1 (r_end itself is not
+// sampled), written to values; their maximum (starting from 0, strictly greater replaces) goes to
+// *maximum. Returns values, or nullptr without writing anything when count is 0 or values is null.
+// A negative count samples nothing and stores 0.
+double* IntensityOverRadius(int count, double* maximum, double* values, double a, double delta, double z,
+                            double lambda, double r_start, double r_end);
+
+// The number of samples of a distance series: trunc(|z_end - z_start| / step) + 1.
+int DistanceSampleCount(double z_start, double z_end, double step);
+
+// Intensities at z_i = z_start + i*step for i = 0 .. DistanceSampleCount(...)-1. The result carries its
+// true count: where (z_end - z_start)/step rounds just below a whole n it holds n values, not n + 1.
+std::vector<double> IntensityOverDistance(double a, double delta, double r, double lambda, double z_start,
+                                          double z_end, double step);
+
+// Exactly count intensities at z_i = z_start + i*step: for a caller that needs a known number of samples
+// whatever the rounding of the range.
+std::vector<double> IntensityOverDistanceSamples(double a, double delta, double r, double lambda,
+                                                 double z_start, double step, int count);
+
+}  // namespace numerics

@@ -1,0 +1,227 @@
+// The diffraction numerics against independent physics and the worked values of the demonstrations.
+// The same suite runs natively and, built for Windows, under Wine.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <cstdint>
+#include <vector>
+
+#include "numerics/spectral_ramp.h"
+#include "numerics/zone_geometry.h"
+#include "numerics/zone_series.h"
+
+namespace numerics {
+namespace {
+
+// Independent value on the axis: the amplitude of the open zones adds up to 2*sin(pi*a^2/(2*lambda*z)).
+double OnAxisClosedForm(double a, double lambda, double z) {
+    const double s = std::sin(3.14159265358979323846 * a * a / (2.0 * lambda * z));
+    return 4.0 * s * s;
+}
+
+TEST(RingSum, OnAxisMatchesTheClosedFormForWholeZoneCounts) {
+    const double a = 0.001, lambda = 500e-9;
+    EXPECT_NEAR(RingSumIntensity(a, a / 1000, 2.0, lambda, 0.0), 4.0, 2e-4);  // one open zone
+    EXPECT_NEAR(RingSumIntensity(a, a / 1000, 0.4, lambda, 0.0), 4.0, 2e-4);  // five
+    EXPECT_NEAR(RingSumIntensity(a, a / 1000, 1.0, lambda, 0.0), 0.0, 2e-4);  // two
+    EXPECT_NEAR(RingSumIntensity(a, a / 1000, 0.5, lambda, 0.0), 0.0, 2e-4);  // four
+}
+
+// The ring sum is a Riemann sum of the Fresnel integral over N rings: with f(x) = x*e^(i*alpha*x^2),
+// alpha = -pi*delta^2/(lambda*z) and theta = alpha*N^2, Euler-Maclaurin gives
+// sum f(j) = (e^(i*theta) - 1)/(2i*alpha) + f(N)/2 + (f'(N) - f'(0))/12 + O(alpha^2*N^3),
+// so between whole zone counts the sum differs from the closed form by its end-ring terms.
+double OnAxisRiemannSum(double a, double lambda, double z) {
+    const int n = RingCount(a, a / 1000);
+    const double delta = a / 1000;
+    const double alpha = -kPi * delta * delta / (lambda * z);
+    const double theta = alpha * n * n;
+    const std::complex<double> i(0, 1), e = std::polar(1.0, theta);
+    const std::complex<double> sum = (e - 1.0) / (2.0 * i * alpha) + 0.5 * n * e + (e * (1.0 + 2.0 * i * theta) - 1.0) / 12.0;
+    return 4 * alpha * alpha * std::norm(sum);
+}
+
+TEST(RingSum, OnAxisFollowsTheFresnelIntegralAcrossTheScreensRanges) {
+    // Axial screen: a = 1 mm, 400..700 nm, from 6 open zones to 0.8.
+    for (int nm = 400; nm <= 700; nm += 50) {
+        const double lambda = nm * 1e-9;
+        for (double zones = 0.8; zones <= 6.0; zones += 0.37) {
+            const double z = DistanceForZoneCount(0.001, lambda, 0.0, zones);
+            const double sum = RingSumIntensity(0.001, 1e-6, z, lambda, 0.0);
+            EXPECT_NEAR(sum, OnAxisRiemannSum(0.001, lambda, z), 1e-5) << nm << " nm, " << zones << " zones";
+            // And the physics itself within the discretisation of 1000 rings.
+            EXPECT_NEAR(sum, OnAxisClosedForm(0.001, lambda, z), 0.1) << nm << " nm, " << zones << " zones";
+        }
+    }
+    // Pattern screen: 1..3 mm, 1..10 m, 400..700 nm.
+    for (double a : {0.001, 0.002, 0.003}) {
+        for (double z : {1.0, 2.0, 5.5, 10.0}) {
+            for (int nm : {400, 550, 700}) {
+                const double lambda = nm * 1e-9;
+                EXPECT_NEAR(RingSumIntensity(a, a / 1000, z, lambda, 0.0), OnAxisRiemannSum(a, lambda, z), 1e-5)
+                    << a << " m, " << z << " m, " << nm << " nm";
+            }
+        }
+    }
+}
+
+TEST(RingSum, RingCountTruncatesTheQuotient) {
+    EXPECT_EQ(RingCount(0.002, 0.002 / 1000), 1000);
+    EXPECT_EQ(RingCount(0.0025, 0.0025 / 1000), 999);  // 999.9999999999999
+    EXPECT_EQ(RingCount(0.5e-6, 1e-6), 0);
+}
+
+TEST(IntensityOverRadius, FirstSampleIsTheAxisAndTheEndIsNotSampled) {
+    const double a = 0.002, z = 2.0, lambda = 500e-9;
+    std::vector<double> values(4);
+    double maximum = -1.0;
+    ASSERT_EQ(IntensityOverRadius(4, &maximum, values.data(), a, a / 1000, z, lambda, 0.0, 0.004), values.data());
+    EXPECT_EQ(values[0], RingSumIntensity(a, a / 1000, z, lambda, 0.0));
+    EXPECT_EQ(values[3], RingSumIntensity(a, a / 1000, z, lambda, 0.003));
+    double largest = 0.0;
+    for (double v : values) largest = std::max(largest, v);
+    EXPECT_EQ(maximum, largest);
+}
+
+TEST(IntensityOverRadius, RadialSeriesAtTheAxisEqualsTheAxialSeries) {
+    const double a = 0.002, lambda = 500e-9;
+    for (double z : {1.6, 2.0, 5.3333}) {
+        double values[1], maximum = 0;
+        IntensityOverRadius(1, &maximum, values, a, a / 1000, z, lambda, 0.0, 1e-3);
+        const std::vector<double> axial = IntensityOverDistanceSamples(a, a / 1000, 0.0, lambda, z, 0.1, 1);
+        EXPECT_NEAR(values[0], axial[0], 1e-12);
+    }
+}
+
+TEST(IntensityOverRadius, EmptyRequestsWriteNothing) {
+    double values[2] = {7.0, 7.0};
+    double maximum = 42.0;
+    EXPECT_EQ(IntensityOverRadius(0, &maximum, values, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), nullptr);
+    EXPECT_EQ(IntensityOverRadius(2, &maximum, nullptr, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), nullptr);
+    EXPECT_EQ(maximum, 42.0);
+    EXPECT_EQ(values[0], 7.0);
+    // A negative count samples nothing and reports a maximum of 0.
+    EXPECT_EQ(IntensityOverRadius(-3, &maximum, values, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), values);
+    EXPECT_EQ(maximum, 0.0);
+}
+
+TEST(IntensityOverRadius, ApertureNarrowerThanARingGivesZeros) {
+    double values[3], maximum = 1.0;
+    IntensityOverRadius(3, &maximum, values, 0.5e-6, 1e-6, 2.0, 5e-7, 0.0, 0.001);
+    for (double v : values) EXPECT_EQ(v, 0.0);
+    EXPECT_EQ(maximum, 0.0);
+}
+
+TEST(IntensityOverDistance, CountFollowsTheRangeAndItsRounding) {
+    EXPECT_EQ(DistanceSampleCount(1.0, 2.0, 0.25), 5);
+    EXPECT_EQ(DistanceSampleCount(2.0, 1.0, 0.25), 5);
+    // The axial screen divides its range into n steps; find a wavelength and n whose quotient rounds
+    // just below n, so that the range alone yields n samples instead of n + 1.
+    double short_lambda = 0, short_z_min = 0, short_z_max = 0;
+    int short_n = 0;
+    for (int nm = 400; nm <= 700 && short_n == 0; ++nm) {
+        const double lambda = nm * 1e-9;
+        const double z_min = DistanceForZoneCount(0.001, lambda, 0.0, 6.0);
+        const double z_max = DistanceForZoneCount(0.001, lambda, 0.0, 0.8);
+        for (int n = 100; n <= 400 && short_n == 0; ++n) {
+            if (DistanceSampleCount(z_min, z_max, (z_max - z_min) / n) == n) {
+                short_lambda = lambda, short_z_min = z_min, short_z_max = z_max, short_n = n;
+            }
+        }
+    }
+    ASSERT_NE(short_n, 0) << "no range rounds short: the case the exact-count call exists for";
+    const double step = (short_z_max - short_z_min) / short_n;
+    EXPECT_EQ(IntensityOverDistance(0.001, 1e-6, 0.0, short_lambda, short_z_min, short_z_max, step).size(),
+              static_cast<std::size_t>(short_n));
+    const std::vector<double> all =
+        IntensityOverDistanceSamples(0.001, 1e-6, 0.0, short_lambda, short_z_min, step, short_n + 1);
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(short_n + 1));
+    EXPECT_NEAR(all.back(), RingSumIntensity(0.001, 1e-6, short_z_max, short_lambda, 0.0), 1e-9);
+}
+
+TEST(IntensityOverDistance, SamplesLieAtStartPlusIStep) {
+    const std::vector<double> values = IntensityOverDistance(0.001, 1e-6, 0.0, 500e-9, 0.4, 2.0, 0.8);
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_EQ(values[1], RingSumIntensity(0.001, 1e-6, 0.4 + 1 * 0.8, 500e-9, 0.0));
+    EXPECT_NEAR(values[2], 4.0, 2e-4);
+}
+
+TEST(ZoneGeometry, CountsAndDistances) {
+    EXPECT_NEAR(DistanceForZoneCount(0.001, 5e-7, 0.0, 6.0), 0.33333, 1e-5);
+    EXPECT_DOUBLE_EQ(DistanceForZoneCount(0.001, 5e-7, 0.0, 0.8), 2.5);
+    EXPECT_DOUBLE_EQ(OpenZoneCount(0.002, 5e-7, 0.0, 2.0), 4.0);
+    EXPECT_DOUBLE_EQ(OpenZoneCount(0.001, 5e-7, 0.0, 1.0), 2.0);
+    // The pattern screen's starting controls (2000 um, 500 nm, 2000 mm) give just below 4.
+    EXPECT_EQ(OpenZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 2000 * 0.001), 3.9999999999999996);
+}
+
+TEST(ZoneGeometry, CountAndDistanceAreInverseOnAndOffTheAperture) {
+    for (double u : {0.0, 0.0005, 0.001, 0.0015, 0.004}) {
+        for (double m : {0.8, 1.5, 3.0, 6.0}) {
+            const double z = DistanceForZoneCount(0.001, 6e-7, u, m);
+            if (std::isnan(z)) continue;
+            EXPECT_NEAR(OpenZoneCount(0.001, 6e-7, u, z), m, 1e-9 * m) << "u " << u << " m " << m;
+        }
+    }
+}
+
+TEST(ZoneGeometry, CircleOverlapAreas) {
+    EXPECT_NEAR(CircleOverlapArea(1, 1, 1), 1.2283697, 1e-7);
+    EXPECT_DOUBLE_EQ(CircleOverlapArea(2, 1, 0), 3.1415926);
+    EXPECT_DOUBLE_EQ(CircleOverlapArea(1, 2, 0), 3.1415926);
+    EXPECT_EQ(CircleOverlapArea(1, 1, 2), 0.0);
+    EXPECT_EQ(CircleOverlapArea(0, 1, 0.5), 0.0);
+    EXPECT_DOUBLE_EQ(CircleOverlapArea(1.5, 1.5, 0), 3.1415926 * 2.25);
+}
+
+TEST(ZoneGeometry, OpenFractionsOnTheAxis) {
+    const double expected[] = {1.0, 1.0, 0.42, 0.0, 0.0};
+    for (int m = 1; m <= 5; ++m)
+        EXPECT_NEAR(ZoneOpenFraction(0.0011, 0.0, 1.0, 5e-7, m), expected[m - 1], 0.005) << "zone " << m;
+}
+
+TEST(ZoneGeometry, OpenFractionsOffTheAxis) {
+    const double half[] = {0.8646, 0.5055, 0.3532, 0.2257, 0.0510};
+    const double edge[] = {0.4240, 0.3580, 0.3114, 0.27, 0.23};
+    for (int m = 1; m <= 5; ++m) {
+        EXPECT_NEAR(ZoneOpenFraction(0.001, 0.0005, 1.0, 5e-7, m), half[m - 1], 1e-4) << "zone " << m;
+        EXPECT_NEAR(ZoneOpenFraction(0.001, 0.001, 1.0, 5e-7, m), edge[m - 1], m <= 3 ? 1e-4 : 0.005) << m;
+    }
+}
+
+std::vector<int> Ramp(int count, int nm) {
+    std::vector<std::uint8_t> row(3 * count);
+    EXPECT_EQ(FillSpectralRamp(row.data(), count, nm), row.data());
+    return std::vector<int>(row.begin(), row.end());
+}
+
+TEST(SpectralRamp, FullColoursAtTheBandEdges) {
+    const struct {
+        int nm, r, g, b;
+    } cases[] = {{380, 255, 0, 255}, {439, 4, 0, 255},   {440, 0, 0, 255},   {489, 0, 249, 255},
+                 {490, 0, 255, 255}, {500, 0, 255, 127}, {509, 0, 255, 12},  {510, 0, 255, 0},
+                 {550, 145, 255, 0}, {579, 251, 255, 0}, {580, 255, 255, 0}, {600, 255, 176, 0},
+                 {644, 255, 3, 0},   {645, 255, 0, 0},   {700, 255, 0, 0},   {780, 255, 0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Ramp(1, c.nm), (std::vector<int>{c.r, c.g, c.b})) << c.nm << " nm";
+        EXPECT_EQ(SpectralColour(c.nm), static_cast<std::uint32_t>(c.r | c.g << 8 | c.b << 16)) << c.nm;
+    }
+}
+
+TEST(SpectralRamp, RampsFromNearBlackToTheFullColour) {
+    EXPECT_EQ(Ramp(3, 500), (std::vector<int>{0, 85, 42, 0, 170, 84, 0, 255, 127}));
+    EXPECT_EQ(Ramp(4, 500), (std::vector<int>{0, 63, 31, 0, 127, 63, 0, 191, 95, 0, 255, 127}));
+}
+
+TEST(SpectralRamp, OutsideTheVisibleRangeLeavesTheRowAlone) {
+    std::uint8_t row[3] = {1, 2, 3};
+    EXPECT_EQ(FillSpectralRamp(row, 1, 379), nullptr);
+    EXPECT_EQ(FillSpectralRamp(row, 1, 781), nullptr);
+    EXPECT_EQ(row[0], 1);
+    EXPECT_EQ(FillSpectralRamp(row, 0, 500), row);
+    EXPECT_EQ(row[2], 3);
+}
+
+}  // namespace
+}  // namespace numerics
