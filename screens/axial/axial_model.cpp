@@ -1,0 +1,132 @@
+// Layout, plot curve and marker positions of the axial intensity screen.
+#include "screens/axial/axial_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "numerics/zone_geometry.h"
+#include "numerics/zone_series.h"
+
+AxialLayout ComputeAxialLayout(int width, int height) {
+    AxialLayout l{};
+    const int w = width, h = height;
+    l.width = w;
+    l.height = h;
+    l.mx = w * 2 / 100;
+    l.my = h * 4 / 100;
+    const int mx = l.mx, my = l.my, h5 = h * 5 / 100;
+    l.column = (w - 8 * mx) / 3;
+    l.plot_left = w * 70 / 100;
+    l.band = h - 13 * my - h5;
+    l.plot_centre = (l.plot_left - mx + w) / 2;
+    l.axis_y = h * 88 / 100 - 4 * my;
+    l.axis_x = l.plot_centre - 8 * mx;
+    const int g = l.column;
+
+    l.menu_button = {w * 86 / 100, h * 88 / 100, w * 12 / 100, h * 10 / 100};
+    l.start_button = {2 * mx, h5 + 6 * my, w * 13 / 100, h * 10 / 100};
+    l.reset_button = {g + 2 * mx - w * 13 / 100, h5 + 6 * my, w * 13 / 100, h * 10 / 100};
+    l.wavelength_control = {2 * mx, 4 * my, g, h5};
+    l.plot = {l.plot_left, h5 + 8 * my, w - mx - l.plot_left, h * 75 / 100 - 9 * my - h5};
+    l.zones = AxialZonePictureGeometry(w, h);
+    const int s = l.zones.side;
+
+    l.title = {w / 2, (h * 4 / 100) / 2};
+    l.separator_y = 5 * my + h5;
+    l.plot_caption[0] = {l.plot_centre, h5 + 6 * my};
+    l.plot_caption[1] = {l.plot_centre, h5 + 7 * my};
+    l.intensity_letter = {l.plot_centre - (w - mx - l.plot_left) / 2 - mx / 2, h5 + 8 * my};
+    l.distance_caption[0] = {l.plot_centre, h * 88 / 100 - 3 * my};
+    l.distance_caption[1] = {l.plot_centre, h * 88 / 100 - 2 * my};
+    l.zone_caption = {g / 2 + 2 * mx, ((l.band - s) / 2 + 2 * h5 + h * 10 / 100 + 15 * my) / 2};
+    l.vertical_axis_top = {l.axis_x, h5 + 9 * my};
+    l.horizontal_axis_tip = {w * 86 / 100 + w * 12 / 100, l.axis_y};
+    const Point tip = l.horizontal_axis_tip;
+    l.horizontal_arrow[0] = {tip.x - mx, l.axis_y - my / 4};
+    l.horizontal_arrow[1] = {tip.x - mx, l.axis_y + my / 4};
+    l.vertical_arrow[0] = {l.axis_x - mx / 4, h5 + 10 * my};
+    l.vertical_arrow[1] = {l.axis_x + mx / 4, h5 + 10 * my};
+
+    l.wavelength_label = {g / 2 + 2 * mx, (5 * my) / 2};
+    l.radius_label = {g / 2 + g + 4 * mx, (5 * my) / 2};
+
+    const int x0 = l.zones.x0, y0 = l.zones.y0, x1 = l.zones.x1;
+    l.theta = std::atan(static_cast<double>(y0 - l.zones.y1) / (x1 - x0));
+    const double sin_t = std::sin(l.theta), cos_t = std::cos(l.theta);
+    l.escapement = static_cast<int>(l.theta * 1800 / 3.141592);
+    l.axis_label = {(x1 + x0) / 2, y0 - my / 2 - static_cast<int>(((x0 / 2 + x1) / 2) * sin_t)};
+    l.incoming_axis_end = {(x0 - s / 2) / 2, y0 + static_cast<int>(sin_t * (s / 2))};
+    const int r = s / 2 - s / 12 - 1;
+    l.inner_axis_end = {x0 + static_cast<int>(cos_t * r), y0 - static_cast<int>(sin_t * r)};
+    const int q = (3 * mx) / 4;
+    l.arrow_up = {x0 - q, y0 - static_cast<int>(sin_t * q)};
+    l.arrow_down = {x0 - q, y0 + 3 * static_cast<int>(sin_t * q)};
+
+    l.travel_origin = (g - s) / 2 + s + 6 * mx;
+    l.travel_unit = (x1 - l.travel_origin) / 3;
+    l.travel_length = x1 - l.travel_unit - l.travel_origin;
+
+    l.sum_text = {x0 - s / 2, y0 + s / 2 + (3 * my) / 2};
+    l.zone_count_label = {(x0 + s / 2 + l.plot_left) / 2, y0 + s / 4};
+    l.formula_line = {x0 - s / 2, y0 + s / 2};
+    l.formula_sign_english = {x0 - s / 2 + 13 * mx, y0 + s / 2};
+    l.formula_sign_russian = {x0 - s / 2 + 10 * mx, y0 + s / 2};
+    return l;
+}
+
+DistanceRange AxialDistanceRange(double a, double lambda) {
+    return {numerics::DistanceForZoneCount(a, lambda, 0.0, 6.0),
+            numerics::DistanceForZoneCount(a, lambda, 0.0, 0.8)};
+}
+
+Point StartMarker(const AxialLayout& layout, int wavelength_nm) {
+    const int d = static_cast<int>(static_cast<double>(400 - wavelength_nm) * layout.travel_unit / 400);
+    const int xs = layout.travel_origin + d;
+    return {xs, layout.zones.y0 - static_cast<int>(std::tan(layout.theta) * (xs - layout.zones.x0))};
+}
+
+Point ObservationPoint(const AxialLayout& layout, int wavelength_nm, int k, int n) {
+    const int xk = k * layout.travel_length / n + StartMarker(layout, wavelength_nm).x;
+    return {xk, layout.zones.y0 - static_cast<int>(std::tan(layout.theta) * (xk - layout.zones.x0))};
+}
+
+AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, double z_min, double z_max,
+                                int height, int mx) {
+    AxialPlotModel p{};
+    p.width = width;
+    p.height = height;
+    p.mx = mx;
+    p.my = my;
+    p.lambda = lambda;
+    p.a = a;
+    p.z_min = z_min;
+    p.z_max = z_max;
+    p.m = width - 6 * mx;
+    p.h = height - 2 * my;
+    // The curve needs all m + 1 samples, whatever the rounding of (z_max - z_min)/step.
+    const int samples = std::max(p.m, 0) + 1;
+    const double step = (z_max - z_min) / p.m;
+    p.intensities = numerics::IntensityOverDistanceSamples(a, a / 1000, 0.0, lambda, z_min, step, samples);
+    p.maximum = 0.0;
+    for (double v : p.intensities) p.maximum = std::max(p.maximum, v);
+    p.points.resize(samples);
+    for (int i = 0; i < samples; ++i) {
+        int v = p.maximum > 0 ? static_cast<int>((p.h - 6) * p.intensities[i] / p.maximum) : 0;
+        v = std::min(v, p.h - 1);
+        p.points[i] = {i, p.h - v - 6};
+    }
+    return p;
+}
+
+AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n) {
+    AxialPlotStep s{};
+    s.shift = static_cast<int>((plot.lambda / 1e-9) * (8 * plot.mx) / 700);
+    s.curve_points = std::max(k, 0);
+    s.strip_columns = n > 0 ? plot.m * k / n : 0;
+    s.strip_origin = {8 * plot.mx - s.shift + 6, plot.height - plot.h};
+    const int j = std::clamp(s.strip_columns, 0, static_cast<int>(plot.points.size()) - 1);
+    const int previous = j == 0 ? 0 : j - 1;
+    s.marker = {plot.points[j].x + 8 * plot.mx + 6 - s.shift, plot.points[previous].y + plot.height - plot.h};
+    s.start_marker = {plot.points[0].x + 8 * plot.mx + 6 - s.shift, plot.points[0].y + plot.height - plot.h};
+    return s;
+}

@@ -1,0 +1,94 @@
+// The axial intensity screen without a window: its layout from the screen size, the intensity plot's
+// curve, and where the markers stand at each step. The view draws exactly these numbers.
+#pragma once
+
+#include <vector>
+
+#include "screens/axial/zone_picture_model.h"
+
+struct Point {
+    int x, y;
+};
+
+struct Rect {
+    int x, y, width, height;
+};
+
+// Every position and size of the axial screen for a screen of width x height pixels.
+struct AxialLayout {
+    int width, height;
+    int mx, my;
+    int column;       // G: width of the left and right control columns
+    int plot_left;    // P
+    int band;         // A: height of the band holding the zone picture
+    int plot_centre;  // cx: horizontal centre of the plot area
+    int axis_y;       // ya: the plot's horizontal axis
+    int axis_x;       // xa: the plot's vertical axis
+    Rect menu_button, start_button, reset_button, wavelength_control;
+    Rect plot;  // where the plot picture is copied
+    ZonePictureGeometry zones;
+    // Static picture.
+    Point title;             // centred
+    int separator_y;         // from (0, y) to (width, y)
+    Point plot_caption[2];   // centred; line 2 only in the Russian set
+    Point intensity_letter;  // left-aligned
+    Point distance_caption[2];
+    Point zone_caption;       // "Plane of aperture"
+    Point vertical_axis_top;  // the plot axes meet at (axis_x, axis_y)
+    Point horizontal_axis_tip;
+    Point horizontal_arrow[2];  // the arrow head's stroke ends
+    Point vertical_arrow[2];
+    // Parameter labels, centred.
+    Point wavelength_label, radius_label;
+    // The perspective sketch: rise angle of the drawn optical axis and the texts along it.
+    double theta;
+    int escapement;  // tenths of a degree, for the rotated "Optical axis" label
+    Point axis_label;
+    Point incoming_axis_end, inner_axis_end, arrow_up, arrow_down;
+    // Travel of the point of observation.
+    int travel_origin, travel_unit, travel_length;
+    // Texts of an animation step.
+    Point sum_text, zone_count_label, formula_line, formula_sign_english, formula_sign_russian;
+};
+
+AxialLayout ComputeAxialLayout(int width, int height);
+
+// The distance range of the demonstration: 6 open zones to 0.8 open zones on the axis.
+struct DistanceRange {
+    double z_min, z_max;
+};
+DistanceRange AxialDistanceRange(double a, double lambda);
+
+// Centre of the green start marker: at the travel origin for 400 nm, up to three quarters of a travel unit
+// nearer the aperture for 700 nm.
+Point StartMarker(const AxialLayout& layout, int wavelength_nm);
+// Centre of the point of observation at step k of n.
+Point ObservationPoint(const AxialLayout& layout, int wavelength_nm, int k, int n);
+
+// The axial intensity plot's curve: m + 1 samples from z_min to z_max, scaled so that the largest
+// intensity lies on row 0 of the curve strip and zero intensity on row h - 6.
+struct AxialPlotModel {
+    int width, height;  // the plot picture
+    int mx, my;
+    double lambda, a, z_min, z_max;
+    int m;                      // distance steps: width - 6*mx
+    int h;                      // curve strip height: height - 2*my
+    std::vector<Point> points;  // m + 1 points in strip coordinates
+    std::vector<double> intensities;
+    double maximum;
+};
+
+AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, double z_min, double z_max,
+                                int height, int mx);
+
+// What the plot shows at step k of n.
+struct AxialPlotStep {
+    int shift;           // b: the curve moves right for shorter wavelengths
+    int curve_points;    // the polyline runs through points 0 .. k-1
+    int strip_columns;   // columns of the curve strip copied: m*k/n
+    Point strip_origin;  // where the strip is copied in the plot picture
+    Point marker;        // centre of the marker in the wavelength's colour
+    Point start_marker;  // centre of the green start marker
+};
+
+AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n);

@@ -1,0 +1,134 @@
+// Zone picture geometry, zone discs and the sum of contributions for one step.
+#include "screens/axial/zone_picture_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "numerics/zone_geometry.h"
+
+namespace {
+
+struct Margins {
+    int mx, my, column;
+};
+
+Margins MarginsFor(int width, int height) {
+    const int mx = width * 2 / 100;
+    const int my = height * 4 / 100;
+    return {mx, my, (width - 8 * mx) / 3};
+}
+
+// An open fraction just below a whole number shows as that number (0.995 -> 1.00).
+double RoundUpNearWhole(double fraction) {
+    const double whole = static_cast<int>(fraction);
+    return fraction - whole > 0.99 ? whole + 1 : fraction;
+}
+
+// Open zones from N: a fractional part above 1% opens one more zone.
+int OpenZones(double n) {
+    const int whole = static_cast<int>(n);
+    return n - whole > 0.01 ? whole + 1 : whole;
+}
+
+// "E  =  " followed by "C * Ej " terms; `alternate_signs` puts "- " after odd and "+ " after even terms
+// (every term but the last).
+LabelTextPtr SumText(const std::vector<double>& fractions) {
+    LabelTextPtr text = MakeLabel("E  =  ");
+    const int terms = static_cast<int>(fractions.size());
+    for (int j = 1; j <= terms; ++j) {
+        const std::string label = " * E" + std::to_string(j) + " ";
+        const char* separator = j == terms ? "" : (j % 2 == 1 ? "- " : "+ ");
+        LabelTextPtr term = JoinLabels(FixedLabel(2, fractions[j - 1]).get(), MakeLabel(label.c_str()).get(),
+                                       MakeLabel(separator).get());
+        LabelTextPtr empty = MakeLabel("");
+        text = JoinLabels(text.get(), term.get(), empty.get());
+    }
+    return text;
+}
+
+}  // namespace
+
+ZonePictureGeometry AxialZonePictureGeometry(int width, int height) {
+    const Margins m = MarginsFor(width, height);
+    const int band = height - 13 * m.my - height * 5 / 100;
+    ZonePictureGeometry g{};
+    g.side = std::min(m.column, band);
+    g.x1 = (width * 70 / 100 + width - m.mx) / 2 - 10 * m.mx;
+    g.top = height * 5 / 100 + (band - g.side) / 2 + 10 * m.my;
+    g.y1 = g.top;
+    g.y0 = g.y1 + g.side / 2;
+    g.x0 = g.side / 2 + (m.column - g.side) / 2 + 2 * m.mx;
+    g.left = (m.column - g.side) / 2 + 2 * m.mx;
+    g.step_count = g.x1 - g.side - 2 * m.mx;
+    return g;
+}
+
+ZonePictureGeometry RadialZonePictureGeometry(int width, int height) {
+    const Margins m = MarginsFor(width, height);
+    const int header = (height * 5 / 100 + 10 * m.my) / 2;
+    const int free_height = height - header - 9 * m.my;
+    ZonePictureGeometry g{};
+    g.side = std::min(m.column, free_height);
+    g.y0 = 6 * m.my + g.side / 2 + (free_height - g.side) / 2 + header;
+    g.y1 = g.y0;
+    g.x0 = g.side / 2 + (m.column - g.side) / 2 + 2 * m.mx;
+    g.x1 = (width * 70 / 100 + width - m.mx) / 2 - 10 * m.mx - g.side / 2;
+    g.left = (m.column - g.side) / 2 + 2 * m.mx;
+    g.top = g.y0 - g.side / 2;
+    g.step_count = g.x1 - g.side - 2 * m.mx;
+    return g;
+}
+
+Box ApertureBox(int side) {
+    return {side / 12, side / 12, side - side / 12, side - side / 12};
+}
+
+ZoneStep AxialZoneStep(double lambda, double a, double z_min, double z_max, int k, int n, int side) {
+    ZoneStep step;
+    step.distance = (z_max - z_min) * k / n + z_min;
+    const double z = step.distance;
+    step.open_zones = numerics::OpenZoneCount(a, lambda, 0.0, z);
+    const int zones = OpenZones(step.open_zones);
+    const int u = side / 12;
+    const int t = (side - u) / 2;
+    for (int j = zones; j >= 1; --j) {
+        const double rho = std::sqrt(lambda * (z * j));
+        const int d = static_cast<int>((1.0 - rho / a) * t);
+        step.discs.push_back({j, {u + d, u + d, side - d - u, side - d - u}});
+    }
+    for (int j = 1; j <= zones; ++j)
+        step.fractions.push_back(RoundUpNearWhole(numerics::ZoneOpenFraction(a, 0.0, z, lambda, j)));
+    step.sum_text = SumText(step.fractions);
+    step.number_of_zones = static_cast<double>(step.fractions.size());
+    return step;
+}
+
+ZoneStep RadialZoneStep(double lambda, double a, double z, int k, int n, int side) {
+    ZoneStep step;
+    step.distance = z;
+    step.offset = k * a / n;
+    const double s = step.offset;
+    step.open_zones = (a + s) / lambda * ((a + s) / z);
+    const int zones = OpenZones(step.open_zones);
+    const int w = (side - 2 * (side / 12)) / 2;  // the aperture disc's radius in pixels
+    const int cx = (k * w) / n + side / 2;
+    const int cy = side / 2;
+    for (int j = zones; j >= 1; --j) {
+        const double rho = std::sqrt(lambda * (z * j));
+        const int r = static_cast<int>(rho / a * w);
+        step.discs.push_back({j, {cx - r, cy - r, cx + r, cy + r}});
+    }
+    for (int j = 1; j <= zones; ++j) {
+        const double fraction = RoundUpNearWhole(numerics::ZoneOpenFraction(a, s, z, lambda, j));
+        if (fraction < 0.01) break;
+        step.fractions.push_back(fraction);
+    }
+    step.sum_text = SumText(step.fractions);
+    step.number_of_zones = static_cast<double>(step.fractions.size());
+    return step;
+}
+
+int ZoneColourNanometres(double lambda) {
+    return static_cast<int>(lambda / 1e-9);
+}

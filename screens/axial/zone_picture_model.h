@@ -1,0 +1,60 @@
+// The Fresnel zone picture without a window: where the picture stands on its screen, which zones are open
+// from the point of observation at one animation step, the discs that paint them, and the text of the sum
+// of their contributions. The axial screen moves the point along the axis (zones centred on the aperture);
+// the radial screen moves it across the observation screen (zones centred off the aperture's centre).
+#pragma once
+
+#include <vector>
+
+#include "shell/label_text.h"
+
+// Placement of a square zone picture of side `side` on its screen, and the optical axis drawn from it.
+struct ZonePictureGeometry {
+    int side;        // picture side S (width and height)
+    int x0, y0;      // axis start: the picture's centre on the screen
+    int x1, y1;      // axis end: the far end of the drawn optical axis
+    int step_count;  // n: steps the point of observation takes, x1 - side - 2*mx
+    int left, top;   // the picture's top-left corner on the screen
+};
+
+// The axial screen's picture: centred in the left column below the controls, the axis rising to the plot.
+ZonePictureGeometry AxialZonePictureGeometry(int width, int height);
+// The radial screen's picture: the same column, below its header band; the drawn axis is horizontal.
+ZonePictureGeometry RadialZonePictureGeometry(int width, int height);
+
+// The aperture disc inside a picture of the given side: the ellipse bounding box (side/12 .. side - side/12).
+struct Box {
+    int left, top, right, bottom;
+};
+Box ApertureBox(int side);
+
+// One zone to paint: the disc of zone `zone` (the bounding box of its outer circle, in picture pixels),
+// clipped to the aperture when drawn. Odd zones take the full colour of the wavelength, even zones the
+// second of three ramp entries.
+struct ZoneDisc {
+    int zone;
+    Box box;
+    bool odd() const { return zone % 2 == 1; }
+};
+
+// Everything one animation step shows in the zone picture.
+struct ZoneStep {
+    double distance = 0;            // z of the point of observation
+    double offset = 0;              // its distance from the axis (radial screen)
+    double open_zones = 0;          // N: zones that cover the aperture from there
+    std::vector<ZoneDisc> discs;    // painted in this order: from the outermost zone inwards
+    std::vector<double> fractions;  // C_j of the terms of the sum, j = 1, 2, ...
+    LabelTextPtr sum_text;          // "E  =  1.00 * E1 - 0.93 * E2 " ...
+    double number_of_zones = 0;     // the number of terms
+};
+
+// Axial screen, step k of n: z = (z_max - z_min)*k/n + z_min, zones centred in the picture.
+ZoneStep AxialZoneStep(double lambda, double a, double z_min, double z_max, int k, int n, int side);
+
+// Radial screen, step k of n at distance z: the point is k*a/n off the axis; terms stop before the first
+// zone less than 1% open.
+ZoneStep RadialZoneStep(double lambda, double a, double z, int k, int n, int side);
+
+// The wavelength in whole nanometres as the zone colours look it up: lambda/1e-9 truncated, which for
+// some wavelengths falls one nanometre short (500 nm -> 499).
+int ZoneColourNanometres(double lambda);
