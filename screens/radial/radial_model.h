@@ -1,0 +1,69 @@
+// The radial intensity screen without a window: its layout from the screen size, the radial intensity
+// curve, and where the point of observation and the plot marker stand at each step.
+#pragma once
+
+#include <vector>
+
+#include "screens/axial/axial_model.h"
+
+// Fixed parameters of the demonstration: 500 nm through a 2 mm aperture, observed at the distance where
+// the aperture spans one and a half zones.
+inline constexpr double kRadialWavelength = 5e-7;
+inline constexpr double kRadialAperture = 0.002;
+double RadialScreenDistance();  // a^2/(1.5*lambda) = 5.333 m
+
+struct RadialLayout {
+    int width, height;
+    int mx, my, h5, h10, h88;
+    int column;           // col
+    int band;             // header band: the separator's y
+    int free_height;      // S
+    int side;             // s: zone picture and screen sketch side
+    int plot_centre;      // xm
+    int plot_width;       // pw
+    int plot_height;      // ph
+    int axis_x, axis_y;   // xA, yA: where the plot axes meet
+    int axis_end_x;       // xE
+    int axis_top_y;       // yT
+    Point zone_centre;    // (cxZ, cyZ)
+    Point sketch_centre;  // (cxS, cyS)
+    Rect menu_button, start_button, reset_button;
+    Rect wavelength_control, radius_control;  // hidden: they only hold the parameters
+    // Static picture.
+    Point title;                                           // centred
+    Point wavelength_label, radius_label, distance_label;  // left-aligned
+    Point plot_heading[2], plot_caption[2];                // centred
+    Point intensity_letter;                                // left-aligned
+    Point horizontal_arrow[2], vertical_arrow[2];
+    Point aperture_caption;  // centred
+    // Frames.
+    Point plot_origin;  // where the plot picture is copied: (xA + 2, h5 + 10*my)
+    double theta;       // rise of the optical axis from the zone picture to the sketch
+    int escapement;
+    Point axis_label;      // "Optical axis", centred
+    Point fresh_axis_end;  // before the first step: past the sketch's place by a quarter side
+    Point incoming_axis_end, inner_axis_end, arrow_up, arrow_down;
+    Point sum_text, zone_count_label, screen_label, formula_line, formula_sign_english, formula_sign_russian;
+};
+
+RadialLayout ComputeRadialLayout(int width, int height);
+
+// The radial intensity curve: n + 1 samples from the axis out to the aperture radius, n = plot width.
+struct RadialPlotModel {
+    int width, height, mx, my;
+    double lambda, a, z;
+    int n;                      // sample count (the plot width)
+    int strip_height;           // hc = height - my
+    int total_steps;            // width - 6*mx
+    std::vector<Point> points;  // n + 1 vertices in curve-surface pixels
+    double maximum;
+};
+
+RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double lambda, double a, double z);
+
+// Revealed width of the curve at step k of N: k*n/N.
+int RadialRevealedWidth(const RadialPlotModel& plot, int k, int last_step);
+
+// Marker boxes (left, top, right, bottom) drawn straight on the window at step k of N.
+Box ObservationPointBox(const RadialLayout& layout, int k, int last_step);
+Box RadialPlotMarkerBox(const RadialLayout& layout, const RadialPlotModel& plot, int k, int last_step);
