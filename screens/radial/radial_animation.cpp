@@ -1,0 +1,85 @@
+// The radial screen's animation state machine.
+#include "screens/radial/radial_animation.h"
+
+int& RadialSavedStep() {
+    static int saved = -1;
+    return saved;
+}
+
+namespace {
+
+bool WithinRun(const RadialAnimation& a) {
+    return a.plot_k <= a.last && a.k <= a.last;
+}
+
+void EndRun(RadialAnimation& a, AnimationEffects& e) {
+    a.k = a.last;
+    a.plot_k = a.last;
+    RadialSavedStep() = a.last;
+    a.caption = StartCaption::kPause;  // the running flag keeps its value
+    e.caption_changed = true;
+    e.stop_timer = true;
+}
+
+}  // namespace
+
+AnimationEffects RadialTick(RadialAnimation& a, int parameter) {
+    AnimationEffects e;
+    if (!WithinRun(a)) {
+        EndRun(a, e);
+        return e;
+    }
+    e.draw_step = true;
+    e.drawn_step = a.k;
+    if (parameter != kRedrawStep) {
+        ++a.plot_k;
+        ++a.k;
+    }
+    if (!WithinRun(a)) EndRun(a, e);
+    return e;
+}
+
+AnimationEffects RadialPressStart(RadialAnimation& a) {
+    AnimationEffects e;
+    if (!WithinRun(a)) return e;
+    if (a.k == -1) {
+        a.k = 0;
+        a.plot_k = 0;
+        e = RadialTick(a, 0);
+        a.caption = StartCaption::kContinue;
+        e.caption_changed = true;
+        return e;
+    }
+    if (a.running) {
+        a.running = false;
+        a.caption = StartCaption::kContinue;
+        e.stop_timer = true;
+    } else {
+        a.running = true;
+        a.caption = StartCaption::kPause;
+        e.start_timer = true;
+    }
+    e.caption_changed = true;
+    return e;
+}
+
+AnimationEffects RadialReset(RadialAnimation& a) {
+    a.running = false;
+    a.k = -1;
+    a.plot_k = -1;
+    RadialSavedStep() = -1;
+    a.caption = StartCaption::kStart;
+    AnimationEffects e;
+    e.stop_timer = true;
+    e.caption_changed = true;
+    return e;
+}
+
+void RadialCreated(RadialAnimation& a, int last) {
+    a = RadialAnimation{};
+    a.last = last;
+    if (RadialSavedStep() != -1) {
+        a.k = RadialSavedStep();
+        a.plot_k = RadialSavedStep();
+    }
+}

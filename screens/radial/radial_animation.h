@@ -1,0 +1,27 @@
+// The radial screen's animation state machine, without a window. Unlike the axial screen, the step it
+// reached outlives the screen (the saved step), and a finished run can be continued: Start then shows
+// "Continue", and again "Pause" with one more tick that redraws the last step.
+#pragma once
+
+#include "screens/axial/axial_animation.h"
+
+// A timer message with this first parameter redraws the current step without advancing it.
+inline constexpr int kRedrawStep = 1025;
+
+struct RadialAnimation {
+    int k = -1;       // zone picture step counter
+    int plot_k = -1;  // plot step, kept equal to k
+    int last = 0;     // N
+    bool running = false;
+    StartCaption caption = StartCaption::kStart;
+};
+
+// The step the screen was left at; -1 when no animation is in progress. Lives as long as the program.
+int& RadialSavedStep();
+
+// One timer message with first parameter `parameter` (301 from the timer, 0 from Start, kRedrawStep).
+AnimationEffects RadialTick(RadialAnimation& a, int parameter);
+AnimationEffects RadialPressStart(RadialAnimation& a);
+AnimationEffects RadialReset(RadialAnimation& a);
+// A new screen: N from the plot and the zone picture, and the saved step restored if there is one.
+void RadialCreated(RadialAnimation& a, int last);
