@@ -1,0 +1,102 @@
+// A full repaint of the Fresnel pattern screen, pure work only: both frames computed from scratch (profile,
+// levels, pixels, plot), with the projection and the plots on, as the screen does after every parameter
+// change. 1920 x 1080 gives frames of 660 pixels, 3840 x 2160 frames of 1320. The same repaint done the
+// straightforward way (plain ring sum per sample, a square root per pixel) runs alongside, and the ratio of
+// the medians is printed at the end; run with --benchmark_repetitions=N for medians.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "screens/pattern/pattern_image.h"
+#include "screens/pattern/pattern_layout.h"
+#include "screens/pattern/pattern_reference.h"
+
+namespace {
+
+using Render = bool (*)(int, double, double, double, double, double, bool, bool, PatternImage*);
+
+// The current frame at the starting parameters and a comparison taken elsewhere in the ranges.
+void Repaint(Render render, int size) {
+    PatternImage current, comparison;
+    render(size, 500e-9, 0.002, 0.002 / 1000, 2.0, 1.5, true, true, &current);
+    render(size, 650e-9, 0.0027, 0.0027 / 1000, 6.3, 1.5, true, true, &comparison);
+    benchmark::DoNotOptimize(current.pixels.data());
+    benchmark::DoNotOptimize(comparison.pixels.data());
+}
+
+void BM_PatternRepaint(benchmark::State& state) {
+    const int size =
+        ComputePatternLayout(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))).size;
+    state.SetLabel("S = " + std::to_string(size));
+    for (auto _ : state) Repaint(ComputePatternImage, size);
+}
+BENCHMARK(BM_PatternRepaint)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+void BM_PatternRepaintReference(benchmark::State& state) {
+    const int size =
+        ComputePatternLayout(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))).size;
+    state.SetLabel("S = " + std::to_string(size));
+    for (auto _ : state) Repaint(ComputePatternImageReference, size);
+}
+BENCHMARK(BM_PatternRepaintReference)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+
+// The pixels alone (one frame), fast and pixel by pixel, from an already computed profile.
+void BM_PatternPixels(benchmark::State& state) {
+    for (auto _ : state) {
+        // A ring width wider than the aperture leaves no ring to sum: what remains is the pixel work.
+        PatternImage frame;
+        ComputePatternImage(660, 500e-9, 0.002, 0.004, 2.0, 1.5, true, false, &frame);
+        benchmark::DoNotOptimize(frame.pixels.data());
+    }
+}
+BENCHMARK(BM_PatternPixels)->Unit(benchmark::kMillisecond);
+
+void BM_PatternPixelsReference(benchmark::State& state) {
+    PatternImage image;
+    ComputePatternImage(660, 500e-9, 0.002, 2e-6, 2.0, 1.5, true, false, &image);
+    for (auto _ : state) {
+        PaintPatternPixelsReference(&image);
+        benchmark::DoNotOptimize(image.pixels.data());
+    }
+}
+BENCHMARK(BM_PatternPixelsReference)->Unit(benchmark::kMillisecond);
+
+// Prints the usual table and, at the end, each benchmark's median against its reference's.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+            medians_[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const auto& [name, time] : medians_) {
+            std::string reference = name;
+            const std::size_t slash = reference.find('/');
+            reference.insert(slash == std::string::npos ? reference.size() : slash, "Reference");
+            const auto found = medians_.find(reference);
+            if (found == medians_.end()) continue;
+            std::printf("%s: %.3f ms, reference %.3f ms, %.1f times faster\n", name.c_str(), time,
+                        found->second, found->second / time);
+        }
+    }
+
+private:
+    std::map<std::string, double> medians_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

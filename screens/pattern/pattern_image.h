@@ -1,0 +1,70 @@
+// One frame of the Fresnel pattern screen as pixels: the radial intensity profile behind a circular
+// aperture, mapped through the spectral ramp of the wavelength onto a square image of the circularly
+// symmetric pattern, with the optional white circle of the aperture's geometric shadow edge, the optional
+// intensity plot along the horizontal diameter, and the number of open Fresnel zones. Pure: the Windows
+// view wraps `pixels` in a 32-bit bitmap, draws `plot_points` as a polyline and prints `zone_count`.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Pixels are stored as 32-bit words blue | green << 8 | red << 16, which in memory are the bytes blue,
+// green, red, 0 of a 32-bit device bitmap on a little-endian machine.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixel words are laid out for little-endian bytes");
+
+struct PatternPoint {
+    int x;
+    int y;
+};
+
+struct PatternImage {
+    // What the frame was computed for (lengths in metres).
+    double wavelength = 0;
+    double aperture_radius = 0;
+    double ring_width = 0;  // the ring sum's delta; the screen passes a/1000
+    double distance = 0;
+    double view_factor = 0;  // half the image side in aperture radii; the screen passes 1.5
+    int size = 0;            // side of the square image in pixels
+    bool aperture_projection = false;
+    bool plots = false;
+
+    // Radial profile: sample k lies k*r_end/sample_count from the axis, close to k pixels from the centre.
+    int sample_count = 0;
+    std::vector<double> intensities;  // at least `size` entries; the first sample_count are the profile
+    double maximum = 0;               // largest intensity of the profile, 0 if none is positive
+
+    std::vector<std::uint8_t> palette;  // palette_size triplets red, green, blue: near black to full colour
+    int palette_size = 0;
+
+    std::vector<std::uint32_t> pixels;      // size * size, row by row from the top
+    std::vector<PatternPoint> plot_points;  // size points, set only when `plots` is on
+    double zone_count = 0;                  // open Fresnel zones seen from the centre, a^2/(lambda*z)
+};
+
+// Number of entries of the brightness palette.
+inline constexpr int kPatternPaletteSize = 1000;
+
+// The whole wavelength in nanometres of lambda (metres). lambda is a whole number of nanometres times
+// 1e-9, and that product divided by 1e-9 lands just below the whole number for some of them (479 nm
+// gives 478.99999999999994), so it is rounded, not truncated.
+int PatternNanometres(double lambda);
+
+// Samples of the radial profile for an image of `size` pixels: the half-diagonal in pixels plus one.
+int PatternSampleCount(int size);
+
+// Computes the frame into `image` from scratch (its previous contents are replaced). Returns false when
+// the intensity series gave no result; the image is completed all the same, and the program should then
+// end with exit code 0. A size below 1 gives an empty image.
+bool ComputePatternImage(int size, double lambda, double a, double delta, double z, double view_factor,
+                         bool aperture_projection, bool plots, PatternImage* image);
+
+// The brightness level, 0 .. palette_size - 1, of an intensity within a profile of the given maximum:
+// the 0.7th power of intensity/maximum in thousandths, truncated. A profile whose maximum is 0 (or any
+// value that is not a number) maps to level 0, so an all-dark profile gives a black image.
+int PatternLevel(double intensity, double maximum_power, int palette_size);
+
+// The palette entry `level` as a pixel word.
+std::uint32_t PatternPaletteColour(const std::vector<std::uint8_t>& palette, int level);
+
+// The pixel word of the aperture-projection circle.
+inline constexpr std::uint32_t kPatternWhite = 0x00FFFFFF;
