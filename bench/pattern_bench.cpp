@@ -48,21 +48,23 @@ void BM_PatternPixels(benchmark::State& state) {
     for (auto _ : state) {
         // A ring width wider than the aperture leaves no ring to sum: what remains is the pixel work.
         PatternImage frame;
-        ComputePatternImage(660, 500e-9, 0.002, 0.004, 2.0, 1.5, true, false, &frame);
+        ComputePatternImage(static_cast<int>(state.range(0)), 500e-9, 0.002, 0.004, 2.0, 1.5, true, false,
+                            &frame);
         benchmark::DoNotOptimize(frame.pixels.data());
     }
 }
-BENCHMARK(BM_PatternPixels)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PatternPixels)->Arg(660)->Arg(1320)->Unit(benchmark::kMillisecond);
 
 void BM_PatternPixelsReference(benchmark::State& state) {
     PatternImage image;
-    ComputePatternImage(660, 500e-9, 0.002, 2e-6, 2.0, 1.5, true, false, &image);
+    ComputePatternImage(static_cast<int>(state.range(0)), 500e-9, 0.002, 0.004, 2.0, 1.5, true, false,
+                        &image);
     for (auto _ : state) {
         PaintPatternPixelsReference(&image);
         benchmark::DoNotOptimize(image.pixels.data());
     }
 }
-BENCHMARK(BM_PatternPixelsReference)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PatternPixelsReference)->Arg(660)->Arg(1320)->Unit(benchmark::kMillisecond);
 
 // Prints the usual table and, at the end, each benchmark's median against its reference's.
 class RatioReporter : public benchmark::ConsoleReporter {
