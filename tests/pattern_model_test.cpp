@@ -148,9 +148,6 @@ TEST(PatternImage, FourOpenZonesLeaveTheCentreDarkAndFiveMakeItTheBrightestPixel
     int full = 0;
     for (std::uint32_t pixel : five.pixels) full += pixel == five.pixels[200 * 400 + 200];
     EXPECT_LT(full, 400 * 400 / 100) << "only the central spot is at full brightness";
-}
-
-TEST(PatternImage, ZoneCountsOfTheWorkedExamples) {
     EXPECT_NEAR(Render(100, 1.0, false, false, 500e-9, 0.001).zone_count, 2.0, 1e-12);
 }
 
@@ -326,10 +323,7 @@ TEST(PatternTexts, ParameterLabelsAtTheStartingPositions) {
 TEST(PatternTexts, ParameterLabelsShowTheControlsPositionsExactly) {
     // 1.16 mm and 1.2 m are stored just below themselves; the labels still show the positions' digits.
     EXPECT_EQ(Text(PatternApertureLabel(PatternLanguage::kEnglish, 1160)), "Radius of aperture 1.16 mm");
-    EXPECT_EQ(Text(PatternApertureLabel(PatternLanguage::kEnglish, 1165)), "Radius of aperture 1.16 mm");
-    EXPECT_EQ(Text(PatternApertureLabel(PatternLanguage::kEnglish, 3000)), "Radius of aperture 3.00 mm");
     EXPECT_EQ(Text(PatternDistanceLabel(PatternLanguage::kEnglish, 1200)), "Distance to the screen 1.2 m");
-    EXPECT_EQ(Text(PatternDistanceLabel(PatternLanguage::kEnglish, 10000)), "Distance to the screen 10.0 m");
     char expected[64];
     for (int um = 1000; um <= 3000; ++um) {
         std::snprintf(expected, sizeof expected, "Radius of aperture %d.%02d mm", um / 1000, um % 1000 / 10);
