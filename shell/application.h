@@ -1,0 +1,99 @@
+// The application-wide state, the five page window classes, the navigation between pages and the
+// start-up with its message loop.
+//
+// Exactly one page window exists at a time. A page is left by the navigation protocol (LeavePage): the
+// old page releases its resources, the target's creation function builds the new page, a failed
+// creation ends the program with exit code -1, and the old window is destroyed last, in every case.
+//
+// A demonstration screen plugs in with one line in shell/screen_table.cpp:
+//     PlugInScreen(kAxialScreen, RegisterAxialScreenClass, CreateAxialScreen);
+// where its registration calls RegisterPageClass(kAxialScreen, AxialScreenProc) and its creation
+// function makes the window with CreatePageWindow(kAxialScreen), fills the slots of `app` it uses,
+// and returns 1 (0 when the window cannot be created). Until a screen is plugged in, its start page
+// button does nothing.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/platform.h"
+#include "shell/text_set.h"
+
+// The five pages, in the order their classes are registered.
+enum PageKind { kStartPage, kAuthorsPage, kPatternScreen, kAxialScreen, kRadialScreen, kPageKindCount };
+
+// String table ids of the class names: start 100, authors 101, axial 102, pattern 103, radial 104.
+constexpr int kClassStringIds[kPageKindCount] = {100, 101, 103, 102, 104};
+
+// Resource ids shared by the pages.
+constexpr int kIconId = 305;
+constexpr int kLeftEmblemId = 301;
+constexpr int kRightEmblemId = 302;
+constexpr int kFirstPortraitId = 303;
+constexpr int kSecondPortraitId = 304;
+
+// Set at start-up and read by every page; whichever page is open fills the page slots with its own.
+struct ApplicationState {
+    HINSTANCE instance;
+    int show_mode;      // the show command given at entry; every page is shown with it
+    int screen_width;   // W, SM_CXSCREEN; re-read on a display change
+    int screen_height;  // H, SM_CYSCREEN; re-read on a display change
+    wchar_t class_names[kPageKindCount][100];
+    const TextSet* texts;     // the build's text set
+    Surface* page_surface;    // the open page's static picture; its teardown destroys it
+    HFONT page_font;          // the font the open page keeps selected in its surface; deleted at teardown
+    PushButton* menu_button;  // the "Menu" button of the open authors page or screen
+    bool animation_running;   // true while a screen's step timer runs
+};
+
+extern ApplicationState app;
+
+using PageCreation = int (*)();
+using ClassRegistration = void (*)();
+
+// Reads W and H from the primary screen.
+void ReadScreenSize();
+
+// Registers the class of `kind` with the attributes every page shares: redraw on size change, small
+// icon 305, arrow cursor, window-colour background, no menu, no extra bytes. Returns false on failure.
+bool RegisterPageClass(PageKind kind, WNDPROC procedure);
+
+// Creates a page window of `kind`: borderless popup, visible, clipping its children, at (0, 0), W x H,
+// no title, no parent. Null when it cannot be created.
+HWND CreatePageWindow(PageKind kind);
+
+// Shows a newly built page with the show mode and paints it at once.
+void ShowPage(HWND window);
+
+// The paint handler of every page: copies the page surface to the window between BeginPaint and
+// EndPaint. A page without a surface (not built yet, or already torn down) is just validated.
+void PaintPageSurface(HWND window);
+
+// The navigation protocol: `teardown` releases the current page's resources, `create` builds the
+// target page (if it returns 0, the program ends with exit code -1), then `current` is destroyed.
+void LeavePage(HWND current, void (*teardown)(), PageCreation create);
+
+// After a display change: re-reads W and H, then rebuilds the page by LeavePage.
+void RebuildPage(HWND current, void (*teardown)(), PageCreation create);
+
+// CreateStartPage with the show mode of the program; the target of every "Menu" button.
+int OpenStartPage();
+
+// Plugs a demonstration screen into the start page's buttons and the start-up's class registration.
+void PlugInScreen(PageKind kind, ClassRegistration registration, PageCreation creation);
+
+// The creation function of a plugged-in screen, or null.
+PageCreation ScreenCreation(PageKind kind);
+
+// Defined in shell/screen_table.cpp, compiled into the programs: one PlugInScreen line per screen.
+void PlugInScreens();
+
+// Start-up: stores the instance, show mode and text set, loads the class names, reads W and H,
+// registers the five classes, creates the start page and runs the message loop. Returns the exit code
+// of the quit message, or -1 when the start page cannot be created.
+int RunProgram(HINSTANCE instance, int show_mode, const TextSet& texts);
+
+// The start-up steps before the start page, separately for tests.
+void StartApplication(HINSTANCE instance, int show_mode, const TextSet& texts);
+
+// Dispatches messages until the quit message arrives; returns its exit code.
+int RunMessageLoop();

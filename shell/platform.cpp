@@ -1,0 +1,302 @@
+// The platform layer over user32 and gdi32, with its object counts.
+#include "shell/platform.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "shell/cp1251.h"
+#include "shell/scroll_rule.h"
+
+namespace {
+
+PlatformObjectCounts live{};
+std::vector<HWND> made_windows;
+
+int* CounterFor(HGDIOBJ object) {
+    switch (GetObjectType(object)) {
+        case OBJ_BITMAP:
+            return &live.bitmaps;
+        case OBJ_FONT:
+            return &live.fonts;
+        case OBJ_PEN:
+        case OBJ_EXTPEN:
+            return &live.pens;
+        case OBJ_BRUSH:
+            return &live.brushes;
+        case OBJ_REGION:
+            return &live.regions;
+        default:
+            return nullptr;
+    }
+}
+
+template <typename Handle>
+Handle Counted(Handle object, int* counter) {
+    if (object != nullptr) ++*counter;
+    return object;
+}
+
+COLORREF ToColorRef(ColourTriple c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+// A memory context compatible with the window's; the window's own context is only borrowed for this.
+HDC CompatibleContext(HWND window) {
+    HDC window_context = GetDC(window);
+    HDC context = CreateCompatibleDC(window_context);
+    ReleaseDC(window, window_context);
+    return Counted(context, &live.contexts);
+}
+
+Surface* FillRecord(Surface* record, HWND window, int width, int height) {
+    if (record == nullptr) record = new Surface{};
+    *record = Surface{};
+    record->width = width;
+    record->height = height;
+    record->window = window;
+    record->context = CompatibleContext(window);
+    return record;
+}
+
+std::wstring Widen(const char* text, int length) {
+    const std::u16string wide = Cp1251ToUtf16(text, length);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+}  // namespace
+
+bool operator==(const PlatformObjectCounts& a, const PlatformObjectCounts& b) {
+    return a.contexts == b.contexts && a.bitmaps == b.bitmaps && a.fonts == b.fonts && a.pens == b.pens &&
+           a.brushes == b.brushes && a.regions == b.regions && a.windows == b.windows;
+}
+
+PlatformObjectCounts LiveObjectCounts() {
+    made_windows.erase(std::remove_if(made_windows.begin(), made_windows.end(),
+                                      [](HWND window) { return !IsWindow(window); }),
+                       made_windows.end());
+    PlatformObjectCounts counts = live;
+    counts.windows = static_cast<int>(made_windows.size());
+    return counts;
+}
+
+Surface* CreateSurface(HWND window, int width, int height, ColourTriple fill, Surface* record) {
+    const std::size_t count = static_cast<std::size_t>(width) * height;
+    auto* pixels = new unsigned char[count * 4];
+    for (std::size_t i = 0; i < count; ++i) {
+        pixels[4 * i] = fill.blue;
+        pixels[4 * i + 1] = fill.green;
+        pixels[4 * i + 2] = fill.red;
+        pixels[4 * i + 3] = 0;
+    }
+    return CreatePixelSurface(window, width, height, pixels, record);
+}
+
+Surface* CreatePixelSurface(HWND window, int width, int height, unsigned char* pixels, Surface* record) {
+    record = FillRecord(record, window, width, height);
+    record->pixels = pixels;
+    record->bitmap = Counted(CreateBitmap(width, height, 1, 32, pixels), &live.bitmaps);
+    SelectObject(record->context, record->bitmap);
+    return record;
+}
+
+Surface* WrapBitmapSurface(HWND window, int width, int height, HBITMAP bitmap, Surface* record) {
+    record = FillRecord(record, window, width, height);
+    record->bitmap = bitmap;
+    if (bitmap != nullptr) SelectObject(record->context, bitmap);
+    return record;
+}
+
+void ReleaseSurface(Surface* surface) {
+    if (surface == nullptr || surface->context == nullptr) return;
+    // A font or pen still selected would outlive its owner's DeleteObject on Windows; putting the saved
+    // ones back first lets the owner delete its own whatever the order of teardown.
+    if (surface->saved_font != nullptr) SelectObject(surface->context, surface->saved_font);
+    if (surface->saved_pen != nullptr) SelectObject(surface->context, surface->saved_pen);
+    // The context goes first, so the bitmap is no longer selected anywhere when it is deleted.
+    DeleteDC(surface->context);
+    --live.contexts;
+    DeleteDrawingObject(surface->bitmap);
+    delete[] surface->pixels;
+    const int width = surface->width, height = surface->height;
+    *surface = Surface{};
+    surface->width = width;
+    surface->height = height;
+}
+
+void DestroySurface(Surface* surface) {
+    if (surface == nullptr) return;
+    ReleaseSurface(surface);
+    delete surface;
+}
+
+void CopySurface(const Surface* source, HDC target, int x, int y) {
+    BitBlt(target, x, y, source->width, source->height, source->context, 0, 0, SRCCOPY);
+}
+
+void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y) {
+    BitBlt(target, x, y, width, height, source, source_x, source_y, SRCCOPY);
+}
+
+ColourTriple SurfacePixel(const Surface* surface, int x, int y) {
+    const COLORREF c = GetPixel(surface->context, x, y);
+    return ColourTriple{GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+HDC BorrowWindowContext(HWND window) {
+    return Counted(GetDC(window), &live.contexts);
+}
+
+void ReturnWindowContext(HWND window, HDC context) {
+    if (context == nullptr) return;
+    ReleaseDC(window, context);
+    --live.contexts;
+}
+
+HFONT CreateTextFont(int height, int width, int weight, int escapement) {
+    return Counted(CreateFontW(height, width, escapement, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH,
+                               L"Times New Roman"),
+                   &live.fonts);
+}
+
+HPEN CreateSolidPen(int width, ColourTriple colour) {
+    return Counted(CreatePen(PS_SOLID, width, ToColorRef(colour)), &live.pens);
+}
+
+HBRUSH CreateFillBrush(ColourTriple colour) {
+    return Counted(CreateSolidBrush(ToColorRef(colour)), &live.brushes);
+}
+
+HRGN CreateEllipseRegion(int left, int top, int right, int bottom) {
+    return Counted(CreateEllipticRgn(left, top, right, bottom), &live.regions);
+}
+
+HRGN CreateIntersectionRegion(HRGN first, HRGN second) {
+    // CombineRgn needs an existing region to write into.
+    HRGN result = Counted(CreateRectRgn(0, 0, 0, 0), &live.regions);
+    CombineRgn(result, first, second, RGN_AND);
+    return result;
+}
+
+void SetClipRegion(HDC context, HRGN region) {
+    SelectClipRgn(context, region);
+}
+
+HBITMAP LoadScaledBitmap(HINSTANCE instance, int id, int width, int height) {
+    return static_cast<HBITMAP>(
+        Counted(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, width, height, 0), &live.bitmaps));
+}
+
+void DeleteDrawingObject(HGDIOBJ object) {
+    if (object == nullptr) return;
+    int* counter = CounterFor(object);
+    if (DeleteObject(object) && counter != nullptr) --*counter;
+}
+
+void PrepareText(HDC context, UINT alignment) {
+    SetBkMode(context, TRANSPARENT);
+    SetTextAlign(context, alignment);
+}
+
+void SetTextColour(HDC context, ColourTriple colour) {
+    SetTextColor(context, ToColorRef(colour));
+}
+
+void DrawNarrowText(HDC context, int x, int y, const char* text, int length) {
+    if (length <= 0) return;
+    const std::wstring wide = Widen(text, length);
+    TextOutW(context, x, y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+void DrawNarrowText(HDC context, int x, int y, const std::string& text) {
+    DrawNarrowText(context, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void DrawLabel(HDC context, int x, int y, const LabelText* label) {
+    if (label != nullptr) DrawNarrowText(context, x, y, label->text, label->length);
+}
+
+void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol) {
+    TextOutW(context, x, y, &symbol, 1);
+}
+
+void DrawLine(HDC context, int x0, int y0, int x1, int y1) {
+    MoveToEx(context, x0, y0, nullptr);
+    LineTo(context, x1, y1);
+}
+
+void DrawPolyline(HDC context, const POINT* points, int count) {
+    if (count >= 2) Polyline(context, points, count);
+}
+
+void DrawEllipse(HDC context, int left, int top, int right, int bottom) {
+    Ellipse(context, left, top, right, bottom);
+}
+
+PushButton* CreatePushButton(HINSTANCE instance, HWND parent, int id, DWORD style, int x, int y, int width,
+                             int height) {
+    HWND window = CreateCountedWindow(0, L"button", style, x, y, width, height, parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance);
+    return new PushButton{x, y, width, height, window, style, id, parent, instance};
+}
+
+void FreePushButton(PushButton* button) {
+    delete button;
+}
+
+void SetControlFont(HWND control, HFONT font) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void SetControlCaption(HWND control, const char* text, int length) {
+    SetWindowTextW(control, Widen(text, length).c_str());
+}
+
+void SetControlCaption(HWND control, const std::string& text) {
+    SetControlCaption(control, text.data(), static_cast<int>(text.size()));
+}
+
+ScrollBarControl* CreateScrollBarControl(int x, int y, int width, int height, int minimum, int maximum,
+                                         int position, int step, HWND parent, HINSTANCE instance,
+                                         double scale, DWORD style) {
+    HWND window = CreateCountedWindow(0, L"scrollbar", style, x, y, width, height, parent, nullptr, instance);
+    SetScrollRange(window, SB_CTL, minimum, maximum, FALSE);
+    SetScrollPos(window, SB_CTL, position, FALSE);
+    return new ScrollBarControl{x,       y,       width,    height, window,
+                                minimum, maximum, position, step,   position * scale,
+                                style,   parent,  instance, scale};
+}
+
+bool ApplyScrollCode(ScrollBarControl* control, WPARAM notification) {
+    const ScrollOutcome outcome = ApplyScrollRule(control->minimum, control->maximum, control->position,
+                                                  control->step, static_cast<unsigned long>(notification));
+    control->position = outcome.position;
+    control->value = control->position * control->scale;
+    if (outcome.changed) SetScrollPos(control->window, SB_CTL, control->position, TRUE);
+    return outcome.changed;
+}
+
+void FreeScrollBarControl(ScrollBarControl* control) {
+    delete control;
+}
+
+HWND CreateCountedWindow(DWORD extended_style, const wchar_t* class_name, DWORD style, int x, int y,
+                         int width, int height, HWND parent, HMENU menu, HINSTANCE instance) {
+    HWND window = CreateWindowExW(extended_style, class_name, nullptr, style, x, y, width, height, parent,
+                                  menu, instance, nullptr);
+    if (window != nullptr) {
+        // Windows destroyed with their parent leave stale handles behind; drop them now and then.
+        if (made_windows.size() > 256) LiveObjectCounts();
+        made_windows.push_back(window);
+    }
+    return window;
+}
+
+void StartTimer(HWND window, UINT_PTR id, UINT period) {
+    SetTimer(window, id, period, nullptr);
+}
+
+void StopTimer(HWND window, UINT_PTR id) {
+    KillTimer(window, id);
+}

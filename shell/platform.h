@@ -1,0 +1,221 @@
+// The platform layer: off-screen surfaces, push buttons, scroll bars, fonts, pens, brushes, regions,
+// text, timers and block copies over Win32 (user32, gdi32). With the page views it is the only code
+// that includes <windows.h>.
+//
+// Every GDI object and window made here is counted by kind, and so is every one deleted here, because
+// Wine cannot show a leak (GetGuiResources answers 0, DeleteObject succeeds on a selected bitmap): a
+// test compares LiveObjectCounts() before and after a round trip. So create drawing objects and
+// surfaces through these functions and delete them with DeleteDrawingObject / ReleaseSurface /
+// DestroySurface; selecting, drawing and copying may also call GDI directly.
+//
+// Texts are code page 1251 bytes (LabelText, TextSet). They are always drawn and set through the wide
+// API after conversion, never with TextOutA or SetWindowTextA, which would show them in the system's
+// code page (other letters on a Western Windows).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "shell/colour.h"
+#include "shell/label_text.h"
+
+// ---------------------------------------------------------------------------------------------------
+// Counts
+
+// Objects made by this layer and not yet deleted, by kind. `contexts` counts memory contexts and
+// borrowed window contexts; `windows` counts windows made here that still exist (child controls go
+// with their page window, so they are counted by asking whether they still exist).
+struct PlatformObjectCounts {
+    int contexts;
+    int bitmaps;
+    int fonts;
+    int pens;
+    int brushes;
+    int regions;
+    int windows;
+};
+
+bool operator==(const PlatformObjectCounts& a, const PlatformObjectCounts& b);
+PlatformObjectCounts LiveObjectCounts();
+
+// ---------------------------------------------------------------------------------------------------
+// Surfaces
+
+// An off-screen picture, 32 bits per pixel, with the memory context its bitmap stays selected in.
+struct Surface {
+    int width;
+    int height;
+    HDC context;            // compatible with the window's context
+    HBITMAP bitmap;         // owned
+    unsigned char* pixels;  // width * height * 4 bytes (blue, green, red, 0) the bitmap was made from; owned;
+                            // null for a surface around a loaded bitmap
+    HWND window;            // the window whose context the memory context is compatible with
+    HGDIOBJ saved_font;     // what the context held before a page font was selected; null if never set
+    HGDIOBJ saved_pen;      // what the context held before a page or plot pen was selected; null if never set
+};
+
+// Makes a width x height surface filled with `fill`, compatible with `window`'s context. Fills `record`,
+// or a new record (free it with DestroySurface) when `record` is null; returns the record.
+Surface* CreateSurface(HWND window, int width, int height, ColourTriple fill, Surface* record = nullptr);
+
+// The same from pixels computed by the caller: `pixels` (width * height * 4 bytes, blue, green, red, 0,
+// rows from the top, allocated with new[]) becomes the surface's own.
+Surface* CreatePixelSurface(HWND window, int width, int height, unsigned char* pixels,
+                            Surface* record = nullptr);
+
+// A surface around an existing bitmap (for example one from LoadScaledBitmap); takes ownership of it.
+Surface* WrapBitmapSurface(HWND window, int width, int height, HBITMAP bitmap, Surface* record = nullptr);
+
+// Selects the saved font and pen back (when set), deletes the context and the bitmap, frees the pixels;
+// the record stays, emptied. For surfaces held by value. A null or already released surface is skipped.
+void ReleaseSurface(Surface* surface);
+
+// ReleaseSurface, then frees the record (made by CreateSurface and its siblings with a null record).
+void DestroySurface(Surface* surface);
+
+// Copies the whole of `source` to (x, y) of `target` (SRCCOPY).
+void CopySurface(const Surface* source, HDC target, int x, int y);
+
+// Copies a width x height block from (source_x, source_y) of `source` to (x, y) of `target` (SRCCOPY).
+void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y);
+
+// The colour of one pixel of a surface as it stands (for tests and checks).
+ColourTriple SurfacePixel(const Surface* surface, int x, int y);
+
+// Borrows `window`'s drawing context for direct drawing; give it back with ReturnWindowContext.
+HDC BorrowWindowContext(HWND window);
+void ReturnWindowContext(HWND window, HDC context);
+
+// ---------------------------------------------------------------------------------------------------
+// Drawing objects
+
+// "Times New Roman" at this height and width (pixels) and weight (1 or 400 regular, 800 bold), default
+// character set, variable pitch. `escapement` in tenths of a degree turns the text counter-clockwise.
+HFONT CreateTextFont(int height, int width, int weight, int escapement = 0);
+
+// A solid pen `width` pixels wide.
+HPEN CreateSolidPen(int width, ColourTriple colour);
+
+// A solid brush (fills ellipses).
+HBRUSH CreateFillBrush(ColourTriple colour);
+
+// The ellipse inscribed in the rectangle from (left, top) to (right, bottom), as a region.
+HRGN CreateEllipseRegion(int left, int top, int right, int bottom);
+
+// A new region: the part that `first` and `second` have in common. Both inputs stay the caller's.
+HRGN CreateIntersectionRegion(HRGN first, HRGN second);
+
+// Makes `region` the clipping region of `context` (GDI copies it: the caller may delete it at once);
+// null removes the clipping.
+void SetClipRegion(HDC context, HRGN region);
+
+// Bitmap resource `id`, scaled to width x height when loaded. Wrap it in a surface to draw it.
+HBITMAP LoadScaledBitmap(HINSTANCE instance, int id, int width, int height);
+
+// Deletes a font, pen, brush, region or bitmap made by this layer (deselect it first). Null is skipped.
+void DeleteDrawingObject(HGDIOBJ object);
+
+// ---------------------------------------------------------------------------------------------------
+// Text and lines
+
+// Transparent background and the given alignment (TA_CENTER: x is the centre, y the top; TA_LEFT).
+void PrepareText(HDC context, UINT alignment);
+
+// Sets the colour of the texts that follow (black unless a page says otherwise).
+void SetTextColour(HDC context, ColourTriple colour);
+
+// Draws exactly `length` characters of code page 1251 text at (x, y), widened to UTF-16 first.
+void DrawNarrowText(HDC context, int x, int y, const char* text, int length);
+void DrawNarrowText(HDC context, int x, int y, const std::string& text);
+void DrawLabel(HDC context, int x, int y, const LabelText* label);
+
+// Draws one UTF-16 character (Σ U+03A3, λ U+03BB, ...) at (x, y).
+void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol);
+
+// A line from (x0, y0) to (x1, y1) with the selected pen.
+void DrawLine(HDC context, int x0, int y0, int x1, int y1);
+
+// A polyline through `count` points with the selected pen.
+void DrawPolyline(HDC context, const POINT* points, int count);
+
+// An ellipse in the rectangle from (left, top) to (right, bottom), outlined with the selected pen and
+// filled with the selected brush.
+void DrawEllipse(HDC context, int left, int top, int right, int bottom);
+
+// ---------------------------------------------------------------------------------------------------
+// Controls
+
+// A child push button; captions and fonts are set afterwards.
+struct PushButton {
+    int x;
+    int y;
+    int width;
+    int height;
+    HWND window;
+    DWORD style;
+    int id;
+    HWND parent;
+    HINSTANCE instance;
+};
+
+// Creates a "button" child of `parent` with no caption; `style` is the whole window style (for
+// example WS_CHILD | WS_VISIBLE, plus BS_MULTILINE for a caption of several lines); `id` comes back as
+// the low word of WM_COMMAND's first parameter. Returns a new record (free it with FreePushButton).
+PushButton* CreatePushButton(HINSTANCE instance, HWND parent, int id, DWORD style, int x, int y, int width,
+                             int height);
+
+// Frees the record; the control window goes with its parent page.
+void FreePushButton(PushButton* button);
+
+// Sends `font` to a control (WM_SETFONT, no redraw).
+void SetControlFont(HWND control, HFONT font);
+
+// Sets a control's caption from code page 1251 text (a line feed splits a multi-line caption).
+void SetControlCaption(HWND control, const char* text, int length);
+void SetControlCaption(HWND control, const std::string& text);
+
+// A child scroll bar with an integer position and its value in physical units (position * scale).
+struct ScrollBarControl {
+    int x;
+    int y;
+    int width;
+    int height;
+    HWND window;
+    int minimum;
+    int maximum;
+    int position;
+    int step;
+    double value;
+    DWORD style;
+    HWND parent;
+    HINSTANCE instance;
+    double scale;
+};
+
+// Creates a "scrollbar" child control (`style` is the whole window style, for example
+// WS_CHILD | WS_VISIBLE | SBS_HORZ; WS_CHILD alone keeps it hidden), sets its range and position
+// without redraw, and returns a new record with value = position * scale (free it with
+// FreeScrollBarControl).
+ScrollBarControl* CreateScrollBarControl(int x, int y, int width, int height, int minimum, int maximum,
+                                         int position, int step, HWND parent, HINSTANCE instance,
+                                         double scale, DWORD style);
+
+// Applies one WM_HSCROLL / WM_VSCROLL notification (the message's first parameter): line arrows move by
+// the step and stop at the ends (and always report a change), thumb tracking moves to a position within
+// the range (a change only if it differs), everything else changes nothing. Recomputes the value and,
+// on a change, moves the thumb with redraw. Returns whether it changed.
+bool ApplyScrollCode(ScrollBarControl* control, WPARAM notification);
+
+void FreeScrollBarControl(ScrollBarControl* control);
+
+// ---------------------------------------------------------------------------------------------------
+// Windows and timers
+
+// CreateWindowExW, counted. Every window of the program is made through this.
+HWND CreateCountedWindow(DWORD extended_style, const wchar_t* class_name, DWORD style, int x, int y,
+                         int width, int height, HWND parent, HMENU menu, HINSTANCE instance);
+
+// Starts (or restarts) timer `id` of `window` with a period in milliseconds; stops it.
+void StartTimer(HWND window, UINT_PTR id, UINT period);
+void StopTimer(HWND window, UINT_PTR id);

