@@ -47,8 +47,8 @@ void PaintPixels(const std::vector<std::uint32_t>& ring, PatternImage* image) {
     for (int i = 0; i <= h && i < size; ++i) {
         std::uint32_t* row = pixels + static_cast<std::size_t>(i) * size;
         const std::int64_t d = h - i;  // |dy|
-        // k = trunc(sqrt(d^2 + dx^2)) for dx = 0, 1, ..., h: it starts at d and only grows with dx, so
-        // one comparison per pixel keeps k^2 <= d2 < (k + 1)^2.
+        // k = trunc(sqrt(d^2 + dx^2)) for dx = 0, 1, ..., h: it starts at d and grows by at most one from
+        // one pixel to the next, which keeps k^2 <= d2 < (k + 1)^2 exactly, without a floating sqrt.
         std::int64_t k = d;
         for (int dx = 0; dx <= h; ++dx) {
             const std::int64_t d2 = d * d + static_cast<std::int64_t>(dx) * dx;
