@@ -1,39 +1,212 @@
 // The Fresnel ring sum and the two sampling operations built on it.
+//
+// RingSumIntensity evaluates the sum term by term: a J0, a sine and a cosine per ring. The sampling
+// operations compute exactly the same doubles, faster:
+// - cos(j^2*alpha) and sin(j^2*alpha) do not depend on the radius, so a radial profile computes them once
+//   per call, not once per sample;
+// - each lane of an SSE2 register carries one sample and adds its terms in ascending j with the very
+//   operations of RingSumIntensity, and the two-lane J0 and sine/cosine kernels are the ones behind the
+//   scalar functions.
+// So every value equals RingSumIntensity at its sample bit for bit, whatever the sample count, and the
+// Windows and Linux builds agree (no C runtime mathematics is involved).
 #include "numerics/zone_series.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numerics/bessel_j0.h"
+#include "numerics/sse2_kernels.h"
+#include "numerics/trig.h"
 
 namespace numerics {
+namespace {
 
-int RingCount(double a, double delta) { return static_cast<int>(a / delta); }
+using kernels::kBesselJ0TableEnd;
+
+// alpha: the phase step, ring j has the phase j^2*alpha.
+double PhaseStep(double delta, double z, double lambda) {
+    return (delta / z) * (-kPi * delta / lambda);
+}
+
+// beta: the Bessel argument step, ring j uses J0(j*beta).
+double BesselStep(double delta, double lambda, double r, double z) {
+    return kTwoPi * (delta / lambda) * (r / z);
+}
+
+double IntensityFromSums(double alpha, double sum_cos, double sum_sin) {
+    return (-2.0 * alpha) * (-2.0 * alpha) * (sum_cos * sum_cos + sum_sin * sum_sin);
+}
+
+// Every argument j*beta, j = 1 .. n, lies in the J0 table: the largest is n*beta, rounding being monotonic.
+bool InsideBesselTable(int n, double beta) {
+    return std::fabs(static_cast<double>(n) * beta) < kBesselJ0TableEnd;
+}
+
+// cos(j^2*alpha) and sin(j^2*alpha) for j = 1 .. n, each repeated for both lanes: {c, c, s, s} per ring.
+std::vector<double> RingPhases(int n, double alpha) {
+    std::vector<double> phases(4 * static_cast<std::size_t>(std::max(n, 0)));
+    const __m128d alphas = _mm_set1_pd(alpha);
+    for (int j = 1; j <= n; j += 2) {
+        const __m128d jd = _mm_set_pd(j + 1, j);  // for odd n the last pair computes ring n + 1 and drops it
+        __m128d s, c;
+        kernels::SinCos2(_mm_mul_pd(_mm_mul_pd(jd, jd), alphas), &s, &c);
+        double* p = phases.data() + 4 * (j - 1);
+        _mm_storeu_pd(p, _mm_unpacklo_pd(c, c));
+        _mm_storeu_pd(p + 2, _mm_unpacklo_pd(s, s));
+        if (j + 1 <= n) {
+            _mm_storeu_pd(p + 4, _mm_unpackhi_pd(c, c));
+            _mm_storeu_pd(p + 6, _mm_unpackhi_pd(s, s));
+        }
+    }
+    return phases;
+}
+
+// The sums of kBlock samples with the Bessel steps betas, one sample per lane, every beta >= 0 and every
+// argument inside the J0 table. Then j*(8*beta) is exactly 8*(j*beta), the table's scaled argument.
+// The rings go in chunks: a first pass finds each argument's table row and t, a second evaluates the
+// polynomials. The row addresses so come from memory, not from a conversion just before the loads,
+// and the processor can fetch the rows well ahead of the arithmetic.
+constexpr int kBlock = 8;
+constexpr int kChunk = 32;
+void ProfileSumsInTable(int n, const double* phases, const double* betas, double* sums_cos,
+                        double* sums_sin) {
+    constexpr int kVectors = kBlock / 2;
+    __m128d b[kVectors], c[kVectors], s[kVectors];
+    for (int v = 0; v < kVectors; ++v) {
+        b[v] = _mm_mul_pd(_mm_loadu_pd(betas + 2 * v), _mm_set1_pd(kernels::kBesselJ0RowsPerUnit));
+        c[v] = s[v] = _mm_setzero_pd();
+    }
+    alignas(16) double ts[kChunk][kBlock];
+    alignas(16) unsigned offsets[kChunk][kBlock];
+    __m128d jd = _mm_set1_pd(1.0);
+    const __m128d one = _mm_set1_pd(1.0);
+    for (int first = 1; first <= n; first += kChunk) {
+        const int m = std::min(kChunk, n - first + 1);
+        __m128d jc = jd;
+        for (int k = 0; k < m; ++k, jc = _mm_add_pd(jc, one)) {
+            for (int v = 0; v < kVectors; ++v) {
+                __m128i rows;
+                __m128d t;
+                kernels::BesselJ0Rows2(_mm_mul_pd(jc, b[v]), &rows, &t);
+                _mm_store_pd(&ts[k][2 * v], t);
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(&offsets[k][2 * v]), rows);
+            }
+        }
+        for (int k = 0; k < m; ++k, phases += 4, jd = _mm_add_pd(jd, one)) {
+            const __m128d cj = _mm_loadu_pd(phases), sj = _mm_loadu_pd(phases + 2);
+            for (int v = 0; v < kVectors; ++v) {
+                const __m128d bessel = kernels::BesselJ0Polynomial2(
+                    _mm_load_pd(&ts[k][2 * v]), kernels::BesselJ0Row(offsets[k][2 * v]),
+                    kernels::BesselJ0Row(offsets[k][2 * v + 1]));
+                const __m128d w = _mm_mul_pd(jd, bessel);
+                c[v] = _mm_add_pd(c[v], _mm_mul_pd(w, cj));
+                s[v] = _mm_add_pd(s[v], _mm_mul_pd(w, sj));
+            }
+        }
+    }
+    for (int v = 0; v < kVectors; ++v) {
+        _mm_storeu_pd(sums_cos + 2 * v, c[v]);
+        _mm_storeu_pd(sums_sin + 2 * v, s[v]);
+    }
+}
+
+// As ProfileSumsInTable for any betas: each lane takes BesselJ0's own route.
+void ProfileSums(int n, const double* phases, const double* betas, double* sums_cos, double* sums_sin) {
+    constexpr int kVectors = kBlock / 2;
+    __m128d b[kVectors], c[kVectors], s[kVectors];
+    for (int v = 0; v < kVectors; ++v) {
+        b[v] = _mm_loadu_pd(betas + 2 * v);
+        c[v] = s[v] = _mm_setzero_pd();
+    }
+    __m128d jd = _mm_set1_pd(1.0);
+    for (int j = 1; j <= n; ++j, phases += 4, jd = _mm_add_pd(jd, _mm_set1_pd(1.0))) {
+        const __m128d cj = _mm_loadu_pd(phases), sj = _mm_loadu_pd(phases + 2);
+        for (int v = 0; v < kVectors; ++v) {
+            const __m128d w = _mm_mul_pd(jd, kernels::BesselJ02(_mm_mul_pd(jd, b[v])));
+            c[v] = _mm_add_pd(c[v], _mm_mul_pd(w, cj));
+            s[v] = _mm_add_pd(s[v], _mm_mul_pd(w, sj));
+        }
+    }
+    for (int v = 0; v < kVectors; ++v) {
+        _mm_storeu_pd(sums_cos + 2 * v, c[v]);
+        _mm_storeu_pd(sums_sin + 2 * v, s[v]);
+    }
+}
+
+// The sums of two samples of the axis series, each lane with its own phase step alpha and Bessel step
+// beta. The screens sample the axis itself (beta = 0): there J0(j*0) is exactly 1 and j*1 is j, so
+// skipping J0 changes no bit; and when the largest phase n^2*alpha is below the reduction limit, every
+// lane takes the shared sine/cosine kernel directly.
+template <bool kOnAxisReduced>
+void DistanceSums(int n, __m128d alphas, __m128d betas, __m128d* cos01, __m128d* sin01) {
+    __m128d c = _mm_setzero_pd(), s = _mm_setzero_pd();
+    __m128d jd = _mm_set1_pd(1.0);
+    for (int j = 1; j <= n; ++j, jd = _mm_add_pd(jd, _mm_set1_pd(1.0))) {
+        const __m128d phase = _mm_mul_pd(_mm_mul_pd(jd, jd), alphas);
+        __m128d sine, cosine, w;
+        if (kOnAxisReduced) {
+            kernels::SinCosReduced2(phase, &sine, &cosine);
+            w = jd;
+        } else {
+            kernels::SinCos2(phase, &sine, &cosine);
+            w = _mm_mul_pd(jd, kernels::BesselJ02(_mm_mul_pd(jd, betas)));
+        }
+        c = _mm_add_pd(c, _mm_mul_pd(w, cosine));
+        s = _mm_add_pd(s, _mm_mul_pd(w, sine));
+    }
+    *cos01 = c, *sin01 = s;
+}
+
+}  // namespace
+
+int RingCount(double a, double delta) {
+    return static_cast<int>(a / delta);
+}
 
 double RingSumIntensity(double a, double delta, double z, double lambda, double r) {
     const int n = RingCount(a, delta);
-    // alpha: phase step (ring j has phase j^2*alpha); beta: Bessel argument step.
-    const double alpha = (delta / z) * (-kPi * delta / lambda);
-    const double beta = kTwoPi * (delta / lambda) * (r / z);
+    const double alpha = PhaseStep(delta, z, lambda);
+    const double beta = BesselStep(delta, lambda, r, z);
     double sum_cos = 0.0;
     double sum_sin = 0.0;
     for (int j = 1; j <= n; ++j) {
         const double w = j * BesselJ0(j * beta);
-        const double phase = static_cast<double>(j) * j * alpha;
-        sum_cos += w * std::cos(phase);
-        sum_sin += w * std::sin(phase);
+        double sine, cosine;
+        SinCos(static_cast<double>(j) * j * alpha, &sine, &cosine);
+        sum_cos += w * cosine;
+        sum_sin += w * sine;
     }
-    return (-2.0 * alpha) * (-2.0 * alpha) * (sum_cos * sum_cos + sum_sin * sum_sin);
+    return IntensityFromSums(alpha, sum_cos, sum_sin);
 }
 
 double* IntensityOverRadius(int count, double* maximum, double* values, double a, double delta, double z,
                             double lambda, double r_start, double r_end) {
     if (count == 0 || values == nullptr) return nullptr;
     const double step = (r_end - r_start) / count;
+    const int n = RingCount(a, delta);
+    const double alpha = PhaseStep(delta, z, lambda);
+    const std::vector<double> phases = count > 0 ? RingPhases(n, alpha) : std::vector<double>();
+    for (int i = 0; i < count; i += kBlock) {
+        // A short last block repeats its last sample in the spare lanes.
+        double betas[kBlock];
+        bool fast = true;
+        for (int l = 0; l < kBlock; ++l) {
+            betas[l] = BesselStep(delta, lambda, r_start + std::min(i + l, count - 1) * step, z);
+            fast = fast && betas[l] >= 0 && InsideBesselTable(n, betas[l]);
+        }
+        double sums_cos[kBlock], sums_sin[kBlock];
+        if (fast) {
+            ProfileSumsInTable(n, phases.data(), betas, sums_cos, sums_sin);
+        } else {
+            ProfileSums(n, phases.data(), betas, sums_cos, sums_sin);
+        }
+        for (int l = 0; l < kBlock && i + l < count; ++l) {
+            values[i + l] = IntensityFromSums(alpha, sums_cos[l], sums_sin[l]);
+        }
+    }
     double max = 0.0;
     for (int i = 0; i < count; ++i) {
-        const double intensity = RingSumIntensity(a, delta, z, lambda, r_start + i * step);
-        values[i] = intensity;
-        if (intensity > max) max = intensity;
+        if (values[i] > max) max = values[i];
     }
     *maximum = max;
     return values;
@@ -52,7 +225,26 @@ std::vector<double> IntensityOverDistance(double a, double delta, double r, doub
 std::vector<double> IntensityOverDistanceSamples(double a, double delta, double r, double lambda,
                                                  double z_start, double step, int count) {
     std::vector<double> values(count > 0 ? count : 0);
-    for (int i = 0; i < count; ++i) values[i] = RingSumIntensity(a, delta, z_start + i * step, lambda, r);
+    const int n = RingCount(a, delta);
+    for (int i = 0; i < count; i += 2) {
+        // Two samples at a time; an odd last sample fills both lanes.
+        const double z0 = z_start + i * step, z1 = z_start + std::min(i + 1, count - 1) * step;
+        const double alpha0 = PhaseStep(delta, z0, lambda), alpha1 = PhaseStep(delta, z1, lambda);
+        const double beta0 = BesselStep(delta, lambda, r, z0), beta1 = BesselStep(delta, lambda, r, z1);
+        const __m128d alphas = _mm_set_pd(alpha1, alpha0), betas = _mm_set_pd(beta1, beta0);
+        const double nd = static_cast<double>(n);
+        __m128d c, s;
+        if (beta0 == 0.0 && beta1 == 0.0 &&
+            kernels::BothBelow(_mm_mul_pd(_mm_set1_pd(nd * nd), alphas), kernels::kSinCosReduceLimit)) {
+            DistanceSums<true>(n, alphas, betas, &c, &s);
+        } else {
+            DistanceSums<false>(n, alphas, betas, &c, &s);
+        }
+        double sums_cos[2], sums_sin[2];
+        _mm_storeu_pd(sums_cos, c), _mm_storeu_pd(sums_sin, s);
+        values[i] = IntensityFromSums(alpha0, sums_cos[0], sums_sin[0]);
+        if (i + 1 < count) values[i + 1] = IntensityFromSums(alpha1, sums_cos[1], sums_sin[1]);
+    }
     return values;
 }
 
