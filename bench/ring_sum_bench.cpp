@@ -1,8 +1,9 @@
 // Speed of the ring sums on the screens' hot paths, each beside its term-by-term reference in the same
-// run, and of the J0 and sine/cosine underneath. Every benchmark reports the median of its repetitions;
-// at the end the program prints how many times faster each fast path is than its reference.
+// run, and of the J0 and sine/cosine underneath. Every benchmark runs 10 repetitions (unless
+// --benchmark_repetitions says otherwise) and reports their median; at the end the program prints how many
+// times faster each fast path is than its reference.
 //
-//   build/native/bench/ring_sum_bench [--benchmark_repetitions=N]
+//   build/native/bench/ring_sum_bench [--benchmark_repetitions=N] [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -16,8 +17,6 @@
 #include "numerics/zone_series.h"
 
 namespace {
-
-constexpr int kRepetitions = 10;
 
 // The pattern screen's profile for one frame at its starting controls: 470 radii from the axis to
 // 1.5*sqrt(2)*a, a = 2 mm, 500 nm, 2 m, 1000 rings.
@@ -34,7 +33,7 @@ void BM_FrameProfile(benchmark::State& state) {
         benchmark::DoNotOptimize(maximum);
     }
 }
-BENCHMARK(BM_FrameProfile)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_FrameProfile)->Unit(benchmark::kMillisecond);
 
 void BM_FrameProfileReference(benchmark::State& state) {
     std::vector<double> values(kProfileSamples);
@@ -45,10 +44,7 @@ void BM_FrameProfileReference(benchmark::State& state) {
         benchmark::DoNotOptimize(values.data());
     }
 }
-BENCHMARK(BM_FrameProfileReference)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
+BENCHMARK(BM_FrameProfileReference)->Unit(benchmark::kMillisecond);
 
 // The axial screen's curve at 1920 x 1080 after a wavelength change: a = 1 mm, 311 distances from six
 // open zones to 0.8 of a zone, on the axis.
@@ -64,7 +60,7 @@ void BM_AxialSeries(benchmark::State& state) {
         benchmark::DoNotOptimize(values.data());
     }
 }
-BENCHMARK(BM_AxialSeries)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_AxialSeries)->Unit(benchmark::kMillisecond);
 
 void BM_AxialSeriesReference(benchmark::State& state) {
     std::vector<double> values(kAxialSamples);
@@ -75,10 +71,7 @@ void BM_AxialSeriesReference(benchmark::State& state) {
         benchmark::DoNotOptimize(values.data());
     }
 }
-BENCHMARK(BM_AxialSeriesReference)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
+BENCHMARK(BM_AxialSeriesReference)->Unit(benchmark::kMillisecond);
 
 // One sine/cosine pair through the scalar function, at the axial curve's phases j^2*alpha (up to -13 rad).
 void BM_SinCos(benchmark::State& state) {
@@ -96,7 +89,7 @@ void BM_SinCos(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * 1000);
 }
-BENCHMARK(BM_SinCos)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_SinCos);
 
 // One J0 through the scalar function, at arguments spread over the table's range.
 void BM_BesselJ0(benchmark::State& state) {
@@ -109,7 +102,7 @@ void BM_BesselJ0(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * 1000);
 }
-BENCHMARK(BM_BesselJ0)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_BesselJ0);
 
 // The console output, plus the ratio of each reference's median to its fast path's median.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -138,6 +131,12 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Defaults first, so that the same flags given on the command line override them.
+    std::vector<char*> args = {argv[0], const_cast<char*>("--benchmark_repetitions=10"),
+                               const_cast<char*>("--benchmark_report_aggregates_only=true")};
+    args.insert(args.end(), argv + 1, argv + argc);
+    argc = static_cast<int>(args.size());
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;

@@ -2,20 +2,21 @@
 //
 // Method:
 // - 0 <= |x| < 320: the table of numerics/bessel_j0_table.cpp, a polynomial of degree 7 on each interval of
-//   width 1/8 (2560 intervals, 160 KB), in t = 8|x| - k, which is exact (sse2_kernels.h). The coefficients
-//   come from Chebyshev interpolation with mpmath (scripts/make_bessel_j0_table.py); the constant term is
-//   J0 at the interval's start correctly rounded, so J0(0) is exactly 1. Every argument the screens use
-//   lies here (j*beta stays below 300).
+//   width 1/8 (2560 intervals, 160 KB), in t = 8|x| - k, which is exact; evaluated as E(t^2) + t*O(t^2)
+//   from its even and odd coefficients (sse2_kernels.h). The coefficients come from Chebyshev interpolation
+//   with mpmath (scripts/make_bessel_j0_table.py); the constant term is J0 at the interval's start
+//   correctly rounded, so J0(0) is exactly 1. Every argument the screens use lies here (j*beta stays
+//   below 300).
 // - |x| >= 320: Hankel's asymptotic form J0(x) = sqrt(2/(pi*x))*(P*cos(x - pi/4) - Q*sin(x - pi/4)),
 //   written as sqrt(1/(pi*x))*((P + Q)*cos x + (P - Q)*sin x) so that only cos x and sin x are needed
 //   (SinCos, within 1 ulp). P and Q are their asymptotic series in 1/x, cut where the next term is below
 //   1e-19 at x = 320.
 //
 // Accuracy: absolute error at most 4*eps*min(1, sqrt(2/(pi*x))), eps = 2^-52, for 0 <= x <= 1000.
-// Measured (tests/bessel_j0_test.cpp) against 20-digit mpmath values at every table boundary and 4000
-// more arguments, and against glibc's long double j0l at two million arguments: worst 0.43 of that bound
-// below 320 (near x = 145.5; 0.20 of it is the polynomial fit, the rest rounding) and 0.49 from 320 to
-// 1000 (near x = 635.5).
+// Measured (tests/bessel_j0_test.cpp) against 20-digit mpmath values at both sides of every table
+// boundary and 4000 more arguments, and against glibc's long double j0l at two million arguments: worst
+// 0.50 of that bound below 320 (near x = 135.9; up to 0.20 of it is the polynomial fit, the rest
+// rounding) and 0.49 from 320 to 1000 (near x = 635.5).
 #include "numerics/bessel_j0.h"
 
 #include <cmath>

@@ -152,7 +152,10 @@ inline bool BothBelow(__m128d x, double limit) {
 
 // SinCos for two arguments at once; lanes outside the reduction's range go through the scalar function.
 inline void SinCos2(__m128d x, __m128d* s, __m128d* c) {
-    if (BothBelow(x, kSinCosReduceLimit)) return SinCosReduced2(x, s, c);
+    if (BothBelow(x, kSinCosReduceLimit)) {
+        SinCosReduced2(x, s, c);
+        return;
+    }
     double lanes[2], sines[2], cosines[2];
     _mm_storeu_pd(lanes, x);
     SinCos(lanes[0], &sines[0], &cosines[0]);
@@ -164,16 +167,12 @@ inline void SinCos2(__m128d x, __m128d* s, __m128d* c) {
 // ---- J0 of |x| < kBesselJ0TableEnd from the table of numerics/bessel_j0_table.cpp.
 //
 // Row k covers k/8 <= |x| < (k+1)/8 with c0 + c1*t + ... + c7*t^7, t = 8|x| - k (exact), 0 <= t < 1.
-// A row is 64 bytes, one cache line.
+// A row is 64 bytes, one cache line; the table is defined 64-byte aligned.
 inline constexpr int kBesselJ0RowsPerUnit = 8;
 inline constexpr int kBesselJ0TableRows = 2560;
 inline constexpr int kBesselJ0TableCoefficients = 8;
 inline constexpr double kBesselJ0TableEnd = static_cast<double>(kBesselJ0TableRows / kBesselJ0RowsPerUnit);
 extern const double kBesselJ0Table[kBesselJ0TableRows][kBesselJ0TableCoefficients];
-
-inline __m128d LoadPair(const double* low, const double* high) {
-    return _mm_loadh_pd(_mm_load_sd(low), high);
-}
 
 // The row offset in bytes (64 per row) and t for u = 8|x|, 0 <= u < 8*kBesselJ0TableEnd.
 inline void BesselJ0Rows2(__m128d u, __m128i* offsets, __m128d* t) {
@@ -186,18 +185,23 @@ inline const double* BesselJ0Row(unsigned offset) {
     return reinterpret_cast<const double*>(reinterpret_cast<const char*>(kBesselJ0Table) + offset);
 }
 
-// The polynomial of rows r0 and r1 (one per lane) at t, evaluated as
-// p(t) = c0 + t*((c1 + c2 t) + t^2 ((c3 + c4 t) + t^2 ((c5 + c6 t) + t^2 c7))): a dependency chain half
-// as long as Horner's, so that the ring sums keep several evaluations in flight; c0, the largest term,
-// is rounded once, at the end.
+// (E, O) of one row at t^2: p(t) = E(t^2) + t*O(t^2) with E = c0 + c2 t^2 + c4 t^4 + c6 t^6 and
+// O = c1 + c3 t^2 + c5 t^4 + c7 t^6. Rows are 64-byte aligned, so each aligned pair (c_2m, c_2m+1) enters
+// the register (E, O) as it lies in memory: no shuffling of coefficients.
+inline __m128d BesselJ0EvenOdd(__m128d t2, const double* row) {
+    __m128d q = _mm_load_pd(row + 6);
+    q = _mm_add_pd(_mm_mul_pd(q, t2), _mm_load_pd(row + 4));
+    q = _mm_add_pd(_mm_mul_pd(q, t2), _mm_load_pd(row + 2));
+    return _mm_add_pd(_mm_mul_pd(q, t2), _mm_load_pd(row));
+}
+
+// The polynomials of rows r0 and r1 (one per lane) at t: fewer instructions than gathering each
+// coefficient of two rows into one register, which is what bounds the ring sums' speed.
 inline __m128d BesselJ0Polynomial2(__m128d t, const double* r0, const double* r1) {
-    const auto c = [r0, r1](int i) { return LoadPair(r0 + i, r1 + i); };
-    const auto linear = [&c, t](int i) { return _mm_add_pd(c(i), _mm_mul_pd(c(i + 1), t)); };
-    const __m128d t2 = _mm_mul_pd(t, t);
-    const __m128d upper = _mm_add_pd(linear(5), _mm_mul_pd(t2, c(7)));
-    const __m128d middle = _mm_add_pd(linear(3), _mm_mul_pd(t2, upper));
-    const __m128d rest = _mm_add_pd(linear(1), _mm_mul_pd(t2, middle));
-    return _mm_add_pd(c(0), _mm_mul_pd(t, rest));
+    const __m128d tt = _mm_mul_pd(t, t);
+    const __m128d q0 = BesselJ0EvenOdd(_mm_unpacklo_pd(tt, tt), r0);
+    const __m128d q1 = BesselJ0EvenOdd(_mm_unpackhi_pd(tt, tt), r1);
+    return _mm_add_pd(_mm_unpacklo_pd(q0, q1), _mm_mul_pd(t, _mm_unpackhi_pd(q0, q1)));
 }
 
 // J0 from u = 8|x|, 0 <= u < 8*kBesselJ0TableEnd.

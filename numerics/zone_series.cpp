@@ -208,7 +208,7 @@ double* IntensityOverRadius(int count, double* maximum, double* values, double a
     for (int i = 0; i < count; ++i) {
         if (values[i] > max) max = values[i];
     }
-    *maximum = max;
+    if (maximum != nullptr) *maximum = max;  // the values are still wanted without a place for the maximum
     return values;
 }
 

@@ -24,7 +24,7 @@ double RingSumIntensity(double a, double delta, double z, double lambda, double 
 // Intensities at r_i = r_start + i*(r_end - r_start)/count, i = 0 .. count-1 (r_end itself is not
 // sampled), written to values; their maximum (starting from 0, strictly greater replaces) goes to
 // *maximum. Returns values, or nullptr without writing anything when count is 0 or values is null.
-// A negative count samples nothing and stores 0.
+// A negative count samples nothing and stores 0. A null maximum pointer receives nothing.
 double* IntensityOverRadius(int count, double* maximum, double* values, double a, double delta, double z,
                             double lambda, double r_start, double r_end);
 

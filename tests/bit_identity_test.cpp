@@ -29,7 +29,7 @@ TEST(BitIdentity, BesselJ0) {
         double x, j0;
     } cases[] = {
         {0x1.999999999999ap-4, 0x1.feb8865590ab3p-1},   // 0.1
-        {0x1.33d152e971b40p+1, -0x1.28p-54},            // nearest double to the first zero
+        {0x1.33d152e971b40p+1, -0x1.2p-54},             // nearest double to the first zero
         {0x1.aa66666666666p+5, -0x1.1811c8ddf7daap-4},  // 53.3
         {0x1.2bfd70a3d70a4p+8, -0x1.13615e03bfc0bp-5},  // 299.99
         {0x1.4p+8, 0x1.eaee44f9f8557p-7},               // 320, the asymptotic form
@@ -60,13 +60,13 @@ TEST(BitIdentity, SinCos) {
 TEST(BitIdentity, Intensities) {
     EXPECT_SAME_BITS(RingSumIntensity(0.002, 0.002 / 1000, 2.0, 500e-9, 0.0), 0x1.4b29d9b2846bfp-13);
     EXPECT_SAME_BITS(RingSumIntensity(0.002, 0.002 / 1000, 2.0, 500e-9, 0.001), 0x1.7edd22ed8ccb4p+0);
-    EXPECT_SAME_BITS(RingSumIntensity(0.003, 0.003 / 1000, 1.0, 400e-9, 0.006), 0x1.10160e1dbf9c2p-11);
+    EXPECT_SAME_BITS(RingSumIntensity(0.003, 0.003 / 1000, 1.0, 400e-9, 0.006), 0x1.10160e1dbf9c1p-11);
 
     // The pattern screen's starting controls.
     double values[5], maximum;
     IntensityOverRadius(5, &maximum, values, 0.002, 0.002 / 1000, 2.0, 500e-9, 0.0, 0.004);
-    const double radial[] = {0x1.4b29d9b2846bfp-13, 0x1.a4ce6ce0ea9bbp-1, 0x1.9cc86e862d2e7p-1,
-                             0x1.540dfc9b9ce87p-4, 0x1.f80630c6fab08p-7};
+    const double radial[] = {0x1.4b29d9b2846bfp-13, 0x1.a4ce6ce0ea9bbp-1, 0x1.9cc86e862d2e6p-1,
+                             0x1.540dfc9b9ce89p-4, 0x1.f80630c6fab08p-7};
     for (int i = 0; i < 5; ++i) EXPECT_SAME_BITS(values[i], radial[i]);
     EXPECT_SAME_BITS(maximum, 0x1.a4ce6ce0ea9bbp-1);
 

@@ -64,6 +64,12 @@ TEST(RadialProfile, EveryValueIsTheTermByTermSum) {
         ExpectEveryValueIsTheTermByTermSum({0.002, 2.0, 500e-9, 0.0, 0.004, count, "short runs"});
 }
 
+TEST(RadialProfile, ANullMaximumPointerStillGetsTheValues) {
+    double values[3];
+    EXPECT_EQ(IntensityOverRadius(3, nullptr, values, 0.002, 2e-6, 2.0, 500e-9, 0.0, 0.003), values);
+    EXPECT_EQ(values[2], RingSumIntensity(0.002, 2e-6, 2.0, 500e-9, 0.002));
+}
+
 TEST(AxialSeries, EveryValueIsTheTermByTermSum) {
     const double a = 0.001;
     for (int nm : {400, 550, 700}) {
