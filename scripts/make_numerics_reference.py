@@ -1,19 +1,22 @@
 #!/usr/bin/env python3
 """Writes tests/numerics_reference_data.cpp: high-precision values of J0, sin and cos for the tests.
 
-Every argument is a double, written as an exact hexadecimal literal; every value is computed by mpmath
-with 40 significant digits at that exact argument and written with 21 significant digits as a long double
-literal, so that the tests measure errors far below one unit in the last place of a double.
+Every argument is a double (a landmark's written as an exact hexadecimal literal); every value is
+computed by mpmath with 40 significant digits at that exact argument and written with 21 significant
+digits as a long double literal, so that the tests measure errors far below one unit in the last place
+of a double.
 
 - J0 landmarks with their source: J0(0), small arguments, the nearest doubles to the first zeros of J0
   and to zeros near the switch to the asymptotic form, both sides of that switch (320), large arguments.
 - Both sides of every row boundary of the J0 table (k/8 and the double just below it, k = 1 .. 2560).
 - A sweep: 3000 well-spread arguments in [0, 320) and 1000 in [320, 1000).
 - sin and cos: landmarks (the doubles nearest multiples of pi/2, among them the closest any double below
-  2^20 comes, the switch between the two reductions at 2^20, the closest approach of all doubles), a sweep
-  over [-100, 100] (the ring sums' phases), [-1e5, 1e5] and huge arguments up to the largest double.
+  2^20 comes, both sides of |r| = 2^-11 and of 2^20, where other reductions take over, the closest
+  approach of all doubles), a sweep over [-100, 100) (the ring sums' phases), [-1e5, 1e5) and huge
+  arguments up to the largest doubles.
+The bulk arguments follow formulas that tests/numerics_reference_data.h repeats; only values are stored.
 
-Usage: python3 scripts/make_numerics_reference.py [output.cpp]   (needs python3-mpmath; about a minute)
+Usage: python3 scripts/make_numerics_reference.py [output.cpp]   (needs python3-mpmath; a few seconds)
 """
 import math
 import os
@@ -120,6 +123,10 @@ def trig_landmarks():
     ]
     for k in range(1, 9):
         cases.append((nearest_double(k * pio2), "nearest double to %d*pi/2" % k))
+    for k in (3, 1000):  # either side of |r| = 2^-11, where the second, finer reduction takes over
+        for offset in (2.0**-11 * (1 - 2.0**-30), 2.0**-11 * (1 + 2.0**-30)):
+            cases.append((nearest_double(k * pio2 + offset), "%d*pi/2 + %s, near the switch of reductions"
+                          % (k, "2^-11 - 2^-41" if offset < 2.0**-11 else "2^-11 + 2^-41")))
     cases.sort()
     return [(x,) + sin_cos(x) + (source,) for x, source in cases]
 

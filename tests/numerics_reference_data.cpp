@@ -3096,6 +3096,10 @@ const SinCosLandmark kSinCosLandmarks[] = {
     {0x1.921fb54442d18p+1, 1.22464679914735317723e-16L, -1.00000000000000000000L, "nearest double to 2*pi/2"},
     {0x1.2d97c7f3321d2p+2, -1.00000000000000000000L, -1.83697019872102976584e-16L,
      "nearest double to 3*pi/2"},
+    {0x1.2d9fc7f331fd2p+2, -9.99999880790713039829e-1L, 4.88281230142515599800e-4L,
+     "3*pi/2 + 2^-11 - 2^-41, near the switch of reductions"},
+    {0x1.2d9fc7f3323d2p+2, -9.99999880790712595740e-1L, 4.88281231052010193152e-4L,
+     "3*pi/2 + 2^-11 + 2^-41, near the switch of reductions"},
     {0x1.921fb54442d18p+2, -2.44929359829470635445e-16L, 1.00000000000000000000L, "nearest double to 4*pi/2"},
     {0x1.f6a7a2955385ep+2, 1.00000000000000000000L, 3.06161699786838294307e-16L, "nearest double to 5*pi/2"},
     {0x1.2d97c7f3321d2p+3, 3.67394039744205953168e-16L, -1.00000000000000000000L, "nearest double to 6*pi/2"},
@@ -3104,6 +3108,10 @@ const SinCosLandmark kSinCosLandmarks[] = {
     {0x1.921fb54442d18p+3, -4.89858719658941270890e-16L, 1.00000000000000000000L, "nearest double to 8*pi/2"},
     {0x1.6c6cbc45dc8dep+5, 1.00000000000000000000L, -6.18980636588357700015e-19L,
      "closest double below 2^20 to a multiple of pi/2 (29*pi/2)"},
+    {0x1.88b2ff04a9408p+10, 4.88281230209364641330e-4L, 9.99999880790713007188e-1L,
+     "1000*pi/2 + 2^-11 - 2^-41, near the switch of reductions"},
+    {0x1.88b2ff04a940cp+10, 4.88281231118859234683e-4L, 9.99999880790712563098e-1L,
+     "1000*pi/2 + 2^-11 + 2^-41, near the switch of reductions"},
     {0x1.86a0000000000p+16, 3.57487979720165093165e-2L, -9.99360807438212451891e-1L, "1e5"},
     {0x1.e848000000000p+19, -3.49993502171292952118e-1L, 9.36752127533144786939e-1L, "exact reduction"},
     {0x1.fffffffffffffp+19, 3.30493139911860913719e-1L, 9.43808393939786449257e-1L,
@@ -3117,7 +3125,7 @@ const SinCosLandmark kSinCosLandmarks[] = {
     {0x1.7e43c8800759cp+996, -8.17881912115908597046e-1L, -5.75386111957549046688e-1L, "exact reduction"},
     {0x1.fffffffffffffp+1023, 4.96195478918406179050e-3L, -9.99987689426559937465e-1L, "largest double"},
 };
-const int kSinCosLandmarkCount = 26;
+const int kSinCosLandmarkCount = 30;
 
 const long double kSinCosSweepValues[kSinCosSweepCount][2] = {
     {5.06365641109758793657e-1L, 8.62318872287683934102e-1L},
