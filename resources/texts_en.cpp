@@ -22,6 +22,33 @@ const TextSet& EnglishTexts() {
         t.title_line_2 = T("Fresnel zones");
         t.year_line = T("2012");
 
+        t.start_caption = T("Start");
+        t.continue_caption = T("Continue");
+        t.pause_caption = T("Pause");
+        t.reset_caption = T("Reset");
+        t.wavelength_prefix = T("Wavelength ");
+        t.nanometre_unit = T(" nm");
+        t.radius_prefix = T("Radius of aperture ");
+        t.millimetre_unit = T(" mm");
+        t.distance_prefix = T("Distance to the screen ");
+        t.metre_unit = T(" m");
+        t.intensity_letter = T("I");
+        t.aperture_plane = T("Plane of aperture");
+        t.optical_axis = T("Optical axis");
+        t.zones_prefix = T("Number of zones ");
+        // "Е" and the first "С" are Cyrillic (Ie, Es); the rest is Latin.
+        t.sum_caption = T("Sum of contributions Е =      Сn * En        Cn - part of the opened zone");
+        t.sum_sign_nearer = false;
+        t.axial_title = T("Intensity distribution along the optical axis");
+        t.axial_plot_caption_1 = T("Intensity at the optical axis");
+        t.axial_distance_caption_1 = T("Distance from the aperture");
+        t.axial_distance_caption_2 = T("to the point of observation");
+        t.radial_title = T("Radial intensity distribution");
+        t.radial_plot_heading_1 = T("Radial distribution");
+        t.radial_plot_caption_1 = T("Radial displacement");
+        t.radial_plot_caption_2 = T("relative to the optical axis");
+        t.screen_label = T("Screen");
+
         ReadDeployerTexts(EnglishDeployerTexts(), &t);
         return t;
     }();

@@ -22,6 +22,35 @@ const TextSet& RussianTexts() {
         t.title_line_2 = T("Зоны Френеля");
         t.year_line = T("2012 г.");
 
+        t.start_caption = T("Старт");
+        t.continue_caption = T("Продолжить");
+        t.pause_caption = T("Пауза");
+        t.reset_caption = T("Сброс");
+        t.wavelength_prefix = T("Длина волны ");
+        t.nanometre_unit = T(" нм");
+        t.radius_prefix = T("Радиус отверстия ");
+        t.millimetre_unit = T(" мм");
+        t.distance_prefix = T("Расстояние до экрана ");
+        t.metre_unit = T(" м");
+        t.intensity_letter = T("I");
+        t.aperture_plane = T("Плоскость отверстия");
+        t.optical_axis = T("Оптическая ось");
+        t.zones_prefix = T("Число зон Френеля ");
+        // "Е" and the first "С" are Cyrillic (Ie, Es); "En" and the last "Cn" are Latin.
+        t.sum_caption = T("Сумма вкладов Е =   Сn * En        Cn - часть открытой зоны");
+        t.sum_sign_nearer = true;
+        t.axial_title = T("Распределение интенсивности вдоль оптической оси");
+        t.axial_plot_caption_1 = T("График интенсивности");
+        t.axial_plot_caption_2 = T("вдоль оптической оси");
+        t.axial_distance_caption_1 = T("Расстояние от отвестия");
+        t.axial_distance_caption_2 = T("до точки наблюдения");
+        t.radial_title = T("Радиальное распределение интенсивности");
+        t.radial_plot_heading_1 = T("Радиально распределение");
+        t.radial_plot_heading_2 = T("интенсивности");
+        t.radial_plot_caption_1 = T("Радиальное смещение");
+        t.radial_plot_caption_2 = T("от оптической оси");
+        t.screen_label = T("Экран");
+
         ReadDeployerTexts(RussianDeployerTexts(), &t);
         return t;
     }();

@@ -2,6 +2,7 @@
 // screen's class registration and its creation function. A screen missing here has no class and its
 // button does nothing. Compiled into the programs only, so test binaries can plug in screens of their
 // own.
+#include "screens/axial/axial_screen.h"
 #include "shell/application.h"
 
-void PlugInScreens() {}
+void PlugInScreens() { PlugInScreen(kAxialScreen, RegisterAxialScreenClass, CreateAxialScreen); }

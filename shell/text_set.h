@@ -42,6 +42,35 @@ struct TextSet {
     std::string first_author;
     std::string second_author;
     std::string lecturers;
+
+    // The axial and the radial screen.
+    std::string start_caption;     // the Start button's three captions
+    std::string continue_caption;
+    std::string pause_caption;
+    std::string reset_caption;
+    std::string wavelength_prefix;  // "Wavelength " + nanometres + unit
+    std::string nanometre_unit;
+    std::string radius_prefix;  // "Radius of aperture " + millimetres + unit
+    std::string millimetre_unit;
+    std::string distance_prefix;  // "Distance to the screen " + metres + unit
+    std::string metre_unit;
+    std::string intensity_letter;
+    std::string aperture_plane;   // caption of the zone picture
+    std::string optical_axis;     // drawn along the rotated axis
+    std::string zones_prefix;     // "Number of zones " + whole number of zones
+    std::string sum_caption;      // the formula line; its "E =" and first "Cn" are Cyrillic Ie and Es
+    bool sum_sign_nearer = false;  // the Sigma stands 10 margin units in (Russian) instead of 13
+    std::string axial_title;
+    std::string axial_plot_caption_1;
+    std::string axial_plot_caption_2;  // empty where the caption has one line
+    std::string axial_distance_caption_1;
+    std::string axial_distance_caption_2;
+    std::string radial_title;
+    std::string radial_plot_heading_1;
+    std::string radial_plot_heading_2;  // empty where the heading has one line
+    std::string radial_plot_caption_1;
+    std::string radial_plot_caption_2;
+    std::string screen_label;  // over the face-on sketch of the observation screen
 };
 
 // The two sets; each is built once, on first use.

@@ -1,0 +1,402 @@
+// The axial intensity screen's window: controls, the static picture, the full repaint, the animation
+// step and the page navigation. Frames are composed off-screen and reach the window in one copy; the
+// markers are drawn into the frame before that copy, so the window never shows a half-drawn frame and
+// a plain repaint (after the window was covered) can show the last complete picture, markers included.
+#include "screens/axial/axial_screen.h"
+
+#include <algorithm>
+
+#include "numerics/spectral_ramp.h"
+#include "screens/axial/axial_animation.h"
+#include "screens/axial/axial_model.h"
+#include "screens/axial/axial_plot.h"
+#include "screens/axial/axial_screen_state.h"
+#include "screens/axial/zone_picture.h"
+#include "shell/application.h"
+
+namespace {
+
+constexpr int kMenuId = 210;
+constexpr int kStartId = 211;
+constexpr int kResetId = 212;
+constexpr UINT_PTR kStepTimer = 301;
+constexpr UINT kStepPeriod = 100;
+constexpr WPARAM kFullRepaint = 1025;
+constexpr double kApertureRadius = 0.001;
+constexpr ColourTriple kGreen{0, 255, 0};
+
+AxialScreen* screen = nullptr;
+
+const TextSet& Texts() {
+    return *app.texts;
+}
+
+// The plot and the zone picture draw the step their counters hold.
+void SetDrawnStep(int k, int plot_k) {
+    screen->zones->step_counter = k;
+    screen->plot->step_counter = plot_k;
+}
+
+void SyncCounters() {
+    SetDrawnStep(screen->animation.k, screen->animation.plot_k);
+}
+
+int WavelengthNanometres() {
+    return screen->wavelength->position;
+}
+
+ColourTriple WavelengthColour() {
+    unsigned char ramp[9] = {};
+    numerics::FillSpectralRamp(ramp, 3, WavelengthNanometres());
+    return {ramp[6], ramp[7], ramp[8]};
+}
+
+const std::string& CaptionText(StartCaption caption) {
+    switch (caption) {
+        case StartCaption::kStart:
+            return Texts().start_caption;
+        case StartCaption::kContinue:
+            return Texts().continue_caption;
+        default:
+            return Texts().pause_caption;
+    }
+}
+
+void ShowCaption() {
+    SetControlCaption(screen->start->window, CaptionText(screen->animation.caption));
+}
+
+// A new plot and zone picture for the current wavelength; both step counters start at -1.
+void BuildPlotAndZones() {
+    const AxialLayout& l = screen->layout;
+    const DistanceRange range = AxialDistanceRange(kApertureRadius, screen->wavelength->value);
+    DestroyAxialPlot(screen->plot);
+    DestroyZonePicture(screen->zones);
+    screen->plot =
+        CreateAxialPlot(screen->window, l.plot.width, l.my, kBackgroundColour, screen->wavelength->value,
+                        kApertureRadius, range.z_min, range.z_max, l.plot.height, l.mx);
+    screen->zones =
+        CreateZonePicture(screen->window, l.zones.side, l.mx, l.my, kBackgroundColour,
+                          screen->wavelength->value, kApertureRadius, range.z_min, range.z_max, l.zones.side);
+    const int n = std::min(screen->plot->step_count, screen->zones->step_count);
+    screen->plot->step_count = n;
+    screen->zones->step_count = n;
+    AxialRebuilt(screen->animation, n);
+    SyncCounters();
+}
+
+void DrawStatic(Surface* page) {
+    const AxialLayout& l = screen->layout;
+    const TextSet& t = Texts();
+    HDC dc = page->context;
+    PrepareText(dc, TA_CENTER);
+    page->saved_font = SelectObject(dc, screen->title_font);
+    page->saved_pen = SelectObject(dc, screen->axis_pen);
+    DrawNarrowText(dc, l.title.x, l.title.y, t.axial_title);
+    DrawLine(dc, 0, l.separator_y, l.width, l.separator_y);
+    SelectObject(dc, app.page_font);
+    DrawNarrowText(dc, l.plot_caption[0].x, l.plot_caption[0].y, t.axial_plot_caption_1);
+    if (!t.axial_plot_caption_2.empty())
+        DrawNarrowText(dc, l.plot_caption[1].x, l.plot_caption[1].y, t.axial_plot_caption_2);
+    SetTextAlign(dc, TA_LEFT);
+    DrawNarrowText(dc, l.intensity_letter.x, l.intensity_letter.y, t.intensity_letter);
+    SetTextAlign(dc, TA_CENTER);
+    DrawNarrowText(dc, l.distance_caption[0].x, l.distance_caption[0].y, t.axial_distance_caption_1);
+    DrawNarrowText(dc, l.distance_caption[1].x, l.distance_caption[1].y, t.axial_distance_caption_2);
+    DrawNarrowText(dc, l.zone_caption.x, l.zone_caption.y, t.aperture_plane);
+    DrawLine(dc, l.axis_x, l.vertical_axis_top.y, l.axis_x, l.axis_y);
+    DrawLine(dc, l.axis_x, l.axis_y, l.horizontal_axis_tip.x, l.axis_y);
+    for (const Point& p : l.horizontal_arrow)
+        DrawLine(dc, l.horizontal_axis_tip.x, l.horizontal_axis_tip.y, p.x, p.y);
+    for (const Point& p : l.vertical_arrow)
+        DrawLine(dc, l.vertical_axis_top.x, l.vertical_axis_top.y, p.x, p.y);
+}
+
+void DrawOpticalAxisLine(Surface* page) {
+    const ZonePictureGeometry& g = screen->layout.zones;
+    HPEN white = CreateSolidPen(3, kWhite);
+    SelectObject(page->context, white);
+    DrawLine(page->context, g.x0, g.y0, g.x1, g.y1);
+    SelectObject(page->context, screen->axis_pen);
+    DeleteDrawingObject(white);
+}
+
+void DrawMarker(HDC dc, HBRUSH brush, Point centre) {
+    HGDIOBJ previous = SelectObject(dc, brush);
+    DrawEllipse(dc, centre.x - 6, centre.y - 6, centre.x + 6, centre.y + 6);
+    SelectObject(dc, previous);
+}
+
+// The parameter labels over the static picture.
+void DrawParameters() {
+    const AxialLayout& l = screen->layout;
+    const TextSet& t = Texts();
+    HDC dc = screen->parameters->context;
+    CopySurface(app.page_surface, dc, 0, 0);
+    SelectObject(dc, app.page_font);
+    PrepareText(dc, TA_CENTER);
+    LabelTextPtr wavelength =
+        JoinLabels(MakeLabel(t.wavelength_prefix.c_str()).get(), IntegerLabel(WavelengthNanometres()).get(),
+                   MakeLabel(t.nanometre_unit.c_str()).get());
+    DrawLabel(dc, l.wavelength_label.x, l.wavelength_label.y, wavelength.get());
+    LabelTextPtr radius = JoinLabels(MakeLabel(t.radius_prefix.c_str()).get(), IntegerLabel(1).get(),
+                                     MakeLabel(t.millimetre_unit.c_str()).get());
+    DrawLabel(dc, l.radius_label.x, l.radius_label.y, radius.get());
+}
+
+// The plot and the zone picture for the current step, copied with the parameters into `frame`.
+void ComposeFrame(Surface* frame) {
+    const AxialLayout& l = screen->layout;
+    CopySurface(screen->parameters, frame->context, 0, 0);
+    CopySurface(screen->plot->picture, frame->context, l.plot.x, l.plot.y);
+    CopySurface(screen->zones->composed, frame->context, l.zones.left, l.zones.top);
+}
+
+void Present(Surface* frame) {
+    HDC window_dc = BorrowWindowContext(screen->window);
+    CopySurface(frame, window_dc, 0, 0);
+    ReturnWindowContext(screen->window, window_dc);
+    screen->shown = frame;
+}
+
+void FullRepaint() {
+    const AxialLayout& l = screen->layout;
+    const ZonePictureGeometry& g = l.zones;
+    DrawParameters();
+    if (screen->zones->step_counter != -1) {
+        DrawAxialPlot(screen->plot);
+        DrawZoneSum(screen->zones);
+        // The sum text belongs to an animation step; a repaint does not show it.
+        FreeLabelText(TakeSumText(screen->zones));
+    }
+    Surface* frame = screen->repaint_frame;
+    HDC dc = frame->context;
+    ComposeFrame(frame);
+
+    HPEN white = CreateSolidPen(3, kWhite);
+    HGDIOBJ previous_pen = SelectObject(dc, white);
+    DrawLine(dc, g.x0, g.y0, l.incoming_axis_end.x, l.incoming_axis_end.y);
+    DrawLine(dc, g.x0, g.y0, l.inner_axis_end.x, l.inner_axis_end.y);
+    DrawLine(dc, g.x0, g.y0, l.arrow_up.x, l.arrow_up.y);
+    DrawLine(dc, g.x0, g.y0, l.arrow_down.x, l.arrow_down.y);
+    SelectObject(dc, previous_pen);
+    DeleteDrawingObject(white);
+
+    HFONT rotated = CreateTextFont(l.height * 5 / 100, l.width / 100, 400, l.escapement);
+    HGDIOBJ previous_font = SelectObject(dc, rotated);
+    PrepareText(dc, TA_LEFT);
+    DrawNarrowText(dc, l.axis_label.x, l.axis_label.y, Texts().optical_axis);
+    SelectObject(dc, previous_font);
+    DeleteDrawingObject(rotated);
+
+    DrawMarker(dc, screen->start_marker_brush, StartMarker(l, WavelengthNanometres()));
+    Present(frame);
+}
+
+void DrawStep() {
+    const AxialLayout& l = screen->layout;
+    const TextSet& t = Texts();
+    DrawAxialPlot(screen->plot);
+    DrawZoneSum(screen->zones);
+    Surface* frame = screen->animation_frame;
+    HDC dc = frame->context;
+    ComposeFrame(frame);
+    SelectObject(dc, app.page_font);
+    PrepareText(dc, TA_LEFT);
+    if (screen->zones->step_counter != -1) {
+        LabelText* sum = TakeSumText(screen->zones);
+        DrawLabel(dc, l.sum_text.x, l.sum_text.y, sum);
+        FreeLabelText(sum);
+        SetTextAlign(dc, TA_CENTER);
+        LabelTextPtr zones = JoinLabels(MakeLabel(t.zones_prefix.c_str()).get(),
+                                        IntegerLabel(static_cast<int>(screen->zones->number_of_zones)).get(),
+                                        MakeLabel("").get());
+        DrawLabel(dc, l.zone_count_label.x, l.zone_count_label.y, zones.get());
+        SetTextAlign(dc, TA_LEFT);
+        DrawMarker(dc, screen->start_marker_brush, StartMarker(l, WavelengthNanometres()));
+        DrawMarker(dc, screen->marker_brush,
+                   ObservationPoint(l, WavelengthNanometres(), screen->zones->step_counter,
+                                    screen->zones->step_count));
+        const Point sign = t.sum_sign_nearer ? l.formula_sign_russian : l.formula_sign_english;
+        DrawWideSymbol(dc, sign.x, sign.y, L'\u03A3');
+        DrawNarrowText(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
+    }
+    Present(frame);
+}
+
+void ApplyEffects(const AnimationEffects& e) {
+    if (e.draw_step) {
+        SetDrawnStep(e.drawn_step, e.drawn_step);
+        DrawStep();
+    }
+    SyncCounters();
+    if (e.start_timer) StartTimer(screen->window, kStepTimer, kStepPeriod);
+    if (e.stop_timer) StopTimer(screen->window, kStepTimer);
+    if (e.caption_changed) ShowCaption();
+    app.animation_running = screen->animation.running;
+}
+
+void OnTick() {
+    ApplyEffects(AxialTick(screen->animation));
+}
+
+void OnStart() {
+    ApplyEffects(AxialPressStart(screen->animation));
+}
+
+void OnReset() {
+    ApplyEffects(AxialReset(screen->animation));
+    BuildPlotAndZones();
+    SendMessageW(screen->window, WM_PAINT, kFullRepaint, 0);
+}
+
+void OnWavelength(WPARAM code, LPARAM control) {
+    if (reinterpret_cast<HWND>(control) != screen->wavelength->window) return;
+    if (!screen->animation.wavelength_enabled) return;
+    if (!ApplyScrollCode(screen->wavelength, code)) return;
+    BuildPlotAndZones();
+    DeleteDrawingObject(screen->marker_brush);
+    screen->marker_brush = CreateFillBrush(WavelengthColour());
+    SendMessageW(screen->window, WM_PAINT, kFullRepaint, 0);
+}
+
+void TearDownAxialScreen() {
+    Surface* page = app.page_surface;
+    SelectObject(page->context, page->saved_font);
+    SelectObject(page->context, page->saved_pen);
+    page->saved_font = page->saved_pen = nullptr;
+    DeleteDrawingObject(app.page_font);
+    app.page_font = nullptr;
+    DeleteDrawingObject(screen->axis_pen);
+    DestroySurface(page);
+    app.page_surface = nullptr;
+    FreePushButton(app.menu_button);
+    app.menu_button = nullptr;
+    FreeScrollBarControl(screen->wavelength);
+    DestroyAxialPlot(screen->plot);
+    DestroyZonePicture(screen->zones);
+    DestroySurface(screen->parameters);
+    DestroySurface(screen->animation_frame);
+    DestroySurface(screen->repaint_frame);
+    DeleteDrawingObject(screen->title_font);
+    DeleteDrawingObject(screen->marker_brush);
+    DeleteDrawingObject(screen->start_marker_brush);
+    FreePushButton(screen->start);
+    FreePushButton(screen->reset);
+    StopTimer(screen->window, kStepTimer);
+    app.animation_running = false;
+    delete screen;
+    screen = nullptr;
+}
+
+void OnPaint(HWND window, WPARAM first) {
+    if (first == kFullRepaint) {
+        if (screen != nullptr) FullRepaint();
+        return;
+    }
+    if (first != 0) return;
+    // The last complete picture: the static page until a frame has been shown.
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    const Surface* picture = screen != nullptr && screen->shown != nullptr ? screen->shown : app.page_surface;
+    if (picture != nullptr) CopySurface(picture, dc, 0, 0);
+    EndPaint(window, &paint);
+}
+
+}  // namespace
+
+AxialScreen* OpenAxialScreen() {
+    return screen;
+}
+
+void RegisterAxialScreenClass() {
+    RegisterPageClass(kAxialScreen, AxialScreenProc);
+}
+
+int CreateAxialScreen() {
+    app.animation_running = false;
+    HWND window = CreatePageWindow(kAxialScreen);
+    if (window == nullptr) return 0;
+    screen = new AxialScreen{};
+    screen->window = window;
+    screen->layout = ComputeAxialLayout(app.screen_width, app.screen_height);
+    const AxialLayout& l = screen->layout;
+    const TextSet& t = Texts();
+
+    screen->animation_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    const DWORD button = WS_CHILD | WS_VISIBLE;
+    app.menu_button = CreatePushButton(app.instance, window, kMenuId, button, l.menu_button.x,
+                                       l.menu_button.y, l.menu_button.width, l.menu_button.height);
+    screen->start = CreatePushButton(app.instance, window, kStartId, button, l.start_button.x,
+                                     l.start_button.y, l.start_button.width, l.start_button.height);
+    screen->reset = CreatePushButton(app.instance, window, kResetId, button, l.reset_button.x,
+                                     l.reset_button.y, l.reset_button.width, l.reset_button.height);
+    const Rect& w = l.wavelength_control;
+    screen->wavelength = CreateScrollBarControl(w.x, w.y, w.width, w.height, 400, 700, 600, 1, window,
+                                                app.instance, 1e-9, WS_CHILD | WS_VISIBLE | SBS_HORZ);
+    screen->parameters = CreateSurface(window, l.width, l.height, kBlack);
+    screen->repaint_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
+
+    app.page_font = CreateTextFont(l.height * 5 / 100, l.width / 100, 1);
+    screen->axis_pen = CreateSolidPen(3, kBlack);
+    for (PushButton* b : {app.menu_button, screen->start, screen->reset})
+        SetControlFont(b->window, app.page_font);
+    SetControlCaption(app.menu_button->window, t.menu_button);
+    SetControlCaption(screen->start->window, t.start_caption);
+    SetControlCaption(screen->reset->window, t.reset_caption);
+
+    screen->title_font = CreateTextFont((l.height * 5 / 100) * 14 / 10, (l.width / 100) * 14 / 10, 400);
+    app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    DrawStatic(app.page_surface);
+    BuildPlotAndZones();
+    DrawOpticalAxisLine(app.page_surface);
+    screen->marker_brush = CreateFillBrush(WavelengthColour());
+    screen->start_marker_brush = CreateFillBrush(kGreen);
+
+    ShowPage(window);
+    SendMessageW(window, WM_PAINT, kFullRepaint, 0);
+    // Under Wine the frame drawn straight after the window appears can be lost while the page it
+    // replaces is still being taken down; an ordinary paint shows it again.
+    InvalidateRect(window, nullptr, FALSE);
+    return 1;
+}
+
+LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint(window, first);
+            return 0;
+        case WM_COMMAND:
+            if (screen == nullptr) return 0;
+            switch (LOWORD(first)) {
+                case kMenuId:
+                    LeavePage(window, TearDownAxialScreen, OpenStartPage);
+                    break;
+                case kStartId:
+                    OnStart();
+                    break;
+                case kResetId:
+                    OnReset();
+                    break;
+                default:
+                    break;
+            }
+            return 0;
+        case WM_TIMER:
+            if (screen != nullptr) OnTick();
+            return 0;
+        case WM_HSCROLL:
+            if (screen != nullptr) OnWavelength(first, second);
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (screen != nullptr) RebuildPage(window, TearDownAxialScreen, CreateAxialScreen);
+            return 0;
+        case WM_CLOSE:
+            PostQuitMessage(0);
+            return 0;
+        case WM_DESTROY:
+            return 0;
+        default:
+            return DefWindowProcW(window, message, first, second);
+    }
+}

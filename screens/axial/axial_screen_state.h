@@ -1,0 +1,30 @@
+// The open axial screen's state (the page surface, page font and Menu button live in the shell's
+// application slots). Exposed for the screen's tests, which drive the window procedure and look inside.
+#pragma once
+
+#include <windows.h>
+
+#include "screens/axial/axial_animation.h"
+#include "screens/axial/axial_model.h"
+#include "screens/axial/axial_plot.h"
+#include "screens/axial/zone_picture.h"
+#include "shell/platform.h"
+
+struct AxialScreen {
+    HWND window;
+    AxialLayout layout;
+    Surface* parameters;       // the static picture plus the parameter labels
+    Surface* repaint_frame;    // the picture of the last full repaint
+    Surface* animation_frame;  // the picture of the last animation step
+    const Surface* shown;      // whichever of the two frames reached the window last
+    HFONT title_font;
+    HPEN axis_pen;
+    PushButton* start;
+    PushButton* reset;
+    ScrollBarControl* wavelength;
+    AxialPlot* plot;
+    ZonePicture* zones;
+    HBRUSH marker_brush;        // the wavelength's colour: the point of observation
+    HBRUSH start_marker_brush;  // green: where the point starts
+    AxialAnimation animation;
+};

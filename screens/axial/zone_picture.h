@@ -1,0 +1,53 @@
+// The Fresnel zone picture on surfaces: the aperture seen from the point of observation, with the open
+// zones painted in two alternating colours of the wavelength, and the sum text of the step. The axial
+// screen makes it with CreateZonePicture (zones centred on the aperture), the radial screen with
+// CreateRadialZonePicture (zones centred off the aperture's centre); both draw a step with DrawZoneSum /
+// DrawRadialZoneSum into the composed picture, which the screen copies into its frame.
+#pragma once
+
+#include <windows.h>
+
+#include "screens/axial/zone_picture_model.h"
+#include "shell/colour.h"
+#include "shell/label_text.h"
+#include "shell/platform.h"
+
+struct ZonePicture {
+    int width;   // S
+    int height;  // S
+    int mx, my;
+    double wavelength;
+    double aperture_radius;
+    double first_distance;  // axial: z at step 0; radial: the fixed distance
+    double last_distance;   // axial: z at the last step; radial: not used
+    Surface* base;          // dark grey with the aperture disc in the background colour
+    Surface* background;
+    Surface* composed;   // base plus the painted zones: what the screen copies
+    Surface* odd_zone;   // the wavelength's full colour
+    Surface* even_zone;  // the second of three ramp entries
+    HRGN aperture;
+    int step_counter;              // k: -1 before the first step
+    int step_count;                // n
+    ZonePictureGeometry geometry;  // side, axis start (x0, y0) and end (x1, y1) on the screen
+    LabelText* sum_text;           // the last drawn step's sum; the screen draws it and releases it
+    double number_of_zones;
+    bool radial;
+};
+
+// Axial screen: zones centred on the aperture, the distance moving from z_min to z_max.
+ZonePicture* CreateZonePicture(HWND window, int side, int mx, int my, ColourTriple background, double lambda,
+                               double a, double z_min, double z_max, int height);
+
+// Radial screen: the fixed distance z; the point of observation moves off the axis.
+ZonePicture* CreateRadialZonePicture(HWND window, int side, int mx, int my, ColourTriple background,
+                                     double lambda, double a, int height, double z);
+
+// Redraw the composed picture for the step counter and rebuild the sum text and number of zones.
+void DrawZoneSum(ZonePicture* picture);
+void DrawRadialZoneSum(ZonePicture* picture);
+
+// Releases the five surfaces, the aperture region, a sum text still held, and the record.
+void DestroyZonePicture(ZonePicture* picture);
+
+// Takes the sum text of the last drawn step (the caller releases it with FreeLabelText); null if none.
+LabelText* TakeSumText(ZonePicture* picture);
