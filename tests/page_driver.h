@@ -1,0 +1,35 @@
+// Driving the program's pages under Wine as the message loop would: the page windows that exist, the
+// queued messages delivered, button commands, captions and pixels read back. Shared by the Windows
+// tests of the pages and screens.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/colour.h"
+
+// The page windows of this thread that exist now.
+std::vector<HWND> PageWindows();
+std::wstring ClassOf(HWND window);
+
+// Delivers what is queued; returns the exit code of a quit message found on the way, or kNoQuit.
+constexpr int kNoQuit = 12345;
+int Pump();
+
+// The only page window there is (a test failure if there is not exactly one).
+HWND OnlyPage();
+
+// A click on the page's button `id`, as the button reports it.
+void Command(HWND page, int id);
+std::wstring ChildCaption(HWND page, int id);
+
+// The colour of a pixel of the window as it is shown.
+ColourTriple WindowPixel(HWND window, int x, int y);
+
+// A paint request like the one after the window was covered and uncovered: first parameter 0.
+void RepaintAsUncovered(HWND window);
+
+// Seconds of a high-resolution clock, for figures printed by tests.
+double Seconds();
