@@ -19,7 +19,9 @@
 
 namespace {
 
-constexpr double kLambda = 500e-9, kA = 0.002, kViewFactor = 1.5;
+// The values the screen's controls hold at their starting positions: position times scale. (500e-9
+// itself lies just below 500 * 1e-9 and would take the colour of 499 nm.)
+constexpr double kLambda = 500 * 1e-9, kA = 2000 * 1e-6, kViewFactor = 1.5;
 
 std::string Text(const LabelTextPtr& label) {
     return std::string(label->text, label->length);
@@ -202,14 +204,21 @@ TEST(PatternImage, ProfileWithoutAnyLightGivesABlackImageAndAFlatPlot) {
     EXPECT_EQ(PatternLevel(std::nan(""), 1.0, 1000), 0);
 }
 
-TEST(PatternImage, PaletteIsTheRampOfTheWholeWavelength) {
-    // 479e-9 / 1e-9 computes as 478.99999999999994; the frame is still painted in the colour of 479 nm.
+TEST(PatternImage, PaletteIsTheRampOfTheTruncatedWavelength) {
+    // 479e-9 / 1e-9 computes as 478.99999999999994: the frame takes the colour of 478 nm, as the zone
+    // pictures of the other screens do for the same control position.
     const PatternImage image = Render(50, 2.0, false, false, 479e-9);
     std::vector<std::uint8_t> ramp(3000);
-    numerics::FillSpectralRamp(ramp.data(), 1000, 479);
+    numerics::FillSpectralRamp(ramp.data(), 1000, 478);
     EXPECT_EQ(image.palette, ramp);
     EXPECT_EQ(image.palette_size, 1000);
-    for (int nm = 400; nm <= 700; ++nm) ASSERT_EQ(PatternNanometres(nm * 1e-9), nm);
+    int below = 0;
+    for (int nm = 400; nm <= 700; ++nm) {
+        const int picked = PatternNanometres(nm * 1e-9);
+        ASSERT_TRUE(picked == nm || picked == nm - 1) << nm;
+        below += picked != nm;
+    }
+    EXPECT_EQ(below, 8);  // 479, 482, 486, 489, 493, 496, 503 and 510 nm
 }
 
 TEST(PatternImage, RenderingTwiceGivesTheSameBytes) {

@@ -81,7 +81,7 @@ void PlacePlotPoints(PatternImage* image) {
 }  // namespace
 
 int PatternNanometres(double lambda) {
-    return static_cast<int>(std::lround(lambda / 1e-9));
+    return static_cast<int>(lambda / 1e-9);
 }
 
 int PatternSampleCount(int size) {

@@ -44,9 +44,11 @@ struct PatternImage {
 // Number of entries of the brightness palette.
 inline constexpr int kPatternPaletteSize = 1000;
 
-// The whole wavelength in nanometres of lambda (metres). lambda is a whole number of nanometres times
-// 1e-9, and that product divided by 1e-9 lands just below the whole number for some of them (479 nm
-// gives 478.99999999999994), so it is rounded, not truncated.
+// The wavelength in whole nanometres that picks the palette: lambda / 1e-9 truncated. For a few
+// positions of the wavelength control the quotient lands just below the whole number (479 nm gives
+// 478.99999999999994), and the frame then takes the colour of the nanometre below, one step along the
+// spectrum that nobody can see. The zone pictures of the other screens pick their colour the same way,
+// so one wavelength shows the same colour everywhere; only printed numbers are rounded.
 int PatternNanometres(double lambda);
 
 // Samples of the radial profile for an image of `size` pixels: the half-diagonal in pixels plus one.

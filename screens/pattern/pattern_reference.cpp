@@ -60,7 +60,7 @@ bool ComputePatternImageReference(int size, double lambda, double a, double delt
     }
 
     image->palette.assign(3000, 0);
-    numerics::FillSpectralRamp(image->palette.data(), 1000, static_cast<int>(std::lround(lambda / 1e-9)));
+    numerics::FillSpectralRamp(image->palette.data(), 1000, static_cast<int>(lambda / 1e-9));
     PaintPatternPixelsReference(image);
 
     image->plot_points.assign(size, PatternPoint{0, 0});
