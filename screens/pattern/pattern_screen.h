@@ -1,0 +1,46 @@
+// The Fresnel pattern screen: the diffraction pattern of a circular aperture for a wavelength, an
+// aperture radius and a distance set with three scroll bars, beside a frame kept for comparison, with
+// the projection of the aperture edge and an intensity plot as switches, and the number of open zones
+// under each frame.
+#pragma once
+
+#include <windows.h>
+
+#include "screens/pattern/pattern_frame.h"
+#include "screens/pattern/pattern_layout.h"
+#include "screens/pattern/pattern_texts.h"
+#include "shell/platform.h"
+
+void RegisterPatternScreenClass();
+// Builds and shows the screen at the shell's W x H; 0 when its window cannot be created.
+int CreatePatternScreen();
+LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPARAM second);
+
+// The open screen's state (the page surface, page font and Menu button live in the shell's application
+// slots). Exposed for the screen's tests, which drive the window procedure and look inside.
+struct PatternScreen {
+    HWND window;
+    PatternLayout layout;
+    PatternLanguage language;
+    Surface* work;   // W x H: every full repaint composes the picture here, then copies it out
+    Surface* blank;  // S x S, black: stands in for the comparison frame until one is taken
+    PatternFrame* current;
+    PatternFrame* comparison;  // always rendered; shown once a comparison has been taken
+    bool comparison_taken;
+    bool aperture_projection;
+    bool plots;
+    bool repainted;     // the work surface holds a complete picture: what an ordinary paint shows
+    int full_repaints;  // how many full repaints the screen has done
+    HFONT caption_font;
+    HFONT title_font;
+    HPEN separator_pen;
+    ScrollBarControl* wavelength;  // 400 .. 700 nm
+    ScrollBarControl* aperture;    // 1000 .. 3000 um
+    ScrollBarControl* distance;    // 1000 .. 10000 mm
+    PushButton* projection_button;
+    PushButton* plots_button;
+    PushButton* compare_button;
+};
+
+// The open screen, or null when no pattern screen is open.
+PatternScreen* OpenPatternScreen();

@@ -1,0 +1,490 @@
+// The Fresnel pattern screen under Wine, driven through PatternScreenProc with button, scroll and paint
+// messages as the message loop would deliver them. The pictures are read back from the work surface
+// (what every full repaint composes) and from the window, and the frames are checked against the pure
+// rendering of the same parameters.
+#include "screens/pattern/pattern_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "screens/pattern/pattern_image.h"
+#include "shell/application.h"
+#include "shell/start_page.h"
+#include "shell/text_set.h"
+#include "tests/page_driver.h"
+
+namespace {
+
+constexpr int kMenu = 206, kProjection = 207, kPlots = 208, kCompare = 209;
+constexpr int kPatternButton = 203;
+
+::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected) {
+    if (actual == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "(" << int(actual.red) << ", " << int(actual.green) << ", " << int(actual.blue) << ")";
+}
+
+ColourTriple FromWord(std::uint32_t word) {
+    return {static_cast<unsigned char>(word >> 16), static_cast<unsigned char>(word >> 8),
+            static_cast<unsigned char>(word)};
+}
+
+RECT ChildRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+class PatternScreenTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        PlugInScreen(kPatternScreen, RegisterPatternScreenClass, CreatePatternScreen);
+        StartApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts());
+    }
+
+    void SetUp() override {
+        app.screen_width = 1920;
+        app.screen_height = 1080;
+        ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
+        Pump();
+        before_ = LiveObjectCounts();
+        Open();
+    }
+
+    void TearDown() override {
+        if (OpenPatternScreen() != nullptr) Command(OnlyPage(), kMenu);
+        Pump();
+        // Back on the start page, everything the screen made is gone again.
+        EXPECT_EQ(LiveObjectCounts(), before_);
+        EXPECT_EQ(ClassOf(OnlyPage()), app.class_names[kStartPage]);
+        for (HWND page : PageWindows()) DestroyWindow(page);
+        app.page_surface = nullptr;
+        app.texts = &EnglishTexts();
+    }
+
+    // Opens the screen from the start page, as its button does.
+    void Open() {
+        Command(OnlyPage(), kPatternButton);
+        Pump();
+        page_ = OnlyPage();
+        screen_ = OpenPatternScreen();
+        ASSERT_NE(screen_, nullptr);
+        ASSERT_EQ(screen_->window, page_);
+    }
+
+    void Scroll(ScrollBarControl* bar, WORD code, WORD position = 0) {
+        SendMessageW(page_, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar->window));
+    }
+
+    const PatternLayout& Layout() const { return screen_->layout; }
+    ColourTriple Work(int x, int y) const { return SurfacePixel(screen_->work, x, y); }
+    ColourTriple Current(int x, int y) const {
+        return Work(Layout().current_left + x, Layout().frame_top + y);
+    }
+    ColourTriple Comparison(int x, int y) const {
+        return Work(Layout().comparison_left + x, Layout().frame_top + y);
+    }
+
+    // Every 7th pixel of a frame's rows from `top` down, as composed in the work surface.
+    std::vector<ColourTriple> FrameSample(int left, int top) const {
+        std::vector<ColourTriple> sample;
+        const int size = Layout().size;
+        for (int y = top; y < size; y += 29)
+            for (int x = 0; x < size; x += 7) sample.push_back(Work(left + x, Layout().frame_top + y));
+        return sample;
+    }
+
+    int WhiteInColumn(int left, int x, int from, int to) const {
+        int white = 0;
+        for (int y = from; y < to; ++y) white += Work(left + x, Layout().frame_top + y) == kWhite;
+        return white;
+    }
+
+    int Repaints() const { return screen_->full_repaints; }
+
+    PlatformObjectCounts before_{};
+    HWND page_ = nullptr;
+    PatternScreen* screen_ = nullptr;
+};
+
+TEST_F(PatternScreenTest, FreshScreenAtFullHd) {
+    EXPECT_EQ(ClassOf(page_), app.class_names[kPatternScreen]);
+    EXPECT_EQ(ChildCaption(page_, kMenu), L"Menu");
+    EXPECT_EQ(ChildCaption(page_, kProjection), L"Projection of aperture");
+    EXPECT_EQ(ChildCaption(page_, kPlots), L"Plots");
+    EXPECT_EQ(ChildCaption(page_, kCompare), L"Compare");
+    EXPECT_TRUE(GetWindowLongW(GetDlgItem(page_, kProjection), GWL_STYLE) & BS_MULTILINE);
+    EXPECT_FALSE(GetWindowLongW(GetDlgItem(page_, kCompare), GWL_STYLE) & BS_MULTILINE);
+    const int button_top[] = {950, 657, 506, 355};
+    const int ids[] = {kMenu, kProjection, kPlots, kCompare};
+    for (int b = 0; b < 4; ++b) {
+        const RECT r = ChildRect(GetDlgItem(page_, ids[b]));
+        EXPECT_EQ(r.left, 38) << ids[b];
+        EXPECT_EQ(r.top, button_top[b]) << ids[b];
+        EXPECT_EQ(r.right - r.left, 230) << ids[b];
+        EXPECT_EQ(r.bottom - r.top, 108) << ids[b];
+    }
+    const int bar_left[] = {76, 690, 1306};
+    const ScrollBarControl* bars[] = {screen_->wavelength, screen_->aperture, screen_->distance};
+    const int start[] = {500, 2000, 2000};
+    for (int b = 0; b < 3; ++b) {
+        const RECT r = ChildRect(bars[b]->window);
+        EXPECT_EQ(r.left, bar_left[b]);
+        EXPECT_EQ(r.top, 172);
+        EXPECT_EQ(r.right - r.left, 538);
+        EXPECT_EQ(r.bottom - r.top, 54);
+        EXPECT_EQ(bars[b]->position, start[b]);
+        EXPECT_EQ(GetScrollPos(bars[b]->window, SB_CTL), start[b]);
+    }
+    EXPECT_FALSE(screen_->comparison_taken);
+    EXPECT_FALSE(screen_->aperture_projection);
+    EXPECT_FALSE(screen_->plots);
+    EXPECT_EQ(Repaints(), 1);
+    EXPECT_EQ(Layout().size, 660);
+
+    // The static picture around the frames: background, the separator line across the caption tops.
+    EXPECT_TRUE(Same(Work(5, 5), kBackgroundColour));
+    EXPECT_TRUE(Same(Work(1900, 700), kBackgroundColour));
+    EXPECT_TRUE(Same(Work(5, 269), kBlack));
+    EXPECT_TRUE(Same(Work(5, 265), kBackgroundColour));
+    // Four open zones: the centre of the current frame is dark, its first bright ring in 500 nm green.
+    EXPECT_EQ(screen_->current->computed.zone_count, 3.9999999999999996);  // printed as 4.0
+    EXPECT_LE(Current(330, 330).green, 3);
+    // No comparison yet: a black square.
+    for (int y = 0; y < 660; y += 55)
+        for (int x = 0; x < 660; x += 55) ASSERT_TRUE(Same(Comparison(x, y), kBlack)) << x << ", " << y;
+    EXPECT_TRUE(Same(Work(377, 685), kBackgroundColour));
+    EXPECT_TRUE(Same(Work(1038, 685), kBackgroundColour));
+
+    // The current frame is the pure rendering of 500 nm, 2 mm, 2 m, pixel for pixel.
+    PatternImage expected;
+    ASSERT_TRUE(ComputePatternImage(660, 500 * 1e-9, 2000 * 1e-6, 2000 * 1e-6 / 1000, 2000 * 0.001, 1.5,
+                                    false, false, &expected));
+    for (int y = 0; y < 660; y += 3)
+        for (int x = 0; x < 660; x += 5)
+            ASSERT_TRUE(Same(Current(x, y), FromWord(expected.pixels[y * 660 + x]))) << x << ", " << y;
+    std::uint32_t brightest = 0;
+    for (std::uint32_t word : expected.pixels) brightest = std::max(brightest, word >> 8 & 0xFF);
+    EXPECT_EQ(brightest, 255u);
+
+    // Texts are drawn in black: the title, the parameter label over each bar, the current zone count;
+    // nothing under the black comparison square.
+    const auto dark_in = [&](int left, int top, int right, int bottom) {
+        int dark = 0;
+        for (int y = top; y < bottom; y += 2)
+            for (int x = left; x < right; x += 2) dark += Work(x, y).red < 80 && Work(x, y).blue < 80;
+        return dark;
+    };
+    EXPECT_GT(dark_in(760, 21, 1160, 96), 20);
+    EXPECT_GT(dark_in(145, 107, 545, 161), 20);
+    EXPECT_GT(dark_in(759, 107, 1159, 161), 20);
+    EXPECT_GT(dark_in(1375, 107, 1775, 161), 20);
+    EXPECT_GT(dark_in(1278, 1026, 1678, 1078), 20);
+    EXPECT_EQ(dark_in(508, 1026, 908, 1078), 0);
+    EXPECT_EQ(dark_in(700, 230, 900, 266), 0) << "the caption is drawn below the separator";
+
+    // The window shows what the work surface holds.
+    for (const POINT p : {POINT{5, 5}, POINT{1478 + 100, 685}, POINT{708, 685}, POINT{960, 50}})
+        EXPECT_TRUE(Same(WindowPixel(page_, p.x, p.y), Work(p.x, p.y))) << p.x << ", " << p.y;
+}
+
+TEST_F(PatternScreenTest, FiveOpenZonesLightTheCentreInTheFullColour) {
+    Scroll(screen_->distance, SB_THUMBTRACK, 1600);
+    EXPECT_NEAR(screen_->current->computed.zone_count, 5.0, 1e-12);
+    EXPECT_TRUE(Same(Current(330, 330), ColourTriple{0, 255, 127}));  // 500 nm at full brightness
+    Scroll(screen_->wavelength, SB_THUMBTRACK, 700);
+    Scroll(screen_->distance, SB_THUMBTRACK, 1100);  // 5.19 zones at 700 nm
+    EXPECT_EQ(Current(330, 330).green, 0);
+    EXPECT_GT(Current(330, 330).red, 150);
+}
+
+TEST_F(PatternScreenTest, LineThumbAndPageNotificationsOnEachBar) {
+    struct Case {
+        ScrollBarControl* bar;
+        int step, minimum, maximum, inside;
+        double scale;
+    };
+    const Case cases[] = {{screen_->wavelength, 1, 400, 700, 612, 1e-9},
+                          {screen_->aperture, 10, 1000, 3000, 1160, 1e-6},
+                          {screen_->distance, 100, 1000, 10000, 7300, 0.001}};
+    for (const Case& c : cases) {
+        ScrollBarControl* bar = c.bar;
+        const int start = bar->position;
+        int repaints = Repaints();
+        Scroll(bar, SB_LINEDOWN);
+        EXPECT_EQ(bar->position, start + c.step);
+        EXPECT_EQ(Repaints(), ++repaints);
+        Scroll(bar, SB_LINEUP);
+        EXPECT_EQ(bar->position, start);
+        EXPECT_EQ(Repaints(), ++repaints);
+
+        // Page clicks, the thumb released, the end of a scroll and a thumb dragged to where it is: nothing.
+        for (WORD code : {WORD(SB_PAGEDOWN), WORD(SB_PAGEUP), WORD(SB_THUMBPOSITION), WORD(SB_ENDSCROLL)})
+            Scroll(bar, code, static_cast<WORD>(c.inside));
+        Scroll(bar, SB_THUMBTRACK, static_cast<WORD>(start));
+        Scroll(bar, SB_THUMBTRACK, static_cast<WORD>(c.maximum + 1));
+        EXPECT_EQ(bar->position, start);
+        EXPECT_EQ(Repaints(), repaints);
+
+        // Each new thumb position repaints once, and the frame is computed for it.
+        Scroll(bar, SB_THUMBTRACK, static_cast<WORD>(c.inside));
+        EXPECT_EQ(bar->position, c.inside);
+        EXPECT_EQ(GetScrollPos(bar->window, SB_CTL), c.inside);
+        EXPECT_EQ(bar->value, c.inside * c.scale);
+        EXPECT_EQ(Repaints(), ++repaints);
+
+        // At the ends the arrows stop, and still redraw.
+        Scroll(bar, SB_THUMBTRACK, static_cast<WORD>(c.maximum));
+        Scroll(bar, SB_LINEDOWN);
+        EXPECT_EQ(bar->position, c.maximum);
+        Scroll(bar, SB_THUMBTRACK, static_cast<WORD>(c.minimum));
+        Scroll(bar, SB_LINEUP);
+        EXPECT_EQ(bar->position, c.minimum);
+        EXPECT_EQ(Repaints(), repaints + 4);
+        Scroll(bar, SB_THUMBTRACK, static_cast<WORD>(c.inside));
+    }
+    const PatternImage& computed = screen_->current->computed;
+    EXPECT_EQ(computed.wavelength, 612 * 1e-9);
+    EXPECT_EQ(computed.aperture_radius, 1160 * 1e-6);
+    EXPECT_EQ(computed.ring_width, 1160 * 1e-6 / 1000);
+    EXPECT_EQ(computed.distance, 7300 * 0.001);
+    EXPECT_EQ(computed.view_factor, 1.5);
+    // A notification from no known bar changes nothing.
+    const int repaints = Repaints();
+    SendMessageW(page_, WM_HSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(Repaints(), repaints);
+}
+
+TEST_F(PatternScreenTest, CompareKeepsTheParametersAndLaterChangesMoveOnlyTheCurrentFrame) {
+    Scroll(screen_->wavelength, SB_THUMBTRACK, 633);
+    Scroll(screen_->aperture, SB_THUMBTRACK, 1300);
+    Command(page_, kCompare);
+    EXPECT_TRUE(screen_->comparison_taken);
+    const PatternImage& taken = screen_->comparison->computed;
+    EXPECT_EQ(taken.wavelength, 633 * 1e-9);
+    EXPECT_EQ(taken.aperture_radius, 1300 * 1e-6);
+    EXPECT_EQ(taken.distance, 2000 * 0.001);
+    // The comparison frame shows the current picture; its lines are drawn in white over its top left.
+    const auto lower = [&](int left) { return FrameSample(left, 3 * Layout().my + 20); };
+    EXPECT_EQ(lower(Layout().comparison_left), lower(Layout().current_left));
+    int white = 0;
+    for (int y = 355; y < 355 + 3 * 43; ++y)
+        for (int x = 380; x < 600; ++x) white += Work(x, y) == kWhite;
+    EXPECT_GT(white, 200);
+    int dark = 0;  // and its zone count in black under it
+    for (int y = 1030; y < 1075; ++y)
+        for (int x = 508; x < 908; x += 2) dark += Work(x, y).red < 80;
+    EXPECT_GT(dark, 20);
+
+    const std::vector<ColourTriple> comparison = lower(Layout().comparison_left);
+    const std::vector<ColourTriple> current = lower(Layout().current_left);
+    for (ScrollBarControl* bar : {screen_->distance, screen_->wavelength, screen_->aperture}) {
+        Scroll(bar, SB_LINEDOWN);
+        Scroll(bar, SB_LINEDOWN);
+    }
+    EXPECT_EQ(lower(Layout().comparison_left), comparison);
+    EXPECT_NE(lower(Layout().current_left), current);
+    EXPECT_EQ(taken.wavelength, 633 * 1e-9);
+    EXPECT_EQ(taken.aperture_radius, 1300 * 1e-6);
+    EXPECT_EQ(taken.distance, 2000 * 0.001);
+
+    // A second Compare takes the parameters as they are now.
+    Command(page_, kCompare);
+    EXPECT_EQ(screen_->comparison->computed.distance, 2200 * 0.001);
+    EXPECT_EQ(lower(Layout().comparison_left), lower(Layout().current_left));
+}
+
+TEST_F(PatternScreenTest, BothSwitchesRedrawBothFrames) {
+    Command(page_, kCompare);
+    Scroll(screen_->distance, SB_THUMBTRACK, 3100);
+    // The shadow edge lies (660/2)/1.5 = 220 pixels from the centre.
+    EXPECT_NE(Current(330 + 220, 330), kWhite);
+    const int repaints = Repaints();
+    Command(page_, kProjection);
+    EXPECT_EQ(Repaints(), repaints + 1);
+    EXPECT_TRUE(screen_->aperture_projection);
+    EXPECT_TRUE(Same(Current(330 + 220, 330), kWhite));
+    EXPECT_TRUE(Same(Current(330, 330 - 220), kWhite));
+    EXPECT_TRUE(Same(Comparison(330 + 220, 330), kWhite));
+    EXPECT_TRUE(Same(Comparison(330, 330 + 220), kWhite));
+    EXPECT_NE(Current(330 + 222, 330), kWhite);
+    Command(page_, kProjection);
+    EXPECT_NE(Current(330 + 220, 330), kWhite);
+    EXPECT_NE(Comparison(330 + 220, 330), kWhite);
+
+    // The plot, 3 pixels wide, lies in the lowest 40% of each frame (264 of 660 rows): column 200 is
+    // crossed by it only with plots on, and nothing above is white.
+    const int from = 660 - 264 - 2, to = 660;
+    EXPECT_EQ(WhiteInColumn(Layout().current_left, 200, from, to), 0);
+    EXPECT_EQ(WhiteInColumn(Layout().comparison_left, 200, from, to), 0);
+    Command(page_, kPlots);
+    EXPECT_TRUE(screen_->plots);
+    EXPECT_EQ(Repaints(), repaints + 3);
+    EXPECT_GE(WhiteInColumn(Layout().current_left, 200, from, to), 3);
+    EXPECT_GE(WhiteInColumn(Layout().comparison_left, 200, from, to), 3);
+    for (int x = 0; x < 660; x += 60) {
+        EXPECT_EQ(WhiteInColumn(Layout().current_left, x, 0, from), 0) << "no plot above 40% at " << x;
+        EXPECT_EQ(WhiteInColumn(Layout().comparison_left, x, 3 * 43 + 60, from), 0) << x;
+    }
+    Command(page_, kPlots);
+    EXPECT_EQ(WhiteInColumn(Layout().comparison_left, 200, from, to), 0);
+}
+
+TEST_F(PatternScreenTest, MenuAndANewVisitStartAgainFromTheStartingValues) {
+    Scroll(screen_->wavelength, SB_THUMBTRACK, 450);
+    Scroll(screen_->aperture, SB_THUMBTRACK, 2500);
+    Scroll(screen_->distance, SB_THUMBTRACK, 4000);
+    Command(page_, kCompare);
+    Command(page_, kProjection);
+    Command(page_, kPlots);
+    Command(page_, kMenu);
+    EXPECT_EQ(Pump(), kNoQuit);
+    EXPECT_EQ(OpenPatternScreen(), nullptr);
+    EXPECT_FALSE(IsWindow(page_));
+    EXPECT_EQ(ClassOf(OnlyPage()), app.class_names[kStartPage]);
+    EXPECT_EQ(LiveObjectCounts(), before_);
+
+    Open();
+    EXPECT_EQ(screen_->wavelength->position, 500);
+    EXPECT_EQ(screen_->aperture->position, 2000);
+    EXPECT_EQ(screen_->distance->position, 2000);
+    EXPECT_FALSE(screen_->comparison_taken);
+    EXPECT_FALSE(screen_->aperture_projection);
+    EXPECT_FALSE(screen_->plots);
+    EXPECT_TRUE(Same(Comparison(330, 330), kBlack));
+    EXPECT_NE(Current(330 + 220, 330), kWhite);
+}
+
+TEST_F(PatternScreenTest, ADisplayChangeRebuildsTheScreenInPlace) {
+    Scroll(screen_->distance, SB_THUMBTRACK, 4000);
+    Command(page_, kCompare);
+    Command(page_, kPlots);
+    const PlatformObjectCounts open = LiveObjectCounts();
+    // The shell re-reads the size from the system; under the test display it stays 1920 x 1080.
+    SendMessageW(page_, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+    EXPECT_EQ(Pump(), kNoQuit);
+    EXPECT_FALSE(IsWindow(page_));
+    page_ = OnlyPage();
+    screen_ = OpenPatternScreen();
+    ASSERT_NE(screen_, nullptr);
+    EXPECT_EQ(ClassOf(page_), app.class_names[kPatternScreen]);
+    EXPECT_EQ(Layout().width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(screen_->distance->position, 2000);
+    EXPECT_FALSE(screen_->comparison_taken);
+    EXPECT_FALSE(screen_->plots);
+    EXPECT_EQ(LiveObjectCounts(), open);
+}
+
+TEST_F(PatternScreenTest, ANarrowScreenPutsTheFramesWhereItsLayoutSays) {
+    Command(page_, kMenu);
+    Pump();
+    app.screen_width = 1024;
+    app.screen_height = 768;
+    Open();
+    EXPECT_EQ(Layout().size, 410);
+    // Frames at (163, 280) and (593, 280), 410 pixels: dark centre, black comparison square.
+    EXPECT_LE(Work(593 + 205, 280 + 205).green, 3);
+    EXPECT_TRUE(Same(Work(163 + 205, 280 + 205), kBlack));
+    EXPECT_TRUE(Same(Work(163 + 409, 280 + 409), kBlack));
+    EXPECT_TRUE(Same(Work(163 + 410, 280 + 205), kBackgroundColour));
+    EXPECT_TRUE(Same(Work(162, 280 + 205), kBackgroundColour));
+    EXPECT_TRUE(Same(Work(593 + 205, 279), kBackgroundColour));
+}
+
+TEST_F(PatternScreenTest, ObjectCountsStayFlatOverManyChanges) {
+    Command(page_, kPlots);  // the plot pen is made and deleted within each rendering
+    const PlatformObjectCounts open = LiveObjectCounts();
+    for (int i = 0; i < 30; ++i) {
+        Scroll(screen_->distance, SB_LINEDOWN);
+        Scroll(screen_->wavelength, SB_THUMBTRACK, static_cast<WORD>(400 + 10 * i));
+        if (i % 5 == 0) Command(page_, kCompare);
+        if (i % 7 == 0) Command(page_, kProjection);
+        if (i % 11 == 0) Command(page_, kPlots);
+        SendMessageW(page_, WM_PAINT, 0, 0);
+    }
+    EXPECT_EQ(LiveObjectCounts(), open);
+    // The screen holds five surfaces (page, work, blank square, two frame images), three fonts (page,
+    // caption, title), the separator pen, its window, three bars and four buttons; the start page it
+    // replaced held one surface, four fonts, its window and five buttons.
+    EXPECT_EQ(open.contexts - before_.contexts, 5 - 1);
+    EXPECT_EQ(open.bitmaps - before_.bitmaps, 5 - 1);
+    EXPECT_EQ(open.fonts - before_.fonts, 3 - 4);
+    EXPECT_EQ(open.pens - before_.pens, 1);
+    EXPECT_EQ(open.windows - before_.windows, 8 - 6);
+}
+
+TEST_F(PatternScreenTest, AnOrdinaryPaintShowsTheLastCompletePicture) {
+    Command(page_, kCompare);
+    Scroll(screen_->distance, SB_THUMBTRACK, 2700);
+    const int repaints = Repaints();
+    // Something covers the window; when it is uncovered the window gets a plain paint.
+    HDC dc = GetDC(page_);
+    RECT all{0, 0, 1920, 1080};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(page_, dc);
+    ASSERT_TRUE(Same(WindowPixel(page_, 1478, 685), kWhite));
+    RepaintAsUncovered(page_);
+    EXPECT_EQ(Repaints(), repaints) << "a plain paint recomputes nothing";
+    const PatternLayout& l = Layout();
+    for (int y = 0; y < l.size; y += 41) {
+        for (int x = 0; x < l.size; x += 37) {
+            ASSERT_TRUE(Same(WindowPixel(page_, l.current_left + x, l.frame_top + y), Current(x, y)))
+                << x << ", " << y;
+            ASSERT_TRUE(Same(WindowPixel(page_, l.comparison_left + x, l.frame_top + y), Comparison(x, y)));
+        }
+    }
+    EXPECT_TRUE(Same(WindowPixel(page_, 5, 5), kBackgroundColour));
+    // The frames are there, not the static page: the comparison frame is not background.
+    EXPECT_NE(WindowPixel(page_, l.comparison_left + 330, l.frame_top + 330), kBackgroundColour);
+}
+
+TEST_F(PatternScreenTest, CloseRequestEndsWithZeroAndKeepsTheScreen) {
+    SendMessageW(page_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(Pump(), 0);
+    EXPECT_TRUE(IsWindow(page_));
+    EXPECT_EQ(OpenPatternScreen(), screen_);
+}
+
+TEST_F(PatternScreenTest, RussianCaptions) {
+    Command(page_, kMenu);
+    Pump();
+    app.texts = &RussianTexts();
+    Open();
+    EXPECT_EQ(screen_->language, PatternLanguage::kRussian);
+    EXPECT_EQ(ChildCaption(page_, kMenu), L"Меню");
+    EXPECT_EQ(ChildCaption(page_, kProjection), L"Проекция отверстия");
+    EXPECT_EQ(ChildCaption(page_, kPlots), L"Графики");
+    EXPECT_EQ(ChildCaption(page_, kCompare), L"Сравнить");
+}
+
+// The time of one scroll step inside the program: the handler computes both frames and copies the
+// picture to the window. Figures, not limits.
+TEST_F(PatternScreenTest, ScrollStepFigures) {
+    const auto per_step = [&] {
+        std::vector<double> times;
+        for (int i = 0; i < 15; ++i) {
+            const double started = Seconds();
+            Scroll(screen_->distance, i % 2 == 0 ? SB_LINEDOWN : SB_LINEUP);
+            times.push_back(Seconds() - started);
+        }
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2] * 1e3;
+    };
+    const double plain = per_step();
+    Command(page_, kCompare);
+    const double compared = per_step();
+    Command(page_, kProjection);
+    const double projection = per_step();
+    Command(page_, kPlots);
+    const double plots = per_step();
+    std::printf(
+        "[ figures  ] pattern screen at 1920 x 1080 (S = 660), median of one scroll step: %.2f ms; "
+        "with a comparison %.2f ms, and the projection %.2f ms, and the plots %.2f ms\n",
+        plain, compared, projection, plots);
+    EXPECT_EQ(Repaints(), 1 + 4 * 15 + 3);
+}
+
+}  // namespace
