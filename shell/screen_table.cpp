@@ -3,6 +3,10 @@
 // button does nothing. Compiled into the programs only, so test binaries can plug in screens of their
 // own.
 #include "screens/axial/axial_screen.h"
+#include "screens/pattern/pattern_screen.h"
 #include "shell/application.h"
 
-void PlugInScreens() { PlugInScreen(kAxialScreen, RegisterAxialScreenClass, CreateAxialScreen); }
+void PlugInScreens() {
+    PlugInScreen(kAxialScreen, RegisterAxialScreenClass, CreateAxialScreen);
+    PlugInScreen(kPatternScreen, RegisterPatternScreenClass, CreatePatternScreen);
+}
