@@ -4,9 +4,11 @@
 // own.
 #include "screens/axial/axial_screen.h"
 #include "screens/pattern/pattern_screen.h"
+#include "screens/radial/radial_screen.h"
 #include "shell/application.h"
 
 void PlugInScreens() {
     PlugInScreen(kAxialScreen, RegisterAxialScreenClass, CreateAxialScreen);
     PlugInScreen(kPatternScreen, RegisterPatternScreenClass, CreatePatternScreen);
+    PlugInScreen(kRadialScreen, RegisterRadialScreenClass, CreateRadialScreen);
 }

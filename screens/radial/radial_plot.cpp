@@ -1,0 +1,45 @@
+// Drawing the radial intensity plot.
+#include "screens/radial/radial_plot.h"
+
+#include <vector>
+
+RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my, ColourTriple background,
+                             double lambda, double a, double z) {
+    RadialPlot* p = new RadialPlot{};
+    p->colour = background;
+    p->model = ComputeRadialPlot(width, height, mx, my, lambda, a, z);
+    const int hc = p->model.strip_height;
+    p->composed = CreateSurface(window, width, height, background);
+    p->clean = CreateSurface(window, width, height, background);
+    p->curve = CreateSurface(window, width + 4, hc, background);
+    p->total_steps = p->model.total_steps;
+    p->current_step = -1;
+
+    // The curve through the first n points; the last computed point is not drawn.
+    const int n = p->model.n;
+    if (n > 1) {
+        std::vector<POINT> points(n);
+        for (int i = 0; i < n; ++i) points[i] = {p->model.points[i].x, p->model.points[i].y};
+        HPEN pen = CreateSolidPen(3, kWhite);
+        HGDIOBJ previous = SelectObject(p->curve->context, pen);
+        DrawPolyline(p->curve->context, points.data(), n);
+        SelectObject(p->curve->context, previous);
+        DeleteDrawingObject(pen);
+    }
+    return p;
+}
+
+void DrawRadialPlot(RadialPlot* p) {
+    CopySurface(p->clean, p->composed->context, 0, 0);
+    const int revealed = RadialRevealedWidth(p->model, p->current_step, p->total_steps);
+    if (revealed > 0) {
+        CopyBlock(p->composed->context, 0, p->model.height - p->model.strip_height, revealed,
+                  p->model.strip_height, p->curve->context, 0, 0);
+    }
+}
+
+void DestroyRadialPlot(RadialPlot* p) {
+    if (p == nullptr) return;
+    for (Surface* s : {p->composed, p->curve, p->clean}) DestroySurface(s);
+    delete p;
+}

@@ -1,0 +1,387 @@
+// The radial intensity screen's window: controls, static picture, full repaint, animation steps, and the
+// saved step that outlives the screen. Frames are composed off-screen, markers included, and reach the
+// window in one copy; an ordinary paint shows the last complete frame.
+#include "screens/radial/radial_screen.h"
+
+#include <algorithm>
+
+#include "screens/radial/radial_screen_state.h"
+#include "shell/application.h"
+
+namespace {
+
+constexpr int kMenuId = 214;
+constexpr int kStartId = 215;
+constexpr int kResetId = 216;
+constexpr UINT_PTR kStepTimer = 301;
+constexpr UINT kStepPeriod = 150;
+constexpr WPARAM kFullRepaint = 1025;
+constexpr ColourTriple kGreen{0, 255, 0};
+constexpr ColourTriple kSketchFill{230, 230, 240};
+
+RadialScreen* screen = nullptr;
+
+const TextSet& Texts() {
+    return *app.texts;
+}
+
+const std::string& CaptionText(StartCaption caption) {
+    switch (caption) {
+        case StartCaption::kStart:
+            return Texts().start_caption;
+        case StartCaption::kContinue:
+            return Texts().continue_caption;
+        default:
+            return Texts().pause_caption;
+    }
+}
+
+// The zone picture and the plot hold the step they draw.
+void SetDrawnStep(int k) {
+    screen->zones->step_counter = k;
+    screen->plot->current_step = k;
+}
+
+void SyncCounters() {
+    screen->zones->step_counter = screen->animation.k;
+    screen->plot->current_step = screen->animation.plot_k;
+}
+
+void BuildPlotAndZones() {
+    const RadialLayout& l = screen->layout;
+    DestroyRadialPlot(screen->plot);
+    DestroyZonePicture(screen->zones);
+    screen->plot = CreateRadialPlot(screen->window, l.plot_width, l.plot_height, l.mx, l.my,
+                                    kBackgroundColour, kRadialWavelength, kRadialAperture, screen->z);
+    screen->zones = CreateRadialZonePicture(screen->window, l.side, l.mx, l.my, kBackgroundColour,
+                                            kRadialWavelength, kRadialAperture, l.side, screen->z);
+    const int last = std::min(screen->plot->total_steps, screen->zones->step_count);
+    screen->plot->total_steps = last;
+    screen->zones->step_count = last;
+}
+
+LabelTextPtr Label(const std::string& prefix, LabelTextPtr number, const std::string& unit) {
+    return JoinLabels(MakeLabel(prefix.c_str()).get(), number.get(), MakeLabel(unit.c_str()).get());
+}
+
+void DrawStatic(Surface* page) {
+    const RadialLayout& l = screen->layout;
+    const TextSet& t = Texts();
+    HDC dc = page->context;
+    PrepareText(dc, TA_CENTER);
+    page->saved_font = SelectObject(dc, screen->title_font);
+    page->saved_pen = SelectObject(dc, screen->axis_pen);
+    DrawNarrowText(dc, l.title.x, l.title.y, t.radial_title);
+    SelectObject(dc, app.page_font);
+
+    SetTextAlign(dc, TA_LEFT);
+    DrawLabel(dc, l.wavelength_label.x, l.wavelength_label.y,
+              Label(t.wavelength_prefix, IntegerLabel(screen->wavelength->position), t.nanometre_unit).get());
+    DrawLabel(dc, l.radius_label.x, l.radius_label.y,
+              Label(t.radius_prefix, FixedLabel(1, screen->radius->value / 0.001), t.millimetre_unit).get());
+    DrawLabel(dc, l.distance_label.x, l.distance_label.y,
+              Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit).get());
+    DrawLine(dc, 0, l.band, l.width, l.band);
+
+    SetTextAlign(dc, TA_CENTER);
+    DrawNarrowText(dc, l.plot_heading[0].x, l.plot_heading[0].y, t.radial_plot_heading_1);
+    if (!t.radial_plot_heading_2.empty())
+        DrawNarrowText(dc, l.plot_heading[1].x, l.plot_heading[1].y, t.radial_plot_heading_2);
+    DrawNarrowText(dc, l.plot_caption[0].x, l.plot_caption[0].y, t.radial_plot_caption_1);
+    DrawNarrowText(dc, l.plot_caption[1].x, l.plot_caption[1].y, t.radial_plot_caption_2);
+    SetTextAlign(dc, TA_LEFT);
+    DrawNarrowText(dc, l.intensity_letter.x, l.intensity_letter.y, t.intensity_letter);
+    SetTextAlign(dc, TA_CENTER);
+    DrawLine(dc, l.axis_x, l.axis_top_y, l.axis_x, l.axis_y);
+    DrawLine(dc, l.axis_x, l.axis_y, l.axis_end_x, l.axis_y);
+    for (const Point& p : l.horizontal_arrow) DrawLine(dc, l.axis_end_x, l.axis_y, p.x, p.y);
+    for (const Point& p : l.vertical_arrow) DrawLine(dc, l.axis_x, l.axis_top_y, p.x, p.y);
+}
+
+void DrawAperturCaption(Surface* page) {
+    const RadialLayout& l = screen->layout;
+    DrawNarrowText(page->context, l.aperture_caption.x, l.aperture_caption.y, Texts().aperture_plane);
+}
+
+// The observation screen face-on: two axes crossing at its centre, each with an arrow head.
+Surface* MakeSketch() {
+    const RadialLayout& l = screen->layout;
+    const int s = l.side, mx = l.mx, my = l.my;
+    Surface* sketch = CreateSurface(screen->window, s, s, kSketchFill);
+    HPEN pen = CreateSolidPen(3, kBlack);
+    HDC dc = sketch->context;
+    sketch->saved_pen = SelectObject(dc, pen);
+    DrawLine(dc, s / 2, 0, s / 2, s);
+    DrawLine(dc, 0, s / 2, s, s / 2);
+    DrawLine(dc, s / 2, 0, s / 2 - mx / 4, my);
+    DrawLine(dc, s / 2, 0, s / 2 + mx / 4, my);
+    DrawLine(dc, s, s / 2, s - mx, s / 2 - my / 4);
+    DrawLine(dc, s, s / 2, s - mx, s / 2 + my / 4);
+    SelectObject(dc, sketch->saved_pen);
+    sketch->saved_pen = nullptr;
+    DeleteDrawingObject(pen);
+    return sketch;
+}
+
+void Present(Surface* frame) {
+    HDC window_dc = BorrowWindowContext(screen->window);
+    CopySurface(frame, window_dc, 0, 0);
+    ReturnWindowContext(screen->window, window_dc);
+    screen->shown = frame;
+}
+
+void CopyZonePicture(HDC dc) {
+    const RadialLayout& l = screen->layout;
+    CopySurface(screen->zones->composed, dc, l.zone_centre.x - l.side / 2, l.zone_centre.y - l.side / 2);
+}
+
+void FullRepaint() {
+    const RadialLayout& l = screen->layout;
+    const Point z = l.zone_centre;
+    Surface* frame = screen->repaint_frame;
+    HDC dc = frame->context;
+    CopySurface(app.page_surface, dc, 0, 0);
+    if (screen->zones->step_counter != -1) {
+        DrawRadialPlot(screen->plot);
+        DrawRadialZoneSum(screen->zones);
+        FreeLabelText(TakeSumText(screen->zones));  // the sum belongs to an animation step
+    }
+    CopySurface(screen->plot->composed, dc, l.plot_origin.x, l.plot_origin.y);
+    HGDIOBJ previous_pen = SelectObject(dc, screen->optical_axis_pen);
+    if (screen->zones->step_counter == -1) DrawLine(dc, z.x, z.y, l.fresh_axis_end.x, l.fresh_axis_end.y);
+    CopyZonePicture(dc);
+    for (const Point& end : {l.incoming_axis_end, l.inner_axis_end, l.arrow_up, l.arrow_down})
+        DrawLine(dc, z.x, z.y, end.x, end.y);
+    SelectObject(dc, previous_pen);
+
+    HFONT rotated = CreateTextFont(l.h5, l.width / 100, 400, l.escapement);
+    HGDIOBJ previous_font = SelectObject(dc, rotated);
+    PrepareText(dc, TA_CENTER);
+    DrawNarrowText(dc, l.axis_label.x, l.axis_label.y, Texts().optical_axis);
+    SelectObject(dc, previous_font);
+    DeleteDrawingObject(rotated);
+    Present(frame);
+}
+
+void DrawStep(int k) {
+    const RadialLayout& l = screen->layout;
+    const TextSet& t = Texts();
+    const int s = l.side;
+    const Point z = l.zone_centre, c = l.sketch_centre;
+    SetDrawnStep(k);
+    if (k != -1) {
+        DrawRadialPlot(screen->plot);
+        DrawRadialZoneSum(screen->zones);
+    }
+    Surface* frame = screen->animation_frame;
+    HDC dc = frame->context;
+    CopySurface(app.page_surface, dc, 0, 0);
+    CopySurface(screen->plot->composed, dc, l.plot_origin.x, l.plot_origin.y);
+    CopySurface(screen->sketch, dc, c.x - s / 2, c.y - s / 2);
+    HGDIOBJ previous_pen = SelectObject(dc, screen->optical_axis_pen);
+    DrawLine(dc, z.x, z.y, c.x, c.y);
+    SelectObject(dc, previous_pen);
+    CopyZonePicture(dc);
+
+    SelectObject(dc, app.page_font);
+    PrepareText(dc, TA_LEFT);
+    if (k != -1) {
+        LabelText* sum = TakeSumText(screen->zones);
+        DrawLabel(dc, l.sum_text.x, l.sum_text.y, sum);
+        FreeLabelText(sum);
+        SetTextAlign(dc, TA_CENTER);
+        DrawLabel(
+            dc, l.zone_count_label.x, l.zone_count_label.y,
+            Label(t.zones_prefix, IntegerLabel(static_cast<int>(screen->zones->number_of_zones)), "").get());
+        DrawNarrowText(dc, l.screen_label.x, l.screen_label.y, t.screen_label);
+        SetTextAlign(dc, TA_LEFT);
+    }
+    const Point sign = t.sum_sign_nearer ? l.formula_sign_russian : l.formula_sign_english;
+    DrawWideSymbol(dc, sign.x, sign.y, L'\u03A3');
+    DrawNarrowText(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
+
+    // The two markers, outlined with the frame's plain pen.
+    HGDIOBJ previous_brush = SelectObject(dc, screen->marker_brush);
+    const int last = screen->animation.last;
+    const Box point = ObservationPointBox(l, k, last);
+    DrawEllipse(dc, point.left, point.top, point.right, point.bottom);
+    const Box marker = RadialPlotMarkerBox(l, screen->plot->model, k, last);
+    DrawEllipse(dc, marker.left, marker.top, marker.right, marker.bottom);
+    SelectObject(dc, previous_brush);
+    Present(frame);
+}
+
+void ApplyEffects(const AnimationEffects& e) {
+    if (e.draw_step) DrawStep(e.drawn_step);
+    SyncCounters();
+    if (e.start_timer) StartTimer(screen->window, kStepTimer, kStepPeriod);
+    if (e.stop_timer) StopTimer(screen->window, kStepTimer);
+    if (e.caption_changed) SetControlCaption(screen->start->window, CaptionText(screen->animation.caption));
+    app.animation_running = screen->animation.running;
+}
+
+void OnReset() {
+    ApplyEffects(RadialReset(screen->animation));
+    BuildPlotAndZones();
+    screen->animation.last = screen->plot->total_steps;
+    SyncCounters();
+    SendMessageW(screen->window, WM_PAINT, kFullRepaint, 0);
+}
+
+void TearDownRadialScreen() {
+    Surface* page = app.page_surface;
+    SelectObject(page->context, page->saved_font);
+    SelectObject(page->context, page->saved_pen);
+    page->saved_font = page->saved_pen = nullptr;
+    DeleteDrawingObject(app.page_font);
+    app.page_font = nullptr;
+    DestroySurface(page);
+    app.page_surface = nullptr;
+    for (HGDIOBJ object : std::initializer_list<HGDIOBJ>{screen->title_font, screen->axis_pen,
+                                                         screen->optical_axis_pen, screen->marker_brush})
+        DeleteDrawingObject(object);
+    DestroySurface(screen->repaint_frame);
+    DestroySurface(screen->animation_frame);
+    DestroySurface(screen->sketch);
+    DestroyRadialPlot(screen->plot);
+    DestroyZonePicture(screen->zones);
+    FreePushButton(app.menu_button);
+    app.menu_button = nullptr;
+    FreePushButton(screen->start);
+    FreePushButton(screen->reset);
+    FreeScrollBarControl(screen->wavelength);
+    FreeScrollBarControl(screen->radius);
+    StopTimer(screen->window, kStepTimer);
+    app.animation_running = false;
+    delete screen;
+    screen = nullptr;
+}
+
+void Leave(HWND window, bool rebuild) {
+    RadialSavedStep() = screen->animation.k;
+    if (rebuild) {
+        RebuildPage(window, TearDownRadialScreen, CreateRadialScreen);
+    } else {
+        LeavePage(window, TearDownRadialScreen, OpenStartPage);
+    }
+}
+
+void OnPaint(HWND window, WPARAM first) {
+    if (first == kFullRepaint) {
+        if (screen != nullptr) FullRepaint();
+        return;
+    }
+    if (first != 0) return;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    const Surface* picture = screen != nullptr && screen->shown != nullptr ? screen->shown : app.page_surface;
+    if (picture != nullptr) CopySurface(picture, dc, 0, 0);
+    EndPaint(window, &paint);
+}
+
+}  // namespace
+
+RadialScreen* OpenRadialScreen() {
+    return screen;
+}
+
+void RegisterRadialScreenClass() {
+    RegisterPageClass(kRadialScreen, RadialScreenProc);
+}
+
+int CreateRadialScreen() {
+    app.animation_running = false;
+    HWND window = CreatePageWindow(kRadialScreen);
+    if (window == nullptr) return 0;
+    screen = new RadialScreen{};
+    screen->window = window;
+    screen->layout = ComputeRadialLayout(app.screen_width, app.screen_height);
+    const RadialLayout& l = screen->layout;
+    const TextSet& t = Texts();
+
+    const DWORD button = WS_CHILD | WS_VISIBLE;
+    app.menu_button = CreatePushButton(app.instance, window, kMenuId, button, l.menu_button.x,
+                                       l.menu_button.y, l.menu_button.width, l.menu_button.height);
+    screen->start = CreatePushButton(app.instance, window, kStartId, button, l.start_button.x,
+                                     l.start_button.y, l.start_button.width, l.start_button.height);
+    screen->reset = CreatePushButton(app.instance, window, kResetId, button, l.reset_button.x,
+                                     l.reset_button.y, l.reset_button.width, l.reset_button.height);
+    app.page_font = CreateTextFont(l.h5, l.width / 100, 1);
+    screen->axis_pen = CreateSolidPen(3, kBlack);
+    for (PushButton* b : {app.menu_button, screen->start, screen->reset})
+        SetControlFont(b->window, app.page_font);
+    SetControlCaption(app.menu_button->window, t.menu_button);
+    SetControlCaption(screen->start->window, t.start_caption);
+    SetControlCaption(screen->reset->window, t.reset_caption);
+
+    screen->animation_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    screen->repaint_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    screen->title_font = CreateTextFont(l.h5 * 14 / 10, (l.width / 100) * 14 / 10, 400);
+
+    // The parameters sit in hidden controls: the lecture cannot change them.
+    const Rect& w = l.wavelength_control;
+    screen->wavelength = CreateScrollBarControl(w.x, w.y, w.width, w.height, 400, 700, 500, 1, window,
+                                                app.instance, 1e-9, WS_CHILD);
+    const Rect& r = l.radius_control;
+    screen->radius = CreateScrollBarControl(r.x, r.y, r.width, r.height, 1000, 3000, 2000, 10, window,
+                                            app.instance, 1e-6, WS_CHILD);
+    screen->z = RadialScreenDistance();
+    DrawStatic(app.page_surface);
+
+    BuildPlotAndZones();
+    RadialCreated(screen->animation, screen->plot->total_steps);
+    SyncCounters();
+    DrawAperturCaption(app.page_surface);
+    screen->sketch = MakeSketch();
+    screen->marker_brush = CreateFillBrush(kGreen);
+    screen->optical_axis_pen = CreateSolidPen(3, kWhite);
+
+    ShowPage(window);
+    if (screen->animation.k == -1) {
+        SendMessageW(window, WM_PAINT, kFullRepaint, 0);
+    } else {
+        SendMessageW(window, WM_TIMER, kRedrawStep, 0);  // the saved step, drawn without advancing
+    }
+    // Under Wine the frame drawn straight after the window appears can be lost while the page it
+    // replaces is still being taken down; an ordinary paint shows it again.
+    InvalidateRect(window, nullptr, FALSE);
+    return 1;
+}
+
+LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint(window, first);
+            return 0;
+        case WM_COMMAND:
+            if (screen == nullptr) return 0;
+            switch (LOWORD(first)) {
+                case kMenuId:
+                    Leave(window, false);
+                    break;
+                case kStartId:
+                    ApplyEffects(RadialPressStart(screen->animation));
+                    break;
+                case kResetId:
+                    OnReset();
+                    break;
+                default:
+                    break;
+            }
+            return 0;
+        case WM_TIMER:
+            if (screen != nullptr) ApplyEffects(RadialTick(screen->animation, static_cast<int>(first)));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (screen != nullptr) Leave(window, true);
+            return 0;
+        case WM_CLOSE:
+            PostQuitMessage(0);
+            return 0;
+        case WM_DESTROY:
+            return 0;
+        default:
+            return DefWindowProcW(window, message, first, second);
+    }
+}

@@ -1,0 +1,32 @@
+// The open radial screen's state (page surface, page font and Menu button live in the shell's slots).
+// Exposed for the screen's tests.
+#pragma once
+
+#include <windows.h>
+
+#include "screens/axial/zone_picture.h"
+#include "screens/radial/radial_animation.h"
+#include "screens/radial/radial_model.h"
+#include "screens/radial/radial_plot.h"
+#include "shell/platform.h"
+
+struct RadialScreen {
+    HWND window;
+    RadialLayout layout;
+    double z;  // distance to the observation screen
+    PushButton* start;
+    PushButton* reset;
+    ScrollBarControl* wavelength;  // hidden: the parameters cannot be changed
+    ScrollBarControl* radius;
+    Surface* repaint_frame;
+    Surface* animation_frame;
+    Surface* sketch;       // the observation screen face-on, with two axes
+    const Surface* shown;  // whichever frame reached the window last
+    HFONT title_font;
+    HPEN axis_pen;
+    HPEN optical_axis_pen;
+    HBRUSH marker_brush;  // green
+    ZonePicture* zones;
+    RadialPlot* plot;
+    RadialAnimation animation;
+};
