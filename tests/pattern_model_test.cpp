@@ -317,6 +317,36 @@ TEST(PatternTexts, ZoneCountShowsOneDecimalAndRoundsUpJustBelowAWholeNumber) {
     EXPECT_EQ(russian->length, 20 + 3);
 }
 
+TEST(PatternTexts, ZoneCountsThatAreWholeTenthsAreNotPrintedATenthLow) {
+    // 2 mm, 500 nm, 2.5 m: 3.2 zones, computed as 3.1999999999999997.
+    const double count = numerics::OpenZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 2500 * 0.001);
+    ASSERT_LT(count, 3.2);
+    EXPECT_EQ(Text(PatternZoneCountLabel(PatternLanguage::kEnglish, count)), "Number of zones = 3.2");
+    EXPECT_EQ(Text(PatternZoneCountLabel(PatternLanguage::kEnglish, 2.3)), "Number of zones = 2.3");
+    EXPECT_EQ(Text(PatternZoneCountLabel(PatternLanguage::kEnglish, 12.3)), "Number of zones = 12.3");
+    // Against the exact count um^2 / (nm * mm) in integers, over the controls' positions (every third
+    // wavelength, every aperture and distance reached by the arrows); an exact fractional part of 0.95
+    // is left out, where the double decides.
+    int checked = 0;
+    for (long long nm = 400; nm <= 700; nm += 3) {
+        for (long long um = 1000; um <= 3000; um += 10) {
+            for (long long mm = 1000; mm <= 10000; mm += 100) {
+                const long long numerator = um * um, denominator = nm * mm;
+                const long long remainder = numerator % denominator;
+                if (20 * remainder == 19 * denominator) continue;
+                const long long expected = 20 * remainder > 19 * denominator
+                                               ? (numerator / denominator + 1) * 10
+                                               : 10 * numerator / denominator;
+                const double v = numerics::OpenZoneCount(um * 1e-6, nm * 1e-9, 0.0, mm * 0.001);
+                ASSERT_EQ(PatternShownZoneTenths(v), expected)
+                    << nm << " nm, " << um << " um, " << mm << " mm";
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 1800000);
+}
+
 TEST(PatternTexts, ParameterLabelsAtTheStartingPositions) {
     EXPECT_EQ(Text(PatternWavelengthLabel(PatternLanguage::kEnglish, 500)), "Wavelength 500 nm");
     EXPECT_EQ(Text(PatternApertureLabel(PatternLanguage::kEnglish, 2000)), "Radius of aperture 2.00 mm");

@@ -101,9 +101,15 @@ double PatternShownZoneCount(double zone_count) {
     return zone_count - whole > 0.95 ? whole + 1 : zone_count;
 }
 
+int PatternShownZoneTenths(double zone_count) {
+    const double tenths = PatternShownZoneCount(zone_count) * 10;
+    const double nearest = std::round(tenths);
+    return static_cast<int>(std::fabs(tenths - nearest) < 1e-9 ? nearest : std::trunc(tenths));
+}
+
 LabelTextPtr PatternZoneCountLabel(PatternLanguage language, double zone_count) {
     const PatternTexts& texts = PatternTextsFor(language);
-    return Compose(texts.zone_count, FixedLabel(1, PatternShownZoneCount(zone_count)).get(), "");
+    return Compose(texts.zone_count, ThousandthsLabel(PatternShownZoneTenths(zone_count) * 100, 1).get(), "");
 }
 
 LabelTextPtr ComparisonWavelengthLabel(PatternLanguage language, double wavelength) {

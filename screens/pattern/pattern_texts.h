@@ -51,7 +51,15 @@ LabelTextPtr PatternDistanceLabel(PatternLanguage language, int distance_mm);
 // (a²/(λz) for 4 zones computes as 3.9999999999999996); any other is truncated to one decimal.
 double PatternShownZoneCount(double zone_count);
 
-// "Number of zones = 4.0".
+// The shown count in whole tenths, truncated. A count that is a whole number of tenths but computes a
+// few units of the last place below it (3.2 zones for 2 mm, 500 nm and 2.5 m computes as
+// 3.1999999999999997) counts as that tenth: truncating the double would print it one tenth low, as it
+// would for most such settings. No count of the controls' positions that is not a whole number of
+// tenths lies within 1e-9 tenths of one (a²/(λz) = um² / (nm · mm), a fraction whose denominator is
+// below 1e7), so no true truncation changes.
+int PatternShownZoneTenths(double zone_count);
+
+// "Number of zones = 4.0": the shown count with one decimal.
 LabelTextPtr PatternZoneCountLabel(PatternLanguage language, double zone_count);
 
 // The three comparison lines after their symbols, from the parameters stored in the comparison frame
