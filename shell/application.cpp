@@ -2,6 +2,7 @@
 #include "shell/application.h"
 
 #include "shell/authors_page.h"
+#include "shell/lecture_keys.h"
 #include "shell/start_page.h"
 
 ApplicationState app{};
@@ -98,14 +99,60 @@ void StartApplication(HINSTANCE instance, int show_mode, const TextSet& texts) {
     }
 }
 
+namespace {
+
+// The page a window belongs to, by its top-level window's class; kPageKindCount for none.
+PageKind PageOf(HWND window, HWND* page) {
+    *page = GetAncestor(window, GA_ROOT);
+    wchar_t name[100] = {};
+    GetClassNameW(*page, name, 100);
+    for (int kind = 0; kind < kPageKindCount; ++kind) {
+        if (app.class_names[kind][0] != 0 && lstrcmpW(name, app.class_names[kind]) == 0)
+            return static_cast<PageKind>(kind);
+    }
+    return kPageKindCount;
+}
+
+// A lecture key is handled here, before a focused button could take it as its own (Space would click
+// whichever button was clicked last). Its key-up and character messages are swallowed as well.
+bool HandleLectureKey(const MSG& message) {
+    const UINT m = message.message;
+    if (m != WM_KEYDOWN && m != WM_KEYUP && m != WM_CHAR) return false;
+    HWND page = nullptr;
+    const PageKind kind = PageOf(message.hwnd, &page);
+    if (kind == kPageKindCount) return false;
+    // WM_CHAR carries a character: only the keys whose character equals their key code (digits, capital
+    // letters, Space, Enter, Backspace, Esc) are looked up; lower-case letters map to their capitals.
+    unsigned key = static_cast<unsigned>(message.wParam);
+    if (m == WM_CHAR && key >= 'a' && key <= 'z') key -= 'a' - 'A';
+    const LectureKeyAction action = LectureKeyFor(kind, key);
+    if (!action.taken) return false;
+    if (m != WM_KEYDOWN || (action.command == 0 && action.wavelength_step == 0)) return true;
+    const bool repeated = (message.lParam & (1L << 30)) != 0;
+    if (action.command != 0) {
+        // Holding a key down does not press its button again and again.
+        if (!repeated)
+            SendMessageW(page, WM_COMMAND, MAKEWPARAM(action.command, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, action.command)));
+    } else {
+        SendMessageW(page, kWavelengthKeyMessage, action.wavelength_step < 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+    }
+    return true;
+}
+
+}  // namespace
+
+void ProcessMessage(const MSG& message) {
+    if (HandleLectureKey(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int RunMessageLoop() {
     MSG message{};
     BOOL got;
     // GetMessageW answers -1 on an error; treating that as a message would spin forever.
-    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) ProcessMessage(message);
     return got == 0 ? static_cast<int>(message.wParam) : -1;
 }
 

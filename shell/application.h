@@ -15,11 +15,10 @@
 
 #include <windows.h>
 
+#include "shell/page_kind.h"
 #include "shell/platform.h"
 #include "shell/text_set.h"
 
-// The five pages, in the order their classes are registered.
-enum PageKind { kStartPage, kAuthorsPage, kPatternScreen, kAxialScreen, kRadialScreen, kPageKindCount };
 
 // String table ids of the class names: start 100, authors 101, axial 102, pattern 103, radial 104.
 constexpr int kClassStringIds[kPageKindCount] = {100, 101, 103, 102, 104};
@@ -97,3 +96,12 @@ void StartApplication(HINSTANCE instance, int show_mode, const TextSet& texts);
 
 // Dispatches messages until the quit message arrives; returns its exit code.
 int RunMessageLoop();
+
+// One message of the loop: a lecture key (shell/lecture_keys.h) goes to the open page as the click or
+// the wavelength step it stands for; everything else is translated and dispatched.
+void ProcessMessage(const MSG& message);
+
+// The message a page that has a wavelength control receives for a Left or Right key: the first
+// parameter is the scroll code of the line step (SB_LINEUP or SB_LINEDOWN). The page applies it to its
+// wavelength control as if the control's arrow had been clicked.
+constexpr UINT kWavelengthKeyMessage = WM_APP + 1;

@@ -200,6 +200,35 @@ TEST_F(AxialScreenTest, ADisplayChangeRebuildsTheScreenReady) {
     EXPECT_FALSE(app.animation_running);
 }
 
+TEST_F(AxialScreenTest, KeysPressTheButtonsTheyStandFor) {
+    HWND reset = GetDlgItem(page_, kReset);
+    // Space while the Reset button has the focus still presses Start, as a remote's Page Down does.
+    SetFocus(reset);
+    PressKey(reset, VK_SPACE);
+    EXPECT_EQ(ChildCaption(page_, kStart), L"Continue");
+    PressKey(page_, VK_RIGHT);  // before Continue the wavelength may still change
+    EXPECT_EQ(screen_->wavelength->position, 601);
+    PressKey(page_, VK_LEFT);
+    PressKey(page_, VK_LEFT);
+    EXPECT_EQ(screen_->wavelength->position, 599);
+    PressKey(page_, VK_NEXT);
+    EXPECT_EQ(ChildCaption(page_, kStart), L"Continue");  // k was -1 again: this press drew step 0
+    PressKey(page_, VK_NEXT);
+    EXPECT_EQ(ChildCaption(page_, kStart), L"Pause");
+    PressKey(page_, VK_PRIOR);
+    EXPECT_EQ(ChildCaption(page_, kStart), L"Start");
+    PressKey(page_, 'R');
+    EXPECT_EQ(screen_->animation.k, -1);
+    PressKey(page_, VK_ESCAPE);
+    EXPECT_EQ(OpenAxialScreen(), nullptr);
+    HWND start = OnlyPage();
+    EXPECT_EQ(ClassOf(start), app.class_names[kStartPage]);
+    PressKey(start, VK_ESCAPE);  // nothing: the lecture does not end on a stray key
+    EXPECT_EQ(OnlyPage(), start);
+    PressKey(start, '2');
+    EXPECT_NE(OpenAxialScreen(), nullptr);
+}
+
 TEST_F(AxialScreenTest, RussianCaptions) {
     Command(page_, kMenu);
     Pump();

@@ -37,7 +37,7 @@ int Pump() {
             code = static_cast<int>(message.wParam);
             continue;
         }
-        DispatchMessageW(&message);
+        ProcessMessage(message);  // as the program's own loop does
     }
     return code;
 }
@@ -46,6 +46,12 @@ HWND OnlyPage() {
     const std::vector<HWND> pages = PageWindows();
     EXPECT_EQ(pages.size(), 1u);
     return pages.empty() ? nullptr : pages.front();
+}
+
+void PressKey(HWND window, unsigned key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+    Pump();
 }
 
 void Command(HWND page, int id) {

@@ -14,7 +14,8 @@
 std::vector<HWND> PageWindows();
 std::wstring ClassOf(HWND window);
 
-// Delivers what is queued; returns the exit code of a quit message found on the way, or kNoQuit.
+// Delivers what is queued as the program's loop does; returns the exit code of a quit message found
+// on the way, or kNoQuit.
 constexpr int kNoQuit = 12345;
 int Pump();
 
@@ -23,6 +24,10 @@ HWND OnlyPage();
 
 // A click on the page's button `id`, as the button reports it.
 void Command(HWND page, int id);
+
+// A key pressed and released while `window` (a page or one of its buttons) has the focus, delivered
+// through the program's loop.
+void PressKey(HWND window, unsigned key);
 std::wstring ChildCaption(HWND page, int id);
 
 // The colour of a pixel of the window as it is shown.

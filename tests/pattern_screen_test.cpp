@@ -176,6 +176,19 @@ TEST_F(PatternScreenTest, FreshScreenAtFullHd) {
         EXPECT_TRUE(Same(WindowPixel(page_, p.x, p.y), Work(p.x, p.y))) << p.x << ", " << p.y;
 }
 
+TEST_F(PatternScreenTest, ArrowKeysStepTheWavelengthAndEscapeReturns) {
+    const int repaints = Repaints();
+    PressKey(page_, VK_RIGHT);
+    PressKey(page_, VK_RIGHT);
+    PressKey(page_, VK_LEFT);
+    EXPECT_EQ(screen_->wavelength->position, 501);
+    EXPECT_EQ(Repaints(), repaints + 3);
+    PressKey(GetDlgItem(page_, kCompare), VK_SPACE);  // no Start button here: nothing, not even Compare
+    EXPECT_EQ(Repaints(), repaints + 3);
+    PressKey(page_, VK_ESCAPE);
+    EXPECT_EQ(ClassOf(OnlyPage()), app.class_names[kStartPage]);
+}
+
 TEST_F(PatternScreenTest, LineThumbAndPageNotificationsOnEachBar) {
     struct Case {
         ScrollBarControl* bar;

@@ -388,6 +388,10 @@ LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM
         case WM_HSCROLL:
             if (screen != nullptr) OnWavelength(first, second);
             return 0;
+        case kWavelengthKeyMessage:
+            // Left and Right: the wavelength bar's line arrows.
+            if (screen != nullptr) OnWavelength(first, reinterpret_cast<LPARAM>(screen->wavelength->window));
+            return 0;
         case WM_DISPLAYCHANGE:
             if (screen != nullptr) RebuildPage(window, TearDownAxialScreen, CreateAxialScreen);
             return 0;

@@ -307,6 +307,10 @@ LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPAR
         case WM_HSCROLL:
             if (IsOpenScreen(window)) OnScroll(first, second);
             return 0;
+        case kWavelengthKeyMessage:
+            // Left and Right: the wavelength bar's line arrows.
+            if (IsOpenScreen(window)) OnScroll(first, reinterpret_cast<LPARAM>(screen->wavelength->window));
+            return 0;
         case WM_DISPLAYCHANGE:
             if (IsOpenScreen(window)) RebuildPage(window, TearDownPatternScreen, CreatePatternScreen);
             return 0;

@@ -1,0 +1,69 @@
+// The table of lecture keys.
+#include "shell/lecture_keys.h"
+
+namespace {
+
+// Virtual-key codes (the same values as the Windows headers, which this pure file does not include).
+constexpr unsigned kBackspace = 0x08, kEnter = 0x0D, kEscape = 0x1B, kSpace = 0x20, kPageUp = 0x21,
+                   kPageDown = 0x22, kLeft = 0x25, kRight = 0x27, kNumpad0 = 0x60;
+
+bool IsStartKey(unsigned key) {
+    return key == kSpace || key == kEnter || key == kPageDown;
+}
+bool IsResetKey(unsigned key) {
+    return key == 'R' || key == kPageUp;
+}
+bool IsMenuKey(unsigned key) {
+    return key == kEscape || key == kBackspace;
+}
+
+// The digit a key stands for (main row or number pad), or -1.
+int Digit(unsigned key) {
+    if (key >= '0' && key <= '9') return static_cast<int>(key - '0');
+    if (key >= kNumpad0 && key <= kNumpad0 + 9) return static_cast<int>(key - kNumpad0);
+    return -1;
+}
+
+struct ScreenButtons {
+    int start, reset, menu;
+    bool wavelength;
+};
+
+LectureKeyAction ScreenKey(const ScreenButtons& b, unsigned key) {
+    if (b.start != 0 && IsStartKey(key)) return {b.start, 0};
+    if (b.reset != 0 && IsResetKey(key)) return {b.reset, 0};
+    if (IsMenuKey(key)) return {b.menu, 0};
+    if (b.wavelength && key == kLeft) return {0, -1};
+    if (b.wavelength && key == kRight) return {0, +1};
+    return {0, 0};
+}
+
+LectureKeyAction ActionFor(PageKind page, unsigned key) {
+    switch (page) {
+        case kStartPage: {
+            static const int screens[] = {203, 204, 213};
+            const int digit = Digit(key);
+            if (digit >= 1 && digit <= 3) return {screens[digit - 1], 0};
+            if (key == 'A') return {201, 0};
+            return {0, 0};
+        }
+        case kAuthorsPage:
+            return ScreenKey({0, 0, 205, false}, key);
+        case kPatternScreen:
+            return ScreenKey({0, 0, 206, true}, key);
+        case kAxialScreen:
+            return ScreenKey({211, 212, 210, true}, key);
+        case kRadialScreen:
+            return ScreenKey({215, 216, 214, false}, key);
+        default:
+            return {0, 0};
+    }
+}
+
+}  // namespace
+
+LectureKeyAction LectureKeyFor(PageKind page, unsigned key) {
+    LectureKeyAction action = ActionFor(page, key);
+    action.taken = action.command != 0 || action.wavelength_step != 0 || key == kSpace || key == kEnter;
+    return action;
+}
