@@ -249,6 +249,54 @@ TEST_F(Pages, APageWhoseWindowCannotBeMadeReturnsZeroAndMakesNothing) {
     EXPECT_EQ(LiveObjectCounts(), before);
 }
 
+// Vetoes the creation of page windows of one class (or of every top-level window), as a system out of
+// window resources would.
+const wchar_t* vetoed_class = nullptr;
+
+LRESULT CALLBACK VetoPageWindows(int code, WPARAM first, LPARAM second) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(second)->lpcs;
+        if (create->hwndParent == nullptr &&
+            (vetoed_class == nullptr || ClassOf(reinterpret_cast<HWND>(first)) == vetoed_class)) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, first, second);
+}
+
+struct ScopedVeto {
+    explicit ScopedVeto(const wchar_t* class_name) {
+        vetoed_class = class_name;
+        hook = SetWindowsHookExW(WH_CBT, VetoPageWindows, nullptr, GetCurrentThreadId());
+    }
+    ~ScopedVeto() { UnhookWindowsHookEx(hook); }
+    HHOOK hook;
+};
+
+TEST_F(Pages, AnAuthorsPageThatCannotBeCreatedEndsWithMinusOne) {
+    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
+    HWND start = OnlyPage();
+    const PlatformObjectCounts before = LiveObjectCounts();
+    {
+        ScopedVeto veto(app.class_names[kAuthorsPage]);
+        Command(start, 201);
+    }
+    EXPECT_EQ(Pump(), -1);
+    EXPECT_FALSE(IsWindow(start));
+    EXPECT_TRUE(PageWindows().empty());
+    // Nothing of either page is left behind.
+    EXPECT_EQ(LiveObjectCounts().fonts, before.fonts - 4);
+    EXPECT_EQ(LiveObjectCounts().windows, before.windows - 6);
+    EXPECT_EQ(app.menu_button, nullptr);
+}
+
+TEST_F(Pages, StartUpWithoutAStartPageReportsFailure) {
+    // The program ends at once, without a message loop, and says it failed.
+    ScopedVeto veto(nullptr);
+    EXPECT_EQ(RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts()), -1);
+    EXPECT_TRUE(PageWindows().empty());
+}
+
 TEST_F(Pages, DisplayChangeRebuildsTheSamePage) {
     ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
     Command(OnlyPage(), 201);
