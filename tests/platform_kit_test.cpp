@@ -138,32 +138,6 @@ TEST_F(PlatformKit, IntersectedRegionClipsACopy) {
     DestroySurface(target);
 }
 
-TEST_F(PlatformKit, LinesEllipsesAndBlocks) {
-    Surface* s = CreateSurface(window, 50, 50, kBackgroundColour);
-    HPEN pen = CreateSolidPen(3, kBlack);
-    HBRUSH brush = CreateFillBrush(ColourTriple{0, 255, 0});
-    HGDIOBJ old_pen = SelectObject(s->context, pen);
-    HGDIOBJ old_brush = SelectObject(s->context, brush);
-    DrawLine(s->context, 0, 5, 49, 5);
-    DrawEllipse(s->context, 20, 20, 32, 32);
-    const POINT points[] = {{0, 45}, {10, 45}, {10, 49}};
-    DrawPolyline(s->context, points, 3);
-    EXPECT_EQ(SurfacePixel(s, 25, 5), kBlack);
-    EXPECT_EQ(SurfacePixel(s, 25, 5 + 2), kBackgroundColour);  // 3 pixels wide: rows 4 to 6 at most
-    EXPECT_EQ(SurfacePixel(s, 26, 26), (ColourTriple{0, 255, 0}));
-    EXPECT_EQ(SurfacePixel(s, 5, 45), kBlack);
-    Surface* copy = CreateSurface(window, 50, 50, kWhite);
-    CopyBlock(copy->context, 10, 10, 20, 20, s->context, 16, 16);
-    EXPECT_EQ(SurfacePixel(copy, 20, 20), (ColourTriple{0, 255, 0}));
-    EXPECT_EQ(SurfacePixel(copy, 5, 5), kWhite);
-    SelectObject(s->context, old_pen);
-    SelectObject(s->context, old_brush);
-    DeleteDrawingObject(pen);
-    DeleteDrawingObject(brush);
-    DestroySurface(copy);
-    DestroySurface(s);
-}
-
 TEST_F(PlatformKit, ScrollBarFollowsTheScrollRule) {
     ScrollBarControl* control = CreateScrollBarControl(0, 0, 150, 20, 400, 700, 600, 1, window,
                                                        GetModuleHandleW(nullptr), 1e-9, WS_CHILD | SBS_HORZ);
@@ -249,45 +223,6 @@ TEST_F(PlatformKit, RussianTextIsDrawnWithCyrillicGlyphs) {
     SelectObject(s->context, old);
     DestroySurface(s);
     FreeLabelText(label);
-    DeleteDrawingObject(font);
-}
-
-TEST_F(PlatformKit, WideSymbolsAreDrawn) {
-    HFONT font = CreateTextFont(54, 19, 1);
-    Surface* s = CreateSurface(window, 60, 70, kWhite);
-    HGDIOBJ old = SelectObject(s->context, font);
-    PrepareText(s->context, TA_LEFT);
-    DrawWideSymbol(s->context, 5, 5, L'\u03A3');
-    int inked = 0;
-    for (int y = 0; y < s->height; ++y) {
-        for (int x = 0; x < s->width; ++x) inked += SurfacePixel(s, x, y).red < 128;
-    }
-    EXPECT_GT(inked, 50);
-    SelectObject(s->context, old);
-    DestroySurface(s);
-    DeleteDrawingObject(font);
-}
-
-TEST_F(PlatformKit, CentredTextSitsAroundItsX) {
-    HFONT font = CreateTextFont(36, 12, 1);
-    Surface* s = CreateSurface(window, 400, 60, kWhite);
-    HGDIOBJ old = SelectObject(s->context, font);
-    PrepareText(s->context, TA_CENTER);
-    DrawNarrowText(s->context, 200, 10, std::string("Fresnel zones"));
-    int first = -1, last = -1;
-    for (int x = 0; x < s->width; ++x) {
-        for (int y = 0; y < s->height; ++y) {
-            if (SurfacePixel(s, x, y).red < 128) {
-                if (first < 0) first = x;
-                last = x;
-                break;
-            }
-        }
-    }
-    EXPECT_NEAR((first + last) / 2, 200, 3);
-    EXPECT_GT(last - first, 60);
-    SelectObject(s->context, old);
-    DestroySurface(s);
     DeleteDrawingObject(font);
 }
 

@@ -245,29 +245,13 @@ TEST(DeployerTexts, KeyValueLines) {
     EXPECT_TRUE(t.institution_line_1.empty());
 }
 
-TEST(ScrollRule, LineArrowsStopAtTheEndsAndStillReportAChange) {
-    // Line down at the maximum keeps the position and reports a change (the thumb is redrawn in place).
-    EXPECT_EQ(ApplyScrollRule(400, 700, 700, 1, 1).position, 700);
-    EXPECT_TRUE(ApplyScrollRule(400, 700, 700, 1, 1).changed);
-    EXPECT_EQ(ApplyScrollRule(400, 700, 600, 1, 1).position, 601);
-    EXPECT_EQ(ApplyScrollRule(1000, 3000, 1005, 10, 0).position, 1000);
-    EXPECT_TRUE(ApplyScrollRule(1000, 3000, 1000, 10, 0).changed);
-    EXPECT_EQ(ApplyScrollRule(1000, 10000, 9950, 100, 1).position, 10000);
-}
-
-TEST(ScrollRule, ThumbTrackingInsideTheRangeOnly) {
+// The cases of the program's scroll bars that the test under Wine does not reach: the thumb position is
+// an unsigned 16-bit word, and every code other than line and thumb tracking changes nothing.
+TEST(ScrollRule, UnsignedThumbWordAndInertCodes) {
     const unsigned long track = 5;
-    EXPECT_EQ(ApplyScrollRule(400, 700, 600, 1, track | (650ul << 16)).position, 650);
-    EXPECT_TRUE(ApplyScrollRule(400, 700, 600, 1, track | (650ul << 16)).changed);
-    EXPECT_FALSE(ApplyScrollRule(400, 700, 600, 1, track | (600ul << 16)).changed);
-    EXPECT_EQ(ApplyScrollRule(400, 700, 600, 1, track | (701ul << 16)).position, 600);
-    EXPECT_FALSE(ApplyScrollRule(400, 700, 600, 1, track | (399ul << 16)).changed);
-    // The high word is unsigned: 10000 mm fits, and 65535 is just out of range.
     EXPECT_EQ(ApplyScrollRule(1000, 10000, 2000, 100, track | (10000ul << 16)).position, 10000);
     EXPECT_FALSE(ApplyScrollRule(1000, 10000, 2000, 100, track | (65535ul << 16)).changed);
-}
-
-TEST(ScrollRule, PageClicksAndReleaseChangeNothing) {
+    EXPECT_EQ(ApplyScrollRule(1000, 3000, 1005, 10, 0).position, 1000);  // never below the minimum
     for (unsigned long code : {2ul, 3ul, 4ul | (650ul << 16), 6ul, 7ul, 8ul}) {
         const ScrollOutcome o = ApplyScrollRule(400, 700, 600, 1, code);
         EXPECT_EQ(o.position, 600) << code;
