@@ -153,4 +153,18 @@ TEST_F(RadialAnimationTest, TheSavedStepOutlivesTheScreen) {
     EXPECT_EQ(a.caption, StartCaption::kStart);
 }
 
+TEST_F(RadialAnimationTest, AStepBeyondASmallerScreensRunIsShownAsItsLast) {
+    RadialSavedStep() = 608;  // a run finished on a large screen, then the display shrank
+    RadialAnimation a;
+    RadialCreated(a, 101);
+    EXPECT_EQ(a.k, 101);
+    EXPECT_EQ(a.plot_k, 101);
+    EXPECT_EQ(a.caption, StartCaption::kStart);
+    const AnimationEffects redraw = RadialTick(a, kRedrawStep);
+    EXPECT_TRUE(redraw.draw_step);
+    EXPECT_EQ(redraw.drawn_step, 101);
+    EXPECT_FALSE(redraw.caption_changed);
+    EXPECT_EQ(a.caption, StartCaption::kStart);
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // The radial screen's animation state machine.
 #include "screens/radial/radial_animation.h"
 
+#include <algorithm>
+
 int& RadialSavedStep() {
     static int saved = -1;
     return saved;
@@ -79,7 +81,10 @@ void RadialCreated(RadialAnimation& a, int last) {
     a = RadialAnimation{};
     a.last = last;
     if (RadialSavedStep() != -1) {
-        a.k = RadialSavedStep();
-        a.plot_k = RadialSavedStep();
+        // After a display change to a smaller screen the run has fewer steps than the one it was left
+        // at; it is shown at its last step instead of ending unseen on the first tick.
+        const int step = std::min(RadialSavedStep(), last);
+        a.k = step;
+        a.plot_k = step;
     }
 }

@@ -23,5 +23,6 @@ int& RadialSavedStep();
 AnimationEffects RadialTick(RadialAnimation& a, int parameter);
 AnimationEffects RadialPressStart(RadialAnimation& a);
 AnimationEffects RadialReset(RadialAnimation& a);
-// A new screen: N from the plot and the zone picture, and the saved step restored if there is one.
+// A new screen: N from the plot and the zone picture, and the saved step restored if there is one (at
+// most N: a smaller screen has fewer steps).
 void RadialCreated(RadialAnimation& a, int last);
