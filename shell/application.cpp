@@ -16,6 +16,8 @@ struct ScreenPlug {
 
 ScreenPlug screens[kPageKindCount] = {};
 
+ScreenSizeSource screen_size_source = nullptr;  // null: the primary screen
+
 void RegisterStartAndAuthorsPages() {
     RegisterStartPageClass();
     RegisterAuthorsPageClass();
@@ -24,8 +26,18 @@ void RegisterStartAndAuthorsPages() {
 }  // namespace
 
 void ReadScreenSize() {
+    if (screen_size_source != nullptr) {
+        const ScreenSize size = screen_size_source();
+        app.screen_width = size.width;
+        app.screen_height = size.height;
+        return;
+    }
     app.screen_width = GetSystemMetrics(SM_CXSCREEN);
     app.screen_height = GetSystemMetrics(SM_CYSCREEN);
+}
+
+void SetScreenSizeSource(ScreenSizeSource source) {
+    screen_size_source = source;
 }
 
 bool RegisterPageClass(PageKind kind, WNDPROC procedure) {

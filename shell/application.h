@@ -49,8 +49,18 @@ extern ApplicationState app;
 using PageCreation = int (*)();
 using ClassRegistration = void (*)();
 
-// Reads W and H from the primary screen.
+// Reads W and H from the screen size source: the primary screen (GetSystemMetrics) unless a test has
+// put another source in its place.
 void ReadScreenSize();
+
+// A screen size as the shell reads it. A test makes the program see any size without a real display
+// change by replacing the source; null restores the primary screen.
+struct ScreenSize {
+    int width;
+    int height;
+};
+using ScreenSizeSource = ScreenSize (*)();
+void SetScreenSizeSource(ScreenSizeSource source);
 
 // Registers the class of `kind` with the attributes every page shares: redraw on size change, small
 // icon 305, arrow cursor, window-colour background, no menu, no extra bytes. Returns false on failure.
