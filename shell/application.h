@@ -19,7 +19,6 @@
 #include "shell/platform.h"
 #include "shell/text_set.h"
 
-
 // String table ids of the class names: start 100, authors 101, axial 102, pattern 103, radial 104.
 constexpr int kClassStringIds[kPageKindCount] = {100, 101, 103, 102, 104};
 
