@@ -44,7 +44,7 @@ struct TextSet {
     std::string lecturers;
 
     // The axial and the radial screen.
-    std::string start_caption;     // the Start button's three captions
+    std::string start_caption;  // the Start button's three captions
     std::string continue_caption;
     std::string pause_caption;
     std::string reset_caption;
@@ -55,10 +55,10 @@ struct TextSet {
     std::string distance_prefix;  // "Distance to the screen " + metres + unit
     std::string metre_unit;
     std::string intensity_letter;
-    std::string aperture_plane;   // caption of the zone picture
-    std::string optical_axis;     // drawn along the rotated axis
-    std::string zones_prefix;     // "Number of zones " + whole number of zones
-    std::string sum_caption;      // the formula line; its "E =" and first "Cn" are Cyrillic Ie and Es
+    std::string aperture_plane;    // caption of the zone picture
+    std::string optical_axis;      // drawn along the rotated axis
+    std::string zones_prefix;      // "Number of zones " + whole number of zones
+    std::string sum_caption;       // the formula line; its "E =" and first "Cn" are Cyrillic Ie and Es
     bool sum_sign_nearer = false;  // the Sigma stands 10 margin units in (Russian) instead of 13
     std::string axial_title;
     std::string axial_plot_caption_1;
