@@ -40,6 +40,8 @@ trap 'kill $pid 2>/dev/null; cleanup' EXIT
 wait_for 30 start_page_shown || fail "the start page did not appear"
 click 960 702
 wait_for 20 ready || fail "the axial screen did not appear ready: $(pixel 115 488) $(pixel 647 638)"
+# The start page may stay mapped for a while (no window manager): clicks wait until it is gone.
+settle "$program" || fail "the start page did not go away"
 keep ready
 
 click 200 366
@@ -66,8 +68,7 @@ click 489 366
 wait_for 10 ready || fail "Reset did not return to the ready state"
 click 1766 1004
 wait_for 15 start_page_shown || fail "Menu did not return to the start page"
-sleep 2.5
-xdotool key alt+F4
+press "$program" alt+F4
 wait_exit $pid 15
 code=$?
 [ $code -eq 0 ] || fail "Alt+F4 ended the program with code $code"

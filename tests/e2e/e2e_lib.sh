@@ -70,3 +70,14 @@ cleanup() {
     rm -rf "$e2e_work"
 }
 trap cleanup EXIT
+
+# press PROGRAM.exe KEY...: the keys go to the program's page. Without a window manager nobody gives a
+# new page the keyboard focus (a lecturer's click would), so it is focused first.
+press() {
+    local class
+    class=$(basename "$1" | tr '[:upper:]' '[:lower:]')
+    settle "$1"
+    shift
+    xdotool search --onlyvisible --classname "^$class\$" windowfocus 2>/dev/null
+    xdotool key "$@"
+}

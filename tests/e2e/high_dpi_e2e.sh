@@ -29,9 +29,9 @@ wine "$program" &
 pid=$!
 e2e_pids+=("$pid")
 wait_for 40 start_page_shown || fail "at 144 dpi the start page is not laid out in real pixels"
-xdotool key 2
+press "$program" 2
 wait_for 20 axial_shown || fail "at 144 dpi the axial screen is not laid out in real pixels"
-xdotool key alt+F4
+press "$program" alt+F4
 wait_exit $pid 15
 code=$?
 wineserver -k 2>/dev/null

@@ -80,7 +80,7 @@ wait_for 15 start_page_shown || fail "Menu did not return to the start page"
 sleep 2.5
 click 960 540
 wait_for 20 fresh_screen_shown || fail "a new visit did not start from the starting values"
-xdotool key alt+F4
+press "$program" alt+F4
 wait_exit $pid 15
 code=$?
 [ $code -eq 0 ] || fail "Alt+F4 on the pattern screen ended the program with code $code"

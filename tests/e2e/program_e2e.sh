@@ -47,11 +47,7 @@ code=$?
 pid=$!
 e2e_pids+=($pid)
 wait_for 30 start_page_shown || fail "the start page did not appear the second time"
-settle "$program"
-# Without a window manager nobody gives the new page the keyboard focus; a lecturer's click would.
-class=$(basename "$program" | tr '[:upper:]' '[:lower:]')
-xdotool search --onlyvisible --classname "^$class\$" windowfocus 2>/dev/null
-xdotool key alt+F4
+press "$program" alt+F4
 wait_exit $pid 15
 code=$?
 [ $code -eq 0 ] || fail "Alt+F4 ended the program with code $code"

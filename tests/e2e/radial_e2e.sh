@@ -37,6 +37,8 @@ trap 'kill $pid 2>/dev/null; cleanup' EXIT
 wait_for 30 start_page_shown || fail "the start page did not appear"
 click 960 864
 wait_for 20 fresh || fail "the radial screen did not appear fresh: $(pixel 124 505) $(pixel 908 495)"
+# The start page may stay mapped for a while (no window manager): clicks wait until it is gone.
+settle "$program" || fail "the start page did not go away"
 keep fresh
 
 click 200 366
@@ -55,12 +57,13 @@ keep finished
 
 click 1766 1004
 wait_for 15 start_page_shown || fail "Menu did not return to the start page"
-sleep 2.5
+settle "$program"
 click 960 864
 wait_for 20 finished || fail "a new visit did not show the step the screen was left at"
+settle "$program"
 click 489 366
 wait_for 10 fresh || fail "Reset did not return to the fresh screen"
-xdotool key alt+F4
+press "$program" alt+F4
 wait_exit $pid 15
 code=$?
 [ $code -eq 0 ] || fail "Alt+F4 ended the program with code $code"
