@@ -2,7 +2,8 @@
 # Builds both programs and runs one under Wine: ZonaraEng (English) by default, newZonara with --russian.
 # On the user's display it runs full screen until "Exit" (or Alt+F4). With no DISPLAY it runs on a
 # private Xvfb at 1920 x 1080, opens every page reachable from the start page, saves a screenshot of
-# each into screenshots/ and ends the program with "Exit".
+# each into screenshots/ (and a second one of each demonstration in use) and ends the program with
+# "Exit".
 #   bash scripts/run.sh [--russian]
 set -eu
 cd "$(dirname "$0")/.."
@@ -55,6 +56,19 @@ pages=(
 )
 exit_button="134 1004"
 
+# A second picture of each demonstration in use. The animated screens: Start, Continue, a few seconds
+# of the run, Pause (their Start button is at (200, 366)). The pattern screen: Compare, a longer
+# distance (five clicks on the distance bar's right arrow), the projection and the plots.
+click_at() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+show_axial() { click_at 200 366; click_at 200 366 12; click_at 200 366; }
+show_radial() { click_at 200 366; click_at 200 366 20; click_at 200 366; }
+show_pattern() {
+    click_at 153 409
+    for _ in 1 2 3 4 5; do click_at 1836 199 0.3; done
+    click_at 153 711
+    click_at 153 560
+}
+
 mkdir -p screenshots
 work=$(mktemp -d)
 trap 'rm -rf "$work"; kill $zonara_xvfb_pid 2>/dev/null' EXIT
@@ -106,6 +120,11 @@ for page in "${pages[@]}"; do
     fi
     cp "$work/page.png" "screenshots/$program-$name.png"
     saved+=("screenshots/$program-$name.png")
+    if declare -F "show_$name" >/dev/null; then
+        "show_$name"
+        steady_shot "screenshots/$program-$name-2.png"
+        saved+=("screenshots/$program-$name-2.png")
+    fi
     xdotool mousemove "$back_x" "$back_y" click 1
     settle
 done
