@@ -13,74 +13,18 @@
 #include "shell/authors_page.h"
 #include "shell/start_page.h"
 #include "shell/text_set.h"
+#include "tests/page_driver.h"
 
 namespace {
 
-// The page windows of this thread that exist now.
-std::vector<HWND> PageWindows() {
-    std::vector<HWND> pages;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[100] = {};
-            GetClassNameW(window, name, 100);
-            for (const auto& page_class : app.class_names) {
-                if (page_class[0] != 0 && std::wstring(name) == page_class) {
-                    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-                }
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&pages));
-    return pages;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[100] = {};
-    GetClassNameW(window, name, 100);
-    return name;
-}
-
-// Delivers what is queued; returns the exit code of a quit message found on the way, or `none`.
-constexpr int kNoQuit = 12345;
-int Pump() {
-    int code = kNoQuit;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            code = static_cast<int>(message.wParam);
-            continue;
-        }
-        DispatchMessageW(&message);
-    }
-    return code;
-}
-
-// The only page window there is.
-HWND OnlyPage() {
-    const std::vector<HWND> pages = PageWindows();
-    EXPECT_EQ(pages.size(), 1u);
-    return pages.empty() ? nullptr : pages.front();
-}
-
 int FailingCreation() {
     return 0;
-}
-
-void Command(HWND page, int id) {
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
 RECT ChildRect(HWND page, int id) {
     RECT rect{};
     GetWindowRect(GetDlgItem(page, id), &rect);
     return rect;
-}
-
-std::wstring ChildCaption(HWND page, int id) {
-    wchar_t caption[100] = {};
-    GetWindowTextW(GetDlgItem(page, id), caption, 100);
-    return caption;
 }
 
 class Pages : public ::testing::Test {
