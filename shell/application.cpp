@@ -65,13 +65,31 @@ void ShowPage(HWND window) {
     UpdateWindow(window);
 }
 
-void PaintPageSurface(HWND window) {
+void PaintPageSurface(HWND window, const Surface* picture) {
+    if (picture == nullptr) picture = app.page_surface;
     PAINTSTRUCT paint;
     HDC context = BeginPaint(window, &paint);
-    if (app.page_surface != nullptr && app.page_surface->context != nullptr) {
-        CopyBlock(context, 0, 0, app.screen_width, app.screen_height, app.page_surface->context, 0, 0);
+    if (picture != nullptr && picture->context != nullptr) {
+        CopyBlock(context, 0, 0, picture->width, picture->height, picture->context, 0, 0);
     }
     EndPaint(window, &paint);
+}
+
+void PresentFrame(HWND window, const Surface* frame) {
+    HDC context = BorrowWindowContext(window);
+    CopySurface(frame, context, 0, 0);
+    ReturnWindowContext(window, context);
+}
+
+void ReleaseScreenSlots() {
+    // DestroySurface selects the saved font and pen back first, so the page font is no longer selected
+    // when it is deleted.
+    DestroySurface(app.page_surface);
+    app.page_surface = nullptr;
+    DeleteDrawingObject(app.page_font);
+    app.page_font = nullptr;
+    FreePushButton(app.menu_button);
+    app.menu_button = nullptr;
 }
 
 void LeavePage(HWND current, void (*teardown)(), PageCreation create) {

@@ -72,9 +72,18 @@ HWND CreatePageWindow(PageKind kind);
 // Shows a newly built page with the show mode and paints it at once.
 void ShowPage(HWND window);
 
-// The paint handler of every page: copies the page surface to the window between BeginPaint and
-// EndPaint. A page without a surface (not built yet, or already torn down) is just validated.
-void PaintPageSurface(HWND window);
+// The paint handler of every page: copies `picture` (the page surface when it is null: the static
+// picture) to the window between BeginPaint and EndPaint. A page without a surface (not built yet, or
+// already torn down) is just validated. The screens pass the last complete frame they showed, so a
+// window that was covered and uncovered shows it again.
+void PaintPageSurface(HWND window, const Surface* picture = nullptr);
+
+// Shows a frame a screen composed off-screen on its window, in one copy.
+void PresentFrame(HWND window, const Surface* frame);
+
+// A demonstration screen's share of the application slots, given back at its teardown: the page
+// surface (its saved font and pen selected back first), the page font and the Menu button.
+void ReleaseScreenSlots();
 
 // The navigation protocol: `teardown` releases the current page's resources, `create` builds the
 // target page (if it returns 0, the program ends with exit code -1), then `current` is destroyed.

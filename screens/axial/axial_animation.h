@@ -7,7 +7,14 @@
 // then does nothing until Reset).
 #pragma once
 
+#include <string>
+
+#include "shell/text_set.h"
+
 enum class StartCaption { kStart, kContinue, kPause };
+
+// The caption's text in a build's text set.
+const std::string& StartCaptionText(const TextSet& texts, StartCaption caption);
 
 struct AxialAnimation {
     int k = -1;       // zone picture step counter: -1 not started, 0..n drawn, n + 1 finished

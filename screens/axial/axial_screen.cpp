@@ -51,19 +51,8 @@ ColourTriple WavelengthColour() {
     return {ramp[6], ramp[7], ramp[8]};
 }
 
-const std::string& CaptionText(StartCaption caption) {
-    switch (caption) {
-        case StartCaption::kStart:
-            return Texts().start_caption;
-        case StartCaption::kContinue:
-            return Texts().continue_caption;
-        default:
-            return Texts().pause_caption;
-    }
-}
-
 void ShowCaption() {
-    SetControlCaption(screen->start->window, CaptionText(screen->animation.caption));
+    SetControlCaption(screen->start->window, StartCaptionText(Texts(), screen->animation.caption));
 }
 
 // A new plot and zone picture for the current wavelength; both step counters start at -1.
@@ -153,9 +142,7 @@ void ComposeFrame(Surface* frame) {
 }
 
 void Present(Surface* frame) {
-    HDC window_dc = BorrowWindowContext(screen->window);
-    CopySurface(frame, window_dc, 0, 0);
-    ReturnWindowContext(screen->window, window_dc);
+    PresentFrame(screen->window, frame);
     screen->shown = frame;
 }
 
@@ -261,17 +248,8 @@ void OnWavelength(WPARAM code, LPARAM control) {
 }
 
 void TearDownAxialScreen() {
-    Surface* page = app.page_surface;
-    SelectObject(page->context, page->saved_font);
-    SelectObject(page->context, page->saved_pen);
-    page->saved_font = page->saved_pen = nullptr;
-    DeleteDrawingObject(app.page_font);
-    app.page_font = nullptr;
+    ReleaseScreenSlots();
     DeleteDrawingObject(screen->axis_pen);
-    DestroySurface(page);
-    app.page_surface = nullptr;
-    FreePushButton(app.menu_button);
-    app.menu_button = nullptr;
     FreeScrollBarControl(screen->wavelength);
     DestroyAxialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
@@ -296,11 +274,7 @@ void OnPaint(HWND window, WPARAM first) {
     }
     if (first != 0) return;
     // The last complete picture: the static page until a frame has been shown.
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    const Surface* picture = screen != nullptr && screen->shown != nullptr ? screen->shown : app.page_surface;
-    if (picture != nullptr) CopySurface(picture, dc, 0, 0);
-    EndPaint(window, &paint);
+    PaintPageSurface(window, screen != nullptr ? screen->shown : nullptr);
 }
 
 }  // namespace

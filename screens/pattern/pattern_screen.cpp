@@ -111,7 +111,6 @@ void DescribeComparison(HDC dc) {
 // Both frames recomputed, the whole picture composed in the work surface and copied out in one block.
 void FullRepaint() {
     const PatternLayout& l = screen->layout;
-    HDC window_dc = BorrowWindowContext(screen->window);
     HDC dc = screen->work->context;
     CopySurface(app.page_surface, dc, 0, 0);
     RenderFromControls(screen->current);
@@ -128,8 +127,7 @@ void FullRepaint() {
     if (screen->comparison_taken) DescribeComparison(dc);
     DrawZoneCount(dc, l.current_count_x, screen->current);
 
-    CopySurface(screen->work, window_dc, 0, 0);
-    ReturnWindowContext(screen->window, window_dc);
+    PresentFrame(screen->window, screen->work);
     screen->repainted = true;
     ++screen->full_repaints;
 }
@@ -142,11 +140,7 @@ void RequestFullRepaint() {
 // work surface once a full repaint has composed it, the static page before that. Copying only the
 // page would wipe both frames until the next change.
 void OnPaint(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    const Surface* picture = screen->repainted ? screen->work : app.page_surface;
-    CopySurface(picture, dc, 0, 0);
-    EndPaint(window, &paint);
+    PaintPageSurface(window, screen->repainted ? screen->work : nullptr);
 }
 
 void OnScroll(WPARAM code, LPARAM control) {
@@ -170,18 +164,13 @@ void TearDownPatternScreen() {
     // The surfaces go before the fonts and the pen: each surface selects back what it had before the
     // screen's objects, so none of them is still selected when it is deleted.
     DestroySurface(screen->work);
-    DestroySurface(app.page_surface);
-    app.page_surface = nullptr;
-    DeleteDrawingObject(app.page_font);
-    app.page_font = nullptr;
+    ReleaseScreenSlots();
     DeleteDrawingObject(screen->caption_font);
     DeleteDrawingObject(screen->title_font);
     DeleteDrawingObject(screen->separator_pen);
     FreeScrollBarControl(screen->wavelength);
     FreeScrollBarControl(screen->aperture);
     FreeScrollBarControl(screen->distance);
-    FreePushButton(app.menu_button);
-    app.menu_button = nullptr;
     FreePushButton(screen->projection_button);
     FreePushButton(screen->plots_button);
     FreePushButton(screen->compare_button);

@@ -25,17 +25,6 @@ const TextSet& Texts() {
     return *app.texts;
 }
 
-const std::string& CaptionText(StartCaption caption) {
-    switch (caption) {
-        case StartCaption::kStart:
-            return Texts().start_caption;
-        case StartCaption::kContinue:
-            return Texts().continue_caption;
-        default:
-            return Texts().pause_caption;
-    }
-}
-
 // The zone picture and the plot hold the step they draw.
 void SetDrawnStep(int k) {
     screen->zones->step_counter = k;
@@ -124,9 +113,7 @@ Surface* MakeSketch() {
 }
 
 void Present(Surface* frame) {
-    HDC window_dc = BorrowWindowContext(screen->window);
-    CopySurface(frame, window_dc, 0, 0);
-    ReturnWindowContext(screen->window, window_dc);
+    PresentFrame(screen->window, frame);
     screen->shown = frame;
 }
 
@@ -216,7 +203,8 @@ void ApplyEffects(const AnimationEffects& e) {
     SyncCounters();
     if (e.start_timer) StartTimer(screen->window, kStepTimer, kStepPeriod);
     if (e.stop_timer) StopTimer(screen->window, kStepTimer);
-    if (e.caption_changed) SetControlCaption(screen->start->window, CaptionText(screen->animation.caption));
+    if (e.caption_changed)
+        SetControlCaption(screen->start->window, StartCaptionText(Texts(), screen->animation.caption));
     app.animation_running = screen->animation.running;
 }
 
@@ -229,14 +217,7 @@ void OnReset() {
 }
 
 void TearDownRadialScreen() {
-    Surface* page = app.page_surface;
-    SelectObject(page->context, page->saved_font);
-    SelectObject(page->context, page->saved_pen);
-    page->saved_font = page->saved_pen = nullptr;
-    DeleteDrawingObject(app.page_font);
-    app.page_font = nullptr;
-    DestroySurface(page);
-    app.page_surface = nullptr;
+    ReleaseScreenSlots();
     for (HGDIOBJ object : std::initializer_list<HGDIOBJ>{screen->title_font, screen->axis_pen,
                                                          screen->optical_axis_pen, screen->marker_brush})
         DeleteDrawingObject(object);
@@ -245,8 +226,6 @@ void TearDownRadialScreen() {
     DestroySurface(screen->sketch);
     DestroyRadialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
-    FreePushButton(app.menu_button);
-    app.menu_button = nullptr;
     FreePushButton(screen->start);
     FreePushButton(screen->reset);
     FreeScrollBarControl(screen->wavelength);
@@ -272,11 +251,8 @@ void OnPaint(HWND window, WPARAM first) {
         return;
     }
     if (first != 0) return;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    const Surface* picture = screen != nullptr && screen->shown != nullptr ? screen->shown : app.page_surface;
-    if (picture != nullptr) CopySurface(picture, dc, 0, 0);
-    EndPaint(window, &paint);
+    // The last complete picture: the static page until a frame has been shown.
+    PaintPageSurface(window, screen != nullptr ? screen->shown : nullptr);
 }
 
 }  // namespace
