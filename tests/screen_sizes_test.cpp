@@ -257,6 +257,8 @@ TEST_F(ScreenSizes, RadialScreenRunsToTheEnd) {
         if (saved != -1) {
             EXPECT_EQ(screen->animation.k, std::min(saved, last));
             EXPECT_EQ(screen->shown, screen->animation_frame);
+            const Box point = ObservationPointBox(l, screen->animation.k, last);
+            EXPECT_TRUE(Same(SurfacePixel(screen->shown, point.left + 6, point.top + 6), kGreen));
         }
         EXPECT_EQ(ChildCaption(page, kRadialStart), L"Start");
         EXPECT_FALSE(app.animation_running);
