@@ -18,12 +18,6 @@ namespace {
 constexpr int kMenu = 210, kStart = 211, kReset = 212;
 constexpr ColourTriple kGreen{0, 255, 0}, kOrange600{255, 176, 0}, kDarkGrey{64, 64, 64};
 
-::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected) {
-    if (actual == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "(" << int(actual.red) << ", " << int(actual.green) << ", " << int(actual.blue) << ")";
-}
-
 class AxialScreenTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

@@ -64,6 +64,12 @@ std::wstring ChildCaption(HWND page, int id) {
     return caption;
 }
 
+::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected) {
+    if (actual == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "(" << int(actual.red) << ", " << int(actual.green) << ", " << int(actual.blue) << ")";
+}
+
 ColourTriple WindowPixel(HWND window, int x, int y) {
     HDC context = GetDC(window);
     const COLORREF c = GetPixel(context, x, y);

@@ -3,6 +3,7 @@
 // tests of the pages and screens.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
@@ -29,6 +30,9 @@ void Command(HWND page, int id);
 // through the program's loop.
 void PressKey(HWND window, unsigned key);
 std::wstring ChildCaption(HWND page, int id);
+
+// Whether a pixel has the expected colour; a failure names the colour it has.
+::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected);
 
 // The colour of a pixel of the window as it is shown.
 ColourTriple WindowPixel(HWND window, int x, int y);

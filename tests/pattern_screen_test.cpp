@@ -21,12 +21,6 @@ namespace {
 constexpr int kMenu = 206, kProjection = 207, kPlots = 208, kCompare = 209;
 constexpr int kPatternButton = 203;
 
-::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected) {
-    if (actual == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "(" << int(actual.red) << ", " << int(actual.green) << ", " << int(actual.blue) << ")";
-}
-
 ColourTriple FromWord(std::uint32_t word) {
     return {static_cast<unsigned char>(word >> 16), static_cast<unsigned char>(word >> 8),
             static_cast<unsigned char>(word)};

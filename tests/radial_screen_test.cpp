@@ -18,12 +18,6 @@ namespace {
 constexpr int kMenu = 214, kStart = 215, kReset = 216;
 constexpr ColourTriple kGreen{0, 255, 0}, kSketch{230, 230, 240}, kDarkGrey{64, 64, 64};
 
-::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected) {
-    if (actual == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "(" << int(actual.red) << ", " << int(actual.green) << ", " << int(actual.blue) << ")";
-}
-
 class RadialScreenTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

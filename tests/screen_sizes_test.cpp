@@ -29,12 +29,6 @@ constexpr int kAxialMenu = 210, kAxialStart = 211, kAxialReset = 212;
 constexpr int kRadialMenu = 214, kRadialStart = 215, kRadialReset = 216;
 constexpr ColourTriple kGreen{0, 255, 0}, kOrange600{255, 176, 0};
 
-::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected) {
-    if (actual == expected) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "(" << int(actual.red) << ", " << int(actual.green) << ", " << int(actual.blue) << ")";
-}
-
 // A surface that exists as a bitmap of exactly the expected positive size, in a drawing context.
 ::testing::AssertionResult Sound(const Surface* surface, int width, int height) {
     if (surface == nullptr) return ::testing::AssertionFailure() << "no surface";
