@@ -42,10 +42,10 @@ const TextSet& RussianTexts() {
         t.axial_title = T("Распределение интенсивности вдоль оптической оси");
         t.axial_plot_caption_1 = T("График интенсивности");
         t.axial_plot_caption_2 = T("вдоль оптической оси");
-        t.axial_distance_caption_1 = T("Расстояние от отвестия");
+        t.axial_distance_caption_1 = T("Расстояние от отверстия");
         t.axial_distance_caption_2 = T("до точки наблюдения");
         t.radial_title = T("Радиальное распределение интенсивности");
-        t.radial_plot_heading_1 = T("Радиально распределение");
+        t.radial_plot_heading_1 = T("Радиальное распределение");
         t.radial_plot_heading_2 = T("интенсивности");
         t.radial_plot_caption_1 = T("Радиальное смещение");
         t.radial_plot_caption_2 = T("от оптической оси");

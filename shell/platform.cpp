@@ -169,7 +169,9 @@ HBRUSH CreateFillBrush(ColourTriple colour) {
 }
 
 HRGN CreateEllipseRegion(int left, int top, int right, int bottom) {
-    return Counted(CreateEllipticRgn(left, top, right, bottom), &live.regions);
+    // An elliptic region leaves out the last column and row of the box it is made from (on Windows,
+    // and in Wine after it); one more of each makes the disc fill its box [left, right) x [top, bottom).
+    return Counted(CreateEllipticRgn(left, top, right + 1, bottom + 1), &live.regions);
 }
 
 HRGN CreateIntersectionRegion(HRGN first, HRGN second) {

@@ -100,7 +100,7 @@ HPEN CreateSolidPen(int width, ColourTriple colour);
 // A solid brush (fills ellipses).
 HBRUSH CreateFillBrush(ColourTriple colour);
 
-// The ellipse inscribed in the rectangle from (left, top) to (right, bottom), as a region.
+// The ellipse inscribed in the box [left, right) x [top, bottom), as a region that fills the box.
 HRGN CreateEllipseRegion(int left, int top, int right, int bottom);
 
 // A new region: the part that `first` and `second` have in common. Both inputs stay the caller's.

@@ -183,7 +183,7 @@ TEST(ZonePicture, AxialSumTextsAt600Nanometres) {
     EXPECT_TRUE(Spans(mid.discs[0].box, 35, 35, 432, 432));
     EXPECT_EQ(mid.discs[1].zone, 1);
     EXPECT_TRUE(mid.discs[1].odd());
-    EXPECT_TRUE(Spans(mid.discs[1].box, 98, 98, 369, 369));
+    EXPECT_TRUE(Spans(mid.discs[1].box, 93, 93, 374, 374));  // 233.5 -+ 195.5 * 0.7184 mm / 1 mm
 
     const ZoneStep last = AxialZoneStep(600 * 1e-9, 0.001, r.z_min, r.z_max, 310, 310, 467);
     EXPECT_EQ(Text(last.sum_text), "E  =  0.80 * E1 ");
@@ -212,8 +212,10 @@ TEST(ZonePicture, RadialStepOffTheAxis) {
     const ZoneStep s = RadialZoneStep(500 * 1e-9, 0.002, z, 100, 304, 451);
     ASSERT_EQ(s.discs.size(), 3u);
     EXPECT_EQ(s.discs[0].zone, 3);
-    EXPECT_TRUE(Spans(s.discs[0].box, 21, -40, 551, 490));
-    EXPECT_EQ((s.discs[2].box.left + s.discs[2].box.right) / 2, 286);
+    // Centred 100/304 of the aperture's radius of 188.5 px right of the picture's centre (225.5, 225.5),
+    // zone 3 with the radius 188.5 * sqrt(3 / 1.5).
+    EXPECT_TRUE(Spans(s.discs[0].box, 21, -41, 554, 492));
+    EXPECT_EQ((s.discs[2].box.left + s.discs[2].box.right) / 2, 287);
     EXPECT_EQ((s.discs[2].box.top + s.discs[2].box.bottom) / 2, 225);
     EXPECT_EQ(Text(s.sum_text), "E  =  0.91 * E1 - 0.45 * E2 + 0.12 * E3 ");
 }

@@ -91,6 +91,14 @@ TEST(LayoutSweep, AxialScreenOnProjectors) {
                 EXPECT_LE(zones.number_of_zones, 6) << Name(s);
             }
         }
+        // Every run ends on its end state, 0.8 of a zone, at every wavelength the control offers.
+        const int n = std::min(l.plot.width - 6 * l.mx, l.zones.step_count);
+        for (int nm = 400; nm <= 700; ++nm) {
+            const DistanceRange r = AxialDistanceRange(0.001, nm * 1e-9);
+            const ZoneStep last = AxialZoneStep(nm * 1e-9, 0.001, r.z_min, r.z_max, n, n, l.zones.side);
+            ASSERT_EQ(std::string(last.sum_text->text, last.sum_text->length), "E  =  0.80 * E1 ")
+                << Name(s) << ", " << nm << " nm";
+        }
     }
 }
 

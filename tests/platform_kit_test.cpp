@@ -123,6 +123,11 @@ TEST_F(PlatformKit, IntersectedRegionClipsACopy) {
     Surface* paint = CreateSurface(window, 60, 40, ColourTriple{200, 0, 0});
     HRGN left = CreateEllipseRegion(0, 0, 40, 40);
     HRGN right = CreateEllipseRegion(20, 0, 60, 40);
+    // Each disc fills its box, its last column and row included.
+    RECT box{};
+    GetRgnBox(left, &box);
+    EXPECT_TRUE(box.left == 0 && box.top == 0 && box.right == 40 && box.bottom == 40)
+        << box.left << ", " << box.top << ", " << box.right << ", " << box.bottom;
     HRGN lens = CreateIntersectionRegion(left, right);
     SetClipRegion(target->context, lens);
     DeleteDrawingObject(lens);  // the context keeps its own copy

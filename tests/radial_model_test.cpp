@@ -109,10 +109,13 @@ TEST_F(RadialPlotFullHd, MarkersTravelWithTheStep) {
     EXPECT_EQ(start.left + 6, 1008);
     EXPECT_EQ(end.left + 6, 1196);
     EXPECT_EQ(end.top + 6, 645);
-    // The plot marker rides on point k*n/N, shifted left by trunc(499.99...*3*mx/700) = 81.
+    // The plot marker rides on the last revealed sample: at step 152 the columns 0 .. 265 of the curve
+    // strip are shown, and sample 263 stands in column 265, at x = 1273 + 265 on the screen.
+    ASSERT_EQ(RadialRevealedWidth(*plot_, 152, 304), 266);
     const Box marker = RadialPlotMarkerBox(l, *plot_, 152, 304);
-    EXPECT_EQ(marker.left + 4, 1613 - 7 * 38 + plot_->points[266].x - 81);
-    EXPECT_EQ(marker.top + 6, plot_->points[266].y + 54 + 11 * 43);
+    EXPECT_EQ(marker.left + 6, 1538);
+    EXPECT_EQ(marker.top + 6, plot_->points[263].y + 54 + 11 * 43);
+    EXPECT_EQ(RadialPlotMarkerBox(l, *plot_, 0, 304).left + 6, 1273 + plot_->points[0].x);
 }
 
 }  // namespace

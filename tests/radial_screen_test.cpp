@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "screens/radial/radial_animation.h"
@@ -116,6 +117,24 @@ TEST_F(RadialScreenTest, AFullRunThenResetLeavesNothingBehind) {
     EXPECT_EQ(ChildCaption(page_, kStart), L"Pause");
     // At the last step the point of observation is as far out as the aperture's rim: x = 1008 + 188.
     EXPECT_TRUE(Same(Shown(1196, 645), kGreen));
+    // The plot marker sits on the end of the revealed curve: its green fill is centred on the rightmost
+    // white column of the plot picture.
+    const RadialLayout& l = screen_->layout;
+    const Surface* plot = screen_->plot->composed;
+    int curve_end = -1;
+    for (int x = 0; x < plot->width; ++x)
+        for (int y = 0; y < plot->height; ++y)
+            if (SurfacePixel(plot, x, y) == kWhite) curve_end = x;
+    int left = l.width, right = -1;
+    for (int x = l.plot_origin.x; x < l.plot_origin.x + plot->width + 8; ++x)
+        for (int y = l.plot_origin.y; y < l.plot_origin.y + plot->height; ++y)
+            if (Shown(x, y) == kGreen) left = std::min(left, x), right = std::max(right, x);
+    ASSERT_GE(curve_end, 0);
+    EXPECT_NEAR((left + right) / 2.0, l.plot_origin.x + curve_end, 1.0);
+    // The axis letter "I" stands whole over the plot picture's top margin, as on the static page.
+    for (int y = l.intensity_letter.y; y < l.intensity_letter.y + l.h5; ++y)
+        for (int x = l.intensity_letter.x; x < l.intensity_letter.x + l.mx; ++x)
+            ASSERT_TRUE(Same(Shown(x, y), SurfacePixel(app.page_surface, x, y))) << x << ", " << y;
     Command(page_, kReset);
     EXPECT_EQ(ChildCaption(page_, kStart), L"Start");
     EXPECT_EQ(screen_->animation.k, -1);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -81,6 +82,56 @@ std::string Counts(const PlatformObjectCounts& c) {
                   "contexts %d bitmaps %d fonts %d pens %d brushes %d regions %d windows %d", c.contexts,
                   c.bitmaps, c.fonts, c.pens, c.brushes, c.regions, c.windows);
     return text;
+}
+
+// Distances from the centre of a square picture, along the row through its centre and to the right, at
+// which the colour changes: the edges of the zones painted around that centre, then the aperture's.
+std::vector<double> ColourEdgesRightOfCentre(const Surface* picture) {
+    const int side = picture->width, centre = side / 2;
+    std::vector<double> edges;
+    ColourTriple previous = SurfacePixel(picture, centre, centre);
+    for (int x = centre + 1; x < side; ++x) {
+        const ColourTriple c = SurfacePixel(picture, x, centre);
+        if (!(c == previous)) edges.push_back(x - side / 2.0);
+        previous = c;
+    }
+    return edges;
+}
+
+// Zones drawn to scale: the edge of zone m lies at sqrt(m/N) of the aperture's radius (N zones cover the
+// aperture), within 2 % or a pixel, and the aperture's edge comes last.
+void ExpectZonesToScale(const Surface* picture, double covering_zones, int full_zones) {
+    const std::vector<double> edges = ColourEdgesRightOfCentre(picture);
+    ASSERT_EQ(static_cast<int>(edges.size()), full_zones + 1) << "zone edges and the aperture's edge";
+    const double aperture = (picture->width - 2 * (picture->width / 12)) / 2.0;
+    EXPECT_NEAR(edges.back(), aperture, 1.0) << "the aperture's edge";
+    for (int m = 1; m <= full_zones; ++m) {
+        const double expected = aperture * std::sqrt(m / covering_zones);
+        EXPECT_NEAR(edges[m - 1], expected, std::max(0.02 * expected, 1.0)) << "zone " << m;
+    }
+}
+
+// The row of the middle of the white line that crosses column x near row y (NaN if none is there).
+double WhiteLineRow(const Surface* frame, int x, int y) {
+    double sum = 0;
+    int rows = 0;
+    for (int row = y - 12; row <= y + 12; ++row)
+        if (SurfacePixel(frame, x, row) == kWhite) sum += row, ++rows;
+    return rows > 0 ? sum / rows : std::nan("");
+}
+
+// The optical axis is one straight line: its drawn points at the three columns, each found near the line
+// through (x0, y0) with the rise tan(theta), lie on one line within a pixel.
+void ExpectStraightAxis(const Surface* frame, Point centre, double theta, const int (&columns)[3]) {
+    double rows[3];
+    for (int i = 0; i < 3; ++i) {
+        const int guess = centre.y - static_cast<int>(std::tan(theta) * (columns[i] - centre.x));
+        rows[i] = WhiteLineRow(frame, columns[i], guess);
+        ASSERT_FALSE(std::isnan(rows[i])) << "no axis at x = " << columns[i] << " near y = " << guess;
+    }
+    const double on_line = rows[0] + (rows[2] - rows[0]) * (columns[1] - columns[0]) /
+                                         static_cast<double>(columns[2] - columns[0]);
+    EXPECT_NEAR(rows[1], on_line, 1.0) << "the axis at x = " << columns[1] << " bends";
 }
 
 class ScreenSizes : public ::testing::Test {
@@ -194,8 +245,16 @@ TEST_F(ScreenSizes, AxialScreenRunsToTheEnd) {
         EXPECT_EQ(ChildCaption(page, kAxialStart), L"Start");
         const Point start = StartMarker(l, 600);
         EXPECT_TRUE(Same(SurfacePixel(screen->shown, start.x, start.y), kGreen));
+        // One straight axis: coming in left of the picture, inside the aperture, and on to the marker.
+        const ZonePictureGeometry& g = l.zones;
+        const int picture_left = g.x0 - g.side / 2, picture_right = g.x0 + g.side / 2;
+        ExpectStraightAxis(screen->shown, {g.x0, g.y0}, l.theta,
+                           {(l.incoming_axis_end.x + picture_left) / 2, g.x0 + (g.side / 2 - g.side / 12) / 2,
+                            (picture_right + start.x - 7) / 2});
 
         Command(page, kAxialStart);
+        // Step 0: six zones cover the aperture, every one drawn to the aperture's scale.
+        ExpectZonesToScale(screen->zones->composed, 6.0, 5);
         Command(page, kAxialStart);
         EXPECT_EQ(ChildCaption(page, kAxialStart), L"Pause");
         int ticks = 0;
@@ -259,7 +318,14 @@ TEST_F(ScreenSizes, RadialScreenRunsToTheEnd) {
 
         Command(page, kRadialReset);
         EXPECT_EQ(screen->animation.k, -1);
+        const Point z = l.zone_centre;
+        ExpectStraightAxis(
+            screen->shown, z, l.theta,
+            {(l.incoming_axis_end.x + z.x - l.side / 2) / 2, z.x + (l.side / 2 - l.side / 12) / 2,
+             z.x + l.side / 2 + (l.sketch_centre.x - z.x - l.side / 2) / 4});
         Command(page, kRadialStart);
+        // Step 0: one and a half zones cover the aperture; zone 1 is drawn to its scale.
+        ExpectZonesToScale(screen->zones->composed, 1.5, 1);
         Command(page, kRadialStart);
         EXPECT_EQ(ChildCaption(page, kRadialStart), L"Pause");
         int ticks = 0;

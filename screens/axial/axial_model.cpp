@@ -55,7 +55,9 @@ AxialLayout ComputeAxialLayout(int width, int height) {
     const double sin_t = std::sin(l.theta), cos_t = std::cos(l.theta);
     l.escapement = static_cast<int>(l.theta * 1800 / 3.141592);
     l.axis_label = {(x1 + x0) / 2, y0 - my / 2 - static_cast<int>(((x0 / 2 + x1) / 2) * sin_t)};
-    l.incoming_axis_end = {(x0 - s / 2) / 2, y0 + static_cast<int>(sin_t * (s / 2))};
+    // The incoming axis continues the outgoing one: the same slope through the aperture centre.
+    const int incoming_x = (x0 - s / 2) / 2;
+    l.incoming_axis_end = {incoming_x, y0 + static_cast<int>(std::tan(l.theta) * (x0 - incoming_x))};
     const int r = s / 2 - s / 12 - 1;
     l.inner_axis_end = {x0 + static_cast<int>(cos_t * r), y0 - static_cast<int>(sin_t * r)};
     const int q = (3 * mx) / 4;

@@ -47,6 +47,24 @@ LabelTextPtr SumText(const std::vector<double>& fractions) {
     return text;
 }
 
+// The aperture disc's radius in pixels: the disc fills the box side/12 .. side - side/12.
+double ApertureRadiusPixels(int side) {
+    return (side - 2 * (side / 12)) / 2.0;
+}
+
+// Zone circles share the aperture disc's scale, so zone j's circle, of radius sqrt(j*lambda*z) in the
+// aperture plane, keeps the sqrt(j) times zone 1's radius that equal areas need.
+double ZoneCircleRadius(double lambda, double a, double z, int j, int side) {
+    return std::sqrt(lambda * (z * j)) / a * ApertureRadiusPixels(side);
+}
+
+// The box [left, right) x [top, bottom) of the circle of radius r around (cx, cy), in picture pixels
+// (pixel x covers x .. x + 1), rounded to whole pixels.
+Box CircleBox(double cx, double cy, double r) {
+    const auto whole = [](double v) { return static_cast<int>(std::lround(v)); };
+    return {whole(cx - r), whole(cy - r), whole(cx + r), whole(cy + r)};
+}
+
 }  // namespace
 
 ZonePictureGeometry AxialZonePictureGeometry(int width, int height) {
@@ -86,17 +104,15 @@ Box ApertureBox(int side) {
 
 ZoneStep AxialZoneStep(double lambda, double a, double z_min, double z_max, int k, int n, int side) {
     ZoneStep step;
-    step.distance = (z_max - z_min) * k / n + z_min;
+    // The last step stands exactly at z_max: the interpolation can fall a unit in the last place short of
+    // it, and the two-decimal truncation would then print 0.79 for the 0.8 of a zone that ends the run.
+    step.distance = k == n ? z_max : (z_max - z_min) * k / n + z_min;
     const double z = step.distance;
     step.open_zones = numerics::OpenZoneCount(a, lambda, 0.0, z);
     const int zones = OpenZones(step.open_zones);
-    const int u = side / 12;
-    const int t = (side - u) / 2;
-    for (int j = zones; j >= 1; --j) {
-        const double rho = std::sqrt(lambda * (z * j));
-        const int d = static_cast<int>((1.0 - rho / a) * t);
-        step.discs.push_back({j, {u + d, u + d, side - d - u, side - d - u}});
-    }
+    const double centre = side / 2.0;
+    for (int j = zones; j >= 1; --j)
+        step.discs.push_back({j, CircleBox(centre, centre, ZoneCircleRadius(lambda, a, z, j, side))});
     for (int j = 1; j <= zones; ++j)
         step.fractions.push_back(RoundUpNearWhole(numerics::ZoneOpenFraction(a, 0.0, z, lambda, j)));
     step.sum_text = SumText(step.fractions);
@@ -111,14 +127,10 @@ ZoneStep RadialZoneStep(double lambda, double a, double z, int k, int n, int sid
     const double s = step.offset;
     step.open_zones = (a + s) / lambda * ((a + s) / z);
     const int zones = OpenZones(step.open_zones);
-    const int w = (side - 2 * (side / 12)) / 2;  // the aperture disc's radius in pixels
-    const int cx = (k * w) / n + side / 2;
-    const int cy = side / 2;
-    for (int j = zones; j >= 1; --j) {
-        const double rho = std::sqrt(lambda * (z * j));
-        const int r = static_cast<int>(rho / a * w);
-        step.discs.push_back({j, {cx - r, cy - r, cx + r, cy + r}});
-    }
+    // The zones are centred on the foot of the point of observation, s from the aperture's centre.
+    const double cx = side / 2.0 + s / a * ApertureRadiusPixels(side), cy = side / 2.0;
+    for (int j = zones; j >= 1; --j)
+        step.discs.push_back({j, CircleBox(cx, cy, ZoneCircleRadius(lambda, a, z, j, side))});
     for (int j = 1; j <= zones; ++j) {
         const double fraction = RoundUpNearWhole(numerics::ZoneOpenFraction(a, s, z, lambda, j));
         if (fraction < 0.01) break;

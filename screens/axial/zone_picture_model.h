@@ -28,8 +28,8 @@ struct Box {
 };
 Box ApertureBox(int side);
 
-// One zone to paint: the disc of zone `zone` (the bounding box of its outer circle, in picture pixels),
-// clipped to the aperture when drawn. Odd zones take the full colour of the wavelength, even zones the
+// One zone to paint: the disc of zone `zone` (the box [left, right) x [top, bottom) of its outer circle,
+// in picture pixels, on the aperture disc's scale), clipped to the aperture when drawn. Odd zones take the full colour of the wavelength, even zones the
 // second of three ramp entries.
 struct ZoneDisc {
     int zone;

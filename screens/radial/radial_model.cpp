@@ -67,7 +67,9 @@ RadialLayout ComputeRadialLayout(int width, int height) {
     l.escapement = static_cast<int>(l.theta * 1800 / 3.141592);
     const int label_x = (z.x * 5 / 2 + c.x) / 2;
     l.axis_label = {label_x, z.y - (h * 4 / 200) - static_cast<int>(label_x * sin_t)};
-    l.incoming_axis_end = {(z.x - s / 2) / 2, z.y + static_cast<int>(s / 2 * sin_t)};
+    // The incoming axis continues the line from the aperture centre to the screen's centre.
+    const int incoming_x = (z.x - s / 2) / 2;
+    l.incoming_axis_end = {incoming_x, z.y + static_cast<int>(std::tan(l.theta) * (z.x - incoming_x))};
     const int j = s / 2 - s / 12 - 1;
     l.inner_axis_end = {z.x + static_cast<int>(j * cos_t), z.y - static_cast<int>(j * sin_t)};
     l.arrow_up = {z.x - mx, z.y - static_cast<int>(mx * sin_t)};
@@ -119,11 +121,12 @@ Box ObservationPointBox(const RadialLayout& layout, int k, int last_step) {
 }
 
 Box RadialPlotMarkerBox(const RadialLayout& layout, const RadialPlotModel& plot, int k, int last_step) {
+    // The marker rides on the last sample whose column is revealed: sample i sits in column i + 2 of the
+    // curve strip, and the columns 0 .. w - 1 are shown. Before any is shown it waits at the curve's start.
     const int last = static_cast<int>(plot.points.size()) - 1;
-    const int j = std::clamp(last_step > 0 ? (k * plot.n) / last_step : 0, 0, last);
+    const int j = std::clamp(RadialRevealedWidth(plot, k, last_step) - 3, 0, last);
     const Point p = plot.points[j];
-    const int shift = static_cast<int>((plot.lambda / 1e-9) * 3 * layout.mx / 700);
-    const int x = layout.plot_centre - 7 * layout.mx + p.x - shift;
-    const int y = p.y + layout.h5 + 11 * layout.my;
-    return {x - 4, y - 6, x + 8, y + 6};
+    const int x = layout.plot_origin.x + p.x;
+    const int y = layout.plot_origin.y + (plot.height - plot.strip_height) + p.y;
+    return {x - 6, y - 6, x + 6, y + 6};
 }

@@ -64,6 +64,7 @@ RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double 
 // Revealed width of the curve at step k of N: k*n/N.
 int RadialRevealedWidth(const RadialPlotModel& plot, int k, int last_step);
 
-// Marker boxes (left, top, right, bottom) drawn straight on the window at step k of N.
+// Marker boxes (left, top, right, bottom) drawn at step k of N: the point of observation on the sketch,
+// and the plot marker centred on the last revealed sample of the curve.
 Box ObservationPointBox(const RadialLayout& layout, int k, int last_step);
 Box RadialPlotMarkerBox(const RadialLayout& layout, const RadialPlotModel& plot, int k, int last_step);

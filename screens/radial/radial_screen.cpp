@@ -122,6 +122,16 @@ void CopyZonePicture(HDC dc) {
     CopySurface(screen->zones->composed, dc, l.zone_centre.x - l.side / 2, l.zone_centre.y - l.side / 2);
 }
 
+// The plot picture without its blank top margin (strip height hc below my rows of background): that
+// margin lies over the foot of the axis letter "I" and the tip of the axis's arrow, which stay whole.
+void CopyPlot(HDC dc) {
+    const RadialLayout& l = screen->layout;
+    const RadialPlot& plot = *screen->plot;
+    const int margin = plot.model.height - plot.model.strip_height;
+    CopyBlock(dc, l.plot_origin.x, l.plot_origin.y + margin, plot.model.width, plot.model.strip_height,
+              plot.composed->context, 0, margin);
+}
+
 void FullRepaint() {
     const RadialLayout& l = screen->layout;
     const Point z = l.zone_centre;
@@ -133,7 +143,7 @@ void FullRepaint() {
         DrawRadialZoneSum(screen->zones);
         FreeLabelText(TakeSumText(screen->zones));  // the sum belongs to an animation step
     }
-    CopySurface(screen->plot->composed, dc, l.plot_origin.x, l.plot_origin.y);
+    CopyPlot(dc);
     HGDIOBJ previous_pen = SelectObject(dc, screen->optical_axis_pen);
     if (screen->zones->step_counter == -1) DrawLine(dc, z.x, z.y, l.fresh_axis_end.x, l.fresh_axis_end.y);
     CopyZonePicture(dc);
@@ -163,7 +173,7 @@ void DrawStep(int k) {
     Surface* frame = screen->animation_frame;
     HDC dc = frame->context;
     CopySurface(app.page_surface, dc, 0, 0);
-    CopySurface(screen->plot->composed, dc, l.plot_origin.x, l.plot_origin.y);
+    CopyPlot(dc);
     CopySurface(screen->sketch, dc, c.x - s / 2, c.y - s / 2);
     HGDIOBJ previous_pen = SelectObject(dc, screen->optical_axis_pen);
     DrawLine(dc, z.x, z.y, c.x, c.y);

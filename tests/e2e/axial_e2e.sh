@@ -32,7 +32,12 @@ curve_pixels() {
         -format "%[fx:round(mean*w*h)]" info:
 }
 running() { [ "$(curve_pixels)" -gt 200 ] && [ "$(pixel 647 638)" = "$green" ]; }
-finished() { [ "$(pixel 983 550)" = "$orange" ] && [ "$(curve_pixels)" -gt 1500 ]; }
+# The end of the run: the point of observation centred at its last place, the plot's marker on the last
+# sample of the curve (x = 1344 + 50 + 310), and nothing moving any more.
+finished() {
+    [ "$(centre "$orange" 930 500 110 100)" = "983,550" ] &&
+        [ "$(centre "$orange" 1344 398 538 369 | cut -d, -f1)" = "1704" ] && still 1
+}
 
 "$runner" "$program" &
 pid=$!
@@ -61,7 +66,7 @@ shot
 keep midrun
 
 click 200 366
-wait_for 45 finished || fail "the run did not reach its end: $(pixel 983 550)"
+wait_for 45 finished || fail "the run did not reach its end: the point at $(centre "$orange" 930 500 110 100)"
 keep finished
 
 click 489 366

@@ -26,6 +26,25 @@ pixel() {
     convert "$e2e_work/shot.png" -format "%[fx:round(255*p{$1,$2}.r)],%[fx:round(255*p{$1,$2}.g)],%[fx:round(255*p{$1,$2}.b)]" info:
 }
 
+# centre "R,G,B" X Y WIDTH HEIGHT: "x,y", the middle of the bounding box of the pixels of that colour in
+# the rectangle of the last screenshot (screen coordinates), or nothing when there are none.
+centre() {
+    local box
+    box=$(convert "$e2e_work/shot.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "rgb($1)" \
+        -fill white -opaque "rgb($1)" -bordercolor black -border 1 -format "%@" info:)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 0
+    [ "${BASH_REMATCH[1]}" -gt 0 ] && [ "${BASH_REMATCH[1]}" -lt $(($4 + 2)) ] || return 0
+    echo "$(($2 + BASH_REMATCH[3] - 1 + BASH_REMATCH[1] / 2)),$(($3 + BASH_REMATCH[4] - 1 + BASH_REMATCH[2] / 2))"
+}
+
+# still SECONDS: the screen shows the very same picture again after that time (nothing moves any more).
+still() {
+    cp "$e2e_work/shot.png" "$e2e_work/before.png"
+    sleep "$1"
+    shot
+    [ "$(compare -metric AE "$e2e_work/before.png" "$e2e_work/shot.png" null: 2>&1)" = "0" ]
+}
+
 # wait_for SECONDS COMMAND...: takes screenshots until COMMAND succeeds on one.
 wait_for() {
     local seconds=$1

@@ -29,7 +29,12 @@ curve_pixels() {
         -format "%[fx:round(mean*w*h)]" info:
 }
 running() { [ "$(curve_pixels)" -gt 100 ] && [ "$(pixel 1008 645)" != "$green" ]; }
-finished() { [ "$(pixel 1196 645)" = "$green" ]; }
+# The end of the run: the point of observation centred as far out as the aperture's rim, the plot's
+# marker on the end of the revealed curve (x = 1273 + 531), and nothing moving any more.
+finished() {
+    [ "$(centre "$green" 1140 600 120 90)" = "1196,645" ] &&
+        [ "$(centre "$green" 1700 484 140 293 | cut -d, -f1)" = "1804" ] && still 1
+}
 
 "$runner" "$program" &
 pid=$!
@@ -52,7 +57,7 @@ sleep 0.5
 keep midrun
 
 click 200 366
-wait_for 60 finished || fail "the run did not reach its end: $(pixel 1196 645)"
+wait_for 60 finished || fail "the run did not reach its end: the point at $(centre "$green" 1140 600 120 90)"
 keep finished
 
 click 1766 1004
