@@ -229,6 +229,45 @@ TEST(ZoneGeometry, CircleOverlapAreas) {
     EXPECT_DOUBLE_EQ(CircleOverlapArea(1.5, 1.5, 0), 3.1415926 * 2.25);
 }
 
+// Where two circles touch, the lens formula meets the branches for apart (0) and nested discs (the smaller
+// disc): rounding there pushed acos past +-1 and gave NaN, e.g. at (0.82685..., 0.08128..., 0.90813...),
+// a hair inside external tangency. From both sides of each tangency the area must stay finite, within
+// [0, pi*min(R1, R2)^2] and meet the branch's value.
+TEST(ZoneGeometry, CircleOverlapIsContinuousAtTangency) {
+    const struct {
+        double r1, r2;
+    } pairs[] = {{0.82685434553778392, 0.081280356953278191},
+                 {0.081280356953278191, 0.82685434553778392},
+                 {1.0, 0.3},
+                 {0.3, 1.0},
+                 {1e-3, 1.0954451150103321e-3},
+                 {1.7, 1.7}};
+    for (const auto& p : pairs) {
+        const double smaller = std::min(p.r1, p.r2);
+        for (bool external : {true, false}) {
+            const double touching = external ? p.r1 + p.r2 : std::fabs(p.r1 - p.r2);
+            if (touching == 0) continue;  // equal discs touch inside only at d = 0
+            const double expected = external ? 0.0 : kPi * smaller * smaller;
+            // 1 to 8 units in the last place to either side, and relative offsets of 1e-12 and 1e-9.
+            std::vector<double> distances;
+            for (double d = touching, e = touching, k = 0; k < 8; ++k) {
+                d = std::nextafter(d, 0.0), e = std::nextafter(e, 10.0);
+                distances.push_back(d), distances.push_back(e);
+            }
+            for (double offset : {1e-12, 1e-9})
+                distances.push_back(touching * (1 - offset)), distances.push_back(touching * (1 + offset));
+            for (double d : distances) {
+                const double area = CircleOverlapArea(p.r1, p.r2, d);
+                ASSERT_TRUE(std::isfinite(area)) << p.r1 << ", " << p.r2 << ", " << d;
+                EXPECT_GE(area, 0.0) << p.r1 << ", " << p.r2 << ", " << d;
+                EXPECT_LE(area, kPi * smaller * smaller) << p.r1 << ", " << p.r2 << ", " << d;
+                EXPECT_NEAR(area, expected, 1e-12 * kPi * smaller * smaller)
+                    << p.r1 << ", " << p.r2 << ", " << d;
+            }
+        }
+    }
+}
+
 TEST(ZoneGeometry, OpenFractionsOnTheAxis) {
     const double expected[] = {1.0, 1.0, 0.42, 0.0, 0.0};
     for (int m = 1; m <= 5; ++m)
