@@ -5,7 +5,7 @@
 //   width 1/8 (2560 intervals, 160 KB), in t = 8|x| - k, which is exact; evaluated as E(t^2) + t*O(t^2)
 //   from its even and odd coefficients (sse2_kernels.h). The coefficients come from Chebyshev interpolation
 //   with mpmath (scripts/make_bessel_j0_table.py); the constant term is J0 at the interval's start
-//   correctly rounded, so J0(0) is exactly 1. Every argument the screens use lies here (j*beta stays
+//   correctly rounded, so J0(0) is exactly 1. Every argument the screens use lies here ((j - 1/2)*beta stays
 //   below 300).
 // - |x| >= 320: Hankel's asymptotic form J0(x) = sqrt(2/(pi*x))*(P*cos(x - pi/4) - Q*sin(x - pi/4)),
 //   written as sqrt(1/(pi*x))*((P + Q)*cos x + (P - Q)*sin x) so that only cos x and sin x are needed

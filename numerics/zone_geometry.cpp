@@ -1,6 +1,7 @@
 // Zone counts, distances and open fractions of Fresnel zones (pi is the eight-digit kPi throughout).
 #include "numerics/zone_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numerics/zone_series.h"
@@ -23,9 +24,16 @@ double CircleOverlapArea(double r1, double r2, double d) {
     if (d >= r1 + r2) return 0.0;
     if (r1 + d <= r2) return kPi * r1 * r1;
     if (r2 + d <= r1) return kPi * r2 * r2;
-    const double theta1 = 2.0 * std::acos((r1 * r1 + d * d - r2 * r2) / (2.0 * r1 * d));
-    const double theta2 = 2.0 * std::acos((r2 * r2 + d * d - r1 * r1) / (2.0 * r2 * d));
-    return 0.5 * (r1 * r1 * (theta1 - std::sin(theta1)) + r2 * r2 * (theta2 - std::sin(theta2)));
+    // Near tangency (d just below r1 + r2 or just above |r1 - r2|) rounding can push a cosine past +-1,
+    // where acos is NaN; the clamp makes the lens there a point (0) or the whole smaller disc.
+    const auto angle = [](double cosine) { return 2.0 * std::acos(std::clamp(cosine, -1.0, 1.0)); };
+    const double theta1 = angle((r1 * r1 + d * d - r2 * r2) / (2.0 * r1 * d));
+    const double theta2 = angle((r2 * r2 + d * d - r1 * r1) / (2.0 * r2 * d));
+    const double lens = 0.5 * (r1 * r1 * (theta1 - std::sin(theta1)) + r2 * r2 * (theta2 - std::sin(theta2)));
+    // acos works with the full pi: next to internal tangency the lens would exceed the smaller disc of the
+    // branches above (eight-digit pi) by 5e-8 of it. Held to it, the area meets both branches.
+    const double smaller = std::min(r1, r2);
+    return std::clamp(lens, 0.0, kPi * smaller * smaller);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // Diffraction intensity behind a circular aperture by the Fresnel ring sum.
 //
-// The aperture is cut into N = trunc(a/delta) thin rings; ring j (radius j*delta) contributes
-// j*J0(j*beta)*exp(i*j^2*alpha), and the intensity relative to the incident wave is
+// The aperture is cut into N = a/delta thin rings; ring j, evaluated at its midpoint x = j - 1/2 (radius
+// x*delta), contributes x*J0(x*beta)*exp(i*x^2*alpha), and the intensity relative to the incident wave is
 // 4*alpha^2*|sum|^2. On the optical axis the values lie between 0 and 4.
 // Pure functions: no state, no drawing. Lengths in metres.
 #pragma once
@@ -14,7 +14,9 @@ namespace numerics {
 inline constexpr double kPi = 3.1415926;
 inline constexpr double kTwoPi = 6.2831852;
 
-// Number of rings: the quotient a/delta truncated toward zero (999 where it rounds just below 1000).
+// Number of rings: the quotient a/delta, rounded to the nearest whole number where it lies within
+// rounding of one (a/(a/1000) is 1000 rings even where it computes as 999.9999999999999), otherwise
+// truncated toward zero (an aperture narrower than a ring has none).
 int RingCount(double a, double delta);
 
 // The ring sum at one radial position r and distance z, evaluated term by term (a J0, a sin and a cos

@@ -73,7 +73,7 @@ TEST(BesselJ0, SweepToOneThousandIsWithinTheBound) {
 }
 
 TEST(BesselJ0, ExactValuesSymmetryAndSpecialArguments) {
-    EXPECT_EQ(BesselJ0(0.0), 1.0);  // the axis series relies on j*J0(0) being exactly j
+    EXPECT_EQ(BesselJ0(0.0), 1.0);  // the axis series relies on x*J0(0) being exactly x
     EXPECT_EQ(BesselJ0(-0.0), 1.0);
     for (int i = 0; i < kBesselJ0SweepCount; i += 7) {
         const double x = BesselJ0SweepArgument(i);

@@ -51,7 +51,7 @@ TEST(RadialProfile, EveryValueIsTheTermByTermSum) {
         {0.002, 2.0, 500e-9, 0.0, 1.5 * root2 * 0.002, 470, "the pattern screen's starting frame"},
         {0.003, 1.0, 400e-9, 0.0, 1.5 * root2 * 0.003, 41, "the pattern screen's largest arguments"},
         {0.001, 10.0, 700e-9, 0.0, 1.5 * root2 * 0.001, 23, "the pattern screen's smallest arguments"},
-        {0.0025, 3.3, 550e-9, 0.0, 1.5 * root2 * 0.0025, 30, "999 rings"},
+        {0.0025, 3.3, 550e-9, 0.0, 1.5 * root2 * 0.0025, 30, "a/delta computed as 999.9999999999999"},
         {0.002, 0.004 / (1.5 * 500e-9), 500e-9, 0.0, 0.002, 301, "the radial screen"},
         {0.002, 2.0, 500e-9, 0.001, 0.003, 13, "radii from an offset"},
         {0.002, 2.0, 500e-9, 0.003, -0.001, 11, "radii running back across the axis"},
@@ -111,8 +111,9 @@ long double LongDoubleRingSum(double a, double delta, double z, double lambda, d
                              (static_cast<long double>(r) / z);
     long double sum_cos = 0, sum_sin = 0;
     for (int j = 1; j <= n; ++j) {
-        const long double w = j * j0l(j * beta);
-        const long double phase = static_cast<long double>(j) * j * alpha;
+        const long double x = j - 0.5L;  // the ring's midpoint
+        const long double w = x * j0l(x * beta);
+        const long double phase = x * x * alpha;
         sum_cos += w * cosl(phase);
         sum_sin += w * sinl(phase);
     }
