@@ -127,7 +127,7 @@ TEST_F(AxialPlotAt600, CurveScaledToTheStrip) {
     }
     EXPECT_EQ(top, 0);  // the largest intensity
     EXPECT_LE(bottom, p.h - 6);
-    // The last sample lies at z_max (0.8 zones): the closed form 4 sin^2(pi*0.8/2), which the midpoint ring
+    // The last sample lies at z_max (0.8 zones): the closed form 4 sin^2(pi*0.8/2), which the ring
     // sum meets there to 4e-6.
     EXPECT_NEAR(p.intensities.back(), 4 * std::pow(std::sin(3.14159265358979 * 0.4), 2), 1e-4);
     EXPECT_EQ(p.intensities[0], numerics::RingSumIntensity(0.001, 1e-6, p.z_min, 600 * 1e-9, 0.0));
