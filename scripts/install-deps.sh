@@ -5,7 +5,7 @@ packages=(
     cmake ninja-build g++ python3 python3-mpmath
     googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-    wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-liberation
+    wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-liberation python3-fonttools
     zip
 )
 missing=()

@@ -24,7 +24,7 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows --target ZonaraEng newZonara
 exe=$PWD/build/windows/$program.exe
 
-# The project's own Wine prefix, where "Times New Roman" is Liberation Serif; a user's prefix is never
+# The project's own Wine prefix, where "Times New Roman" draws at its Windows widths; a user's prefix is never
 # touched. Wine's background processes start with the prefix and stay bound to the display they found,
 # so the display comes first: the user's, or a private 1920 x 1080 one with a prefix of its own (the
 # tests' prefix may be serving another display at the same time).

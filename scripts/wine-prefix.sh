@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
 # Makes a Wine prefix ready for the programs (once), and keeps one wineserver alive while it is used.
 #   scripts/wine-prefix.sh PREFIX
-# "Times New Roman" is not part of Wine: it is mapped to Liberation Serif, which has the same metrics,
-# so texts get their Windows widths.
+# "Times New Roman" is not part of Wine. Its stand-in is "Lecture Serif" (scripts/make_lecture_font.py):
+# Liberation Serif, which has the same advance widths, with the average character width that Times New
+# Roman states, so that fonts made with an explicit width get their Windows widths.
 set -eu
 prefix=$1
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
 mkdir -p "$(dirname "$prefix")"
+scripts=$(cd "$(dirname "$0")" && pwd)
 (
     flock 9
-    if [ ! -f "$prefix/.zonara-ready" ]; then
+    if [ ! -f "$prefix/.zonara-ready-2" ]; then
         # No Mono or Gecko installer dialogs: the programs need neither.
         WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -u >/dev/null 2>&1 || true
+        # Debian's Python, which has fontTools (another python3 may come first on the PATH).
+        /usr/bin/python3 "$scripts/make_lecture_font.py" "$prefix/drive_c/windows/Fonts" >/dev/null
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
-            /d 'Liberation Serif' /f >/dev/null 2>&1
+            /d 'Lecture Serif' /f >/dev/null 2>&1
+        # A server started before the font was there would not know it.
+        wineserver -k 2>/dev/null || true
         wineserver -w
-        touch "$prefix/.zonara-ready"
+        touch "$prefix/.zonara-ready-2"
     fi
 ) 9>"$prefix.lock"
 # A persistent server saves the start-up of a new one for every program (about a second each). Wine's

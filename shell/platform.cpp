@@ -223,6 +223,24 @@ void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol) {
     TextOutW(context, x, y, &symbol, 1);
 }
 
+int NarrowTextWidth(HDC context, const char* text, int length) {
+    if (length <= 0) return 0;
+    const std::wstring wide = Widen(text, length);
+    SIZE size{};
+    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &size);
+    return size.cx;
+}
+
+int NarrowTextWidth(HDC context, const std::string& text) {
+    return NarrowTextWidth(context, text.data(), static_cast<int>(text.size()));
+}
+
+int WideSymbolWidth(HDC context, wchar_t symbol) {
+    SIZE size{};
+    GetTextExtentPoint32W(context, &symbol, 1, &size);
+    return size.cx;
+}
+
 void DrawLine(HDC context, int x0, int y0, int x1, int y1) {
     MoveToEx(context, x0, y0, nullptr);
     LineTo(context, x1, y1);

@@ -133,6 +133,11 @@ void DrawLabel(HDC context, int x, int y, const LabelText* label);
 // Draws one UTF-16 character (Σ U+03A3, λ U+03BB, ...) at (x, y).
 void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol);
 
+// The width in pixels that the context's selected font gives a code page 1251 text, or one symbol.
+int NarrowTextWidth(HDC context, const char* text, int length);
+int NarrowTextWidth(HDC context, const std::string& text);
+int WideSymbolWidth(HDC context, wchar_t symbol);
+
 // A line from (x0, y0) to (x1, y1) with the selected pen.
 void DrawLine(HDC context, int x0, int y0, int x1, int y1);
 
