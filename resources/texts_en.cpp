@@ -38,7 +38,6 @@ const TextSet& EnglishTexts() {
         t.zones_prefix = T("Number of zones ");
         // "Е" and the first "С" are Cyrillic (Ie, Es); the rest is Latin.
         t.sum_caption = T("Sum of contributions Е =      Сn * En        Cn - part of the opened zone");
-        t.sum_sign_nearer = false;
         t.axial_title = T("Intensity distribution along the optical axis");
         t.axial_plot_caption_1 = T("Intensity at the optical axis");
         t.axial_distance_caption_1 = T("Distance from the aperture");

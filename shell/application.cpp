@@ -1,9 +1,12 @@
 // Start-up, page classes, navigation and the message loop.
 #include "shell/application.h"
 
+#include <algorithm>
+
 #include "shell/authors_page.h"
 #include "shell/lecture_keys.h"
 #include "shell/start_page.h"
+#include "shell/text_fit.h"
 
 ApplicationState app{};
 
@@ -90,6 +93,20 @@ void ReleaseScreenSlots() {
     app.page_font = nullptr;
     FreePushButton(app.menu_button);
     app.menu_button = nullptr;
+}
+
+std::vector<HFONT> SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size) {
+    const TextSet& t = *app.texts;
+    std::vector<HFONT> shrunk = {
+        SetFittingButtonFont(app.menu_button->window, app.page_font, size, {&t.menu_button}),
+        SetFittingButtonFont(start->window, app.page_font, size,
+                             {&t.start_caption, &t.continue_caption, &t.pause_caption}),
+        SetFittingButtonFont(reset->window, app.page_font, size, {&t.reset_caption})};
+    shrunk.erase(std::remove(shrunk.begin(), shrunk.end(), nullptr), shrunk.end());
+    SetControlCaption(app.menu_button->window, t.menu_button);
+    SetControlCaption(start->window, t.start_caption);
+    SetControlCaption(reset->window, t.reset_caption);
+    return shrunk;
 }
 
 void LeavePage(HWND current, void (*teardown)(), PageCreation create) {

@@ -15,7 +15,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "shell/page_kind.h"
+#include "shell/page_layout.h"
 #include "shell/platform.h"
 #include "shell/text_set.h"
 
@@ -84,6 +87,12 @@ void PresentFrame(HWND window, const Surface* frame);
 // A demonstration screen's share of the application slots, given back at its teardown: the page
 // surface (its saved font and pen selected back first), the page font and the Menu button.
 void ReleaseScreenSlots();
+
+// The Menu (app.menu_button), Start and Reset buttons of an animated screen: their captions, and the page
+// font (app.page_font, made for `size`) or, where a caption would not fit, a font shrunk to fit it; the
+// Start button's font fits all three of its captions. Returns the shrunk fonts, for the screen to delete
+// at its teardown.
+std::vector<HFONT> SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size);
 
 // The navigation protocol: `teardown` releases the current page's resources, `create` builds the
 // target page (if it returns 0, the program ends with exit code -1), then `current` is destroyed.

@@ -4,12 +4,14 @@
 #include "shell/application.h"
 #include "shell/page_header.h"
 #include "shell/page_layout.h"
+#include "shell/text_fit.h"
 
 namespace {
 
 constexpr int kMenuId = 205;
 
 HFONT fonts[kPageFontRoleCount];  // the page font is also app.page_font
+HFONT shrunk_menu_font;           // the Menu button's own font where its caption needs a smaller one
 
 void TearDownAuthorsPage() {
     Surface* surface = app.page_surface;
@@ -19,6 +21,8 @@ void TearDownAuthorsPage() {
         DeleteDrawingObject(font);
         font = nullptr;
     }
+    DeleteDrawingObject(shrunk_menu_font);
+    shrunk_menu_font = nullptr;
     app.page_font = nullptr;
     DestroySurface(surface);
     app.page_surface = nullptr;
@@ -43,7 +47,8 @@ int CreateAuthorsPage() {
     app.menu_button =
         CreatePushButton(app.instance, window, m.id, WS_CHILD | WS_VISIBLE, m.x, m.y, m.width, m.height);
     fonts[kButtonFont] = CreateTextFont(f[kButtonFont].height, f[kButtonFont].width, f[kButtonFont].weight);
-    SetControlFont(app.menu_button->window, fonts[kButtonFont]);
+    shrunk_menu_font =
+        SetFittingButtonFont(app.menu_button->window, fonts[kButtonFont], f[kButtonFont], {m.caption});
     SetControlCaption(app.menu_button->window, *m.caption);
 
     fonts[kCaptionFont] =
@@ -57,8 +62,12 @@ int CreateAuthorsPage() {
     app.page_font = fonts[kPageFont];
 
     Surface pictures[4];  // two emblems, two portraits
-    DrawPageHeader(surface, layout.header, fonts, pictures);
-    DrawPlacedTexts(surface, layout.names, 3, fonts);
+    DrawPageHeader(surface, layout.header, fonts, layout.fonts, pictures);
+    std::vector<RECT> portraits = EmblemBoxes(layout.header);
+    for (int x : {layout.left_portrait_x, layout.right_portrait_x})
+        portraits.push_back(
+            {x, layout.portrait_y, x + layout.portrait_width, layout.portrait_y + layout.portrait_height});
+    DrawPlacedTexts(surface, layout.names, 3, fonts, layout.fonts, portraits);
     // Both portraits get the same 3 : 4 box, whatever the proportions of the images supplied.
     DrawBitmapResource(surface, kFirstPortraitId, layout.left_portrait_x, layout.portrait_y,
                        layout.portrait_width, layout.portrait_height, &pictures[2]);

@@ -2,18 +2,18 @@
 #include "shell/page_header.h"
 
 #include "shell/application.h"
+#include "shell/text_fit.h"
 
 void DrawPlacedTexts(Surface* surface, const PlacedText* texts, int count,
-                     const HFONT fonts[kPageFontRoleCount]) {
-    HFONT selected = nullptr;
+                     const HFONT fonts[kPageFontRoleCount], const FontSize sizes[kPageFontRoleCount],
+                     std::vector<RECT> pictures) {
+    const RECT page{0, 0, surface->width, surface->height};
     for (int i = 0; i < count; ++i) {
         const PlacedText& t = texts[i];
         if (t.text->empty()) continue;
-        if (fonts[t.font] != selected) {
-            selected = fonts[t.font];
-            SelectObject(surface->context, selected);
-        }
-        DrawNarrowText(surface->context, t.x, t.y, *t.text);
+        const std::vector<RECT> letters = DrawFittedLines(surface->context, fonts[t.font], sizes[t.font],
+                                                          {{t.text, t.x, t.y, TA_CENTER}}, page, pictures);
+        pictures.insert(pictures.end(), letters.begin(), letters.end());
     }
 }
 
@@ -26,9 +26,14 @@ void DrawBitmapResource(Surface* surface, int id, int x, int y, int width, int h
     CopySurface(holder, surface->context, x, y);
 }
 
+std::vector<RECT> EmblemBoxes(const PageHeaderLayout& h) {
+    return {{h.left_emblem_x, h.emblem_y, h.left_emblem_x + h.S, h.emblem_y + h.S},
+            {h.right_emblem_x, h.emblem_y, h.right_emblem_x + h.S, h.emblem_y + h.S}};
+}
+
 void DrawPageHeader(Surface* surface, const PageHeaderLayout& h, const HFONT fonts[kPageFontRoleCount],
-                    Surface emblems[2]) {
+                    const FontSize sizes[kPageFontRoleCount], Surface emblems[2]) {
     DrawBitmapResource(surface, kLeftEmblemId, h.left_emblem_x, h.emblem_y, h.S, h.S, &emblems[0]);
     DrawBitmapResource(surface, kRightEmblemId, h.right_emblem_x, h.emblem_y, h.S, h.S, &emblems[1]);
-    DrawPlacedTexts(surface, h.texts, h.text_count, fonts);
+    DrawPlacedTexts(surface, h.texts, h.text_count, fonts, sizes, EmblemBoxes(h));
 }

@@ -2,7 +2,9 @@
 #include "shell/platform.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "shell/cp1251.h"
@@ -64,7 +66,121 @@ std::wstring Widen(const char* text, int length) {
     return std::wstring(wide.begin(), wide.end());
 }
 
+bool recording = false;
+std::map<HDC, std::vector<DrawnText>> shown_texts;
+
+int TextWidth(HDC context, const wchar_t* text, int length) {
+    SIZE size{};
+    GetTextExtentPoint32W(context, text, length, &size);
+    return size.cx;
+}
+
+// The black boxes of the letters of a text drawn at (x, y) with the context's font and alignment (top or
+// baseline, left, centre or right), each letter placed where GDI places it. A turned font gives the
+// turned box of the whole text instead.
+std::vector<RECT> LetterBoxes(HDC context, int x, int y, const std::wstring& text) {
+    const int length = static_cast<int>(text.size());
+    const int width = TextWidth(context, text.c_str(), length);
+    const UINT align = GetTextAlign(context);
+    int left = x;
+    if ((align & TA_CENTER) == TA_CENTER) {
+        left = x - width / 2;
+    } else if ((align & TA_RIGHT) == TA_RIGHT) {
+        left = x - width;
+    }
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    LOGFONTW font{};
+    GetObjectW(GetCurrentObject(context, OBJ_FONT), sizeof font, &font);
+    if (font.lfEscapement != 0) {
+        const double angle = font.lfEscapement * 3.14159265358979 / 1800;
+        const double along_x = std::cos(angle), along_y = -std::sin(angle);
+        const double down_x = std::sin(angle), down_y = std::cos(angle);
+        RECT box{x, y, x, y};
+        for (int u : {left - x, left - x + width}) {
+            for (int v : {0, static_cast<int>(metrics.tmHeight)}) {
+                const LONG px = static_cast<LONG>(x + u * along_x + v * down_x);
+                const LONG py = static_cast<LONG>(y + u * along_y + v * down_y);
+                box = {std::min(box.left, px), std::min(box.top, py), std::max(box.right, px),
+                       std::max(box.bottom, py)};
+            }
+        }
+        return {box};
+    }
+    const int baseline = (align & TA_BASELINE) == TA_BASELINE ? y : y + metrics.tmAscent;
+    std::vector<RECT> letters;
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    for (int i = 0; i < length; ++i) {
+        if (text[i] == L' ') continue;
+        GLYPHMETRICS glyph{};
+        if (GetGlyphOutlineW(context, text[i], GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR)
+            continue;
+        const int pen = left + TextWidth(context, text.c_str(), i);
+        letters.push_back({pen + glyph.gmptGlyphOrigin.x, baseline - glyph.gmptGlyphOrigin.y,
+                           pen + glyph.gmptGlyphOrigin.x + static_cast<LONG>(glyph.gmBlackBoxX),
+                           baseline - glyph.gmptGlyphOrigin.y + static_cast<LONG>(glyph.gmBlackBoxY)});
+    }
+    return letters;
+}
+
+void Record(HDC context, int x, int y, const std::wstring& text) {
+    if (!recording) return;
+    DrawnText drawn{text,   RECT{x, y, x, y},     LetterBoxes(context, x, y, text), false, {},
+                    {x, y}, GetTextAlign(context)};
+    GetObjectW(GetCurrentObject(context, OBJ_FONT), sizeof drawn.font, &drawn.font);
+    if (!drawn.letters.empty()) drawn.ink = drawn.letters.front();
+    for (const RECT& letter : drawn.letters) UnionRect(&drawn.ink, &drawn.ink, &letter);
+    shown_texts[context].push_back(drawn);
+}
+
+bool Intersect(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+// A block copy of width x height from (source_x, source_y) of `source` to (x, y) of `target`.
+void RecordCopy(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y) {
+    if (!recording) return;
+    const RECT block{x, y, x + width, y + height};
+    std::vector<DrawnText> carried;
+    const auto from = shown_texts.find(source);
+    if (from != shown_texts.end()) {
+        for (DrawnText t : from->second) {
+            OffsetRect(&t.ink, x - source_x, y - source_y);
+            t.at.x += x - source_x;
+            t.at.y += y - source_y;
+            for (RECT& letter : t.letters) OffsetRect(&letter, x - source_x, y - source_y);
+            if (!Intersect(t.ink, block)) continue;
+            t.cut = t.cut || !Inside(t.ink, block);
+            carried.push_back(t);
+        }
+    }
+    std::vector<DrawnText>& on_target = shown_texts[target];
+    std::vector<DrawnText> kept;
+    for (DrawnText& t : on_target) {
+        if (Inside(t.ink, block)) continue;
+        t.cut = t.cut || Intersect(t.ink, block);
+        kept.push_back(t);
+    }
+    kept.insert(kept.end(), carried.begin(), carried.end());
+    on_target = kept;
+}
+
 }  // namespace
+
+void RecordDrawnTexts(bool on) {
+    recording = on;
+    shown_texts.clear();
+}
+
+std::vector<DrawnText> TextsShownOn(HDC context) {
+    const auto found = shown_texts.find(context);
+    return found == shown_texts.end() ? std::vector<DrawnText>() : found->second;
+}
 
 bool operator==(const PlatformObjectCounts& a, const PlatformObjectCounts& b) {
     return a.contexts == b.contexts && a.bitmaps == b.bitmaps && a.fonts == b.fonts && a.pens == b.pens &&
@@ -114,6 +230,7 @@ void ReleaseSurface(Surface* surface) {
     if (surface->saved_font != nullptr) SelectObject(surface->context, surface->saved_font);
     if (surface->saved_pen != nullptr) SelectObject(surface->context, surface->saved_pen);
     // The context goes first, so the bitmap is no longer selected anywhere when it is deleted.
+    shown_texts.erase(surface->context);
     DeleteDC(surface->context);
     --live.contexts;
     DeleteDrawingObject(surface->bitmap);
@@ -132,10 +249,12 @@ void DestroySurface(Surface* surface) {
 
 void CopySurface(const Surface* source, HDC target, int x, int y) {
     BitBlt(target, x, y, source->width, source->height, source->context, 0, 0, SRCCOPY);
+    RecordCopy(target, x, y, source->width, source->height, source->context, 0, 0);
 }
 
 void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y) {
     BitBlt(target, x, y, width, height, source, source_x, source_y, SRCCOPY);
+    RecordCopy(target, x, y, width, height, source, source_x, source_y);
 }
 
 ColourTriple SurfacePixel(const Surface* surface, int x, int y) {
@@ -209,6 +328,7 @@ void DrawNarrowText(HDC context, int x, int y, const char* text, int length) {
     if (length <= 0) return;
     const std::wstring wide = Widen(text, length);
     TextOutW(context, x, y, wide.c_str(), static_cast<int>(wide.size()));
+    Record(context, x, y, wide);
 }
 
 void DrawNarrowText(HDC context, int x, int y, const std::string& text) {
@@ -221,14 +341,17 @@ void DrawLabel(HDC context, int x, int y, const LabelText* label) {
 
 void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol) {
     TextOutW(context, x, y, &symbol, 1);
+    Record(context, x, y, std::wstring(1, symbol));
+}
+
+std::vector<RECT> TextLetterBoxes(HDC context, int x, int y, const std::string& text) {
+    return LetterBoxes(context, x, y, Widen(text.data(), static_cast<int>(text.size())));
 }
 
 int NarrowTextWidth(HDC context, const char* text, int length) {
     if (length <= 0) return 0;
     const std::wstring wide = Widen(text, length);
-    SIZE size{};
-    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &size);
-    return size.cx;
+    return TextWidth(context, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 int NarrowTextWidth(HDC context, const std::string& text) {
@@ -236,9 +359,7 @@ int NarrowTextWidth(HDC context, const std::string& text) {
 }
 
 int WideSymbolWidth(HDC context, wchar_t symbol) {
-    SIZE size{};
-    GetTextExtentPoint32W(context, &symbol, 1, &size);
-    return size.cx;
+    return TextWidth(context, &symbol, 1);
 }
 
 void DrawLine(HDC context, int x0, int y0, int x1, int y1) {
@@ -269,8 +390,48 @@ void SetControlFont(HWND control, HFONT font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+std::wstring BreakIntoLines(HDC context, const std::wstring& text, int width) {
+    std::wstring broken, line;
+    const auto fits = [&](const std::wstring& candidate) {
+        return TextWidth(context, candidate.c_str(), static_cast<int>(candidate.size())) <= width;
+    };
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find_first_of(L" \n", at), text.size());
+        const std::wstring word = text.substr(at, end - at);
+        if (line.empty() || fits(line + L" " + word)) {
+            line += (line.empty() ? L"" : L" ") + word;
+        } else {
+            broken += line + L"\n";
+            line = word;
+        }
+        if (end == text.size() || text[end] == L'\n') {
+            broken += line + (end == text.size() ? L"" : L"\n");
+            line.clear();
+        }
+        at = end + 1;
+    }
+    return broken;
+}
+
+int ButtonTextWidth(HWND button) {
+    RECT inside{};
+    GetClientRect(button, &inside);
+    return inside.right - inside.left - 2 * kButtonTextMarginX;
+}
+
 void SetControlCaption(HWND control, const char* text, int length) {
-    SetWindowTextW(control, Widen(text, length).c_str());
+    std::wstring caption = Widen(text, length);
+    // A multi-line button gets its lines broken here, as Windows would break them: Wine's button can
+    // break a line that just fits a second time when it draws it, and lose the last line below its edge.
+    if ((GetWindowLongW(control, GWL_STYLE) & BS_MULTILINE) != 0) {
+        HDC context = GetDC(control);
+        HGDIOBJ previous =
+            SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        caption = BreakIntoLines(context, caption, ButtonTextWidth(control));
+        SelectObject(context, previous);
+        ReleaseDC(control, context);
+    }
+    SetWindowTextW(control, caption.c_str());
 }
 
 void SetControlCaption(HWND control, const std::string& text) {

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/colour.h"
 #include "shell/label_text.h"
@@ -133,6 +134,27 @@ void DrawLabel(HDC context, int x, int y, const LabelText* label);
 // Draws one UTF-16 character (Σ U+03A3, λ U+03BB, ...) at (x, y).
 void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol);
 
+// For tests of where texts land. While recording, the layer keeps for each drawing context the texts
+// drawn on it that are still to be seen, each with the black boxes of its letters and their union, the
+// box its ink takes (a turned font gives the turned box of the whole text as its one letter). A copy onto
+// the context removes the texts it covers, marks those whose ink it covers in part as cut, and brings
+// along the source's texts.
+struct DrawnText {
+    std::wstring text;
+    RECT ink;
+    std::vector<RECT> letters;
+    bool cut;
+    LOGFONTW font;  // the font it was drawn in
+    POINT at;       // where it was drawn, with this alignment
+    UINT alignment;
+};
+void RecordDrawnTexts(bool on);  // off forgets everything recorded
+std::vector<DrawnText> TextsShownOn(HDC context);
+
+// The black boxes of the letters of a code page 1251 text drawn at (x, y) in the context's font and
+// alignment, each letter where GDI puts it (for a turned font, the turned box of the whole text).
+std::vector<RECT> TextLetterBoxes(HDC context, int x, int y, const std::string& text);
+
 // The width in pixels that the context's selected font gives a code page 1251 text, or one symbol.
 int NarrowTextWidth(HDC context, const char* text, int length);
 int NarrowTextWidth(HDC context, const std::string& text);
@@ -173,10 +195,22 @@ PushButton* CreatePushButton(HINSTANCE instance, HWND parent, int id, DWORD styl
 // Frees the record; the control window goes with its parent page.
 void FreePushButton(PushButton* button);
 
+// A button draws its caption within its client area less kButtonTextMarginX pixels left and right (its
+// edge and focus frame) and kButtonTextMarginY at the top and bottom (its edge).
+inline constexpr int kButtonTextMarginX = 4;
+inline constexpr int kButtonTextMarginY = 2;
+int ButtonTextWidth(HWND button);
+
+// `text` with line feeds put between words wherever a line, in the context's font, would be wider than
+// `width`; the line feeds it has are kept. A word wider than `width` stays whole on its own line.
+std::wstring BreakIntoLines(HDC context, const std::wstring& text, int width);
+
 // Sends `font` to a control (WM_SETFONT, no redraw).
 void SetControlFont(HWND control, HFONT font);
 
-// Sets a control's caption from code page 1251 text (a line feed splits a multi-line caption).
+// Sets a control's caption from code page 1251 text (a line feed splits a multi-line caption). A
+// multi-line button's caption is broken into lines between words, in the button's font, wherever a line
+// would be wider than ButtonTextWidth: set its font first.
 void SetControlCaption(HWND control, const char* text, int length);
 void SetControlCaption(HWND control, const std::string& text);
 

@@ -6,6 +6,7 @@
 #include "shell/authors_page.h"
 #include "shell/page_header.h"
 #include "shell/page_layout.h"
+#include "shell/text_fit.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr int kRadialId = 213;
 struct StartPage {
     PushButton* buttons[5];
     HFONT fonts[kPageFontRoleCount];  // the page font is also app.page_font
+    HFONT shrunk_fonts[5];            // a button's own font where its caption needs a smaller one
 };
 
 StartPage page{};
@@ -28,6 +30,10 @@ void TearDownStartPage() {
     SelectObject(surface->context, surface->saved_font);
     surface->saved_font = nullptr;
     for (HFONT& font : page.fonts) {
+        DeleteDrawingObject(font);
+        font = nullptr;
+    }
+    for (HFONT& font : page.shrunk_fonts) {
         DeleteDrawingObject(font);
         font = nullptr;
     }
@@ -87,7 +93,8 @@ int CreateStartPage(int show_mode) {
     page.fonts[kButtonFont] =
         CreateTextFont(f[kButtonFont].height, f[kButtonFont].width, f[kButtonFont].weight);
     for (int i = 0; i < 5; ++i) {
-        SetControlFont(page.buttons[i]->window, page.fonts[kButtonFont]);
+        page.shrunk_fonts[i] = SetFittingButtonFont(page.buttons[i]->window, page.fonts[kButtonFont],
+                                                    f[kButtonFont], {layout.buttons[i].caption});
         SetControlCaption(page.buttons[i]->window, *layout.buttons[i].caption);
     }
 
@@ -102,7 +109,7 @@ int CreateStartPage(int show_mode) {
     app.page_font = page.fonts[kPageFont];
 
     Surface emblems[2];
-    DrawPageHeader(surface, layout.header, page.fonts, emblems);
+    DrawPageHeader(surface, layout.header, page.fonts, layout.fonts, emblems);
 
     ShowWindow(window, show_mode);
     UpdateWindow(window);

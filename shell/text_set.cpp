@@ -50,3 +50,11 @@ void ReadDeployerTexts(std::string_view file, TextSet* texts) {
         }
     }
 }
+
+SumSignGap FindSumSignGap(const std::string& caption) {
+    const std::size_t equals = caption.find('=');
+    if (equals == std::string::npos) return {0, 0};
+    const std::size_t next = caption.find_first_not_of(' ', equals + 1);
+    return {static_cast<int>(equals + 1),
+            static_cast<int>(next == std::string::npos ? caption.size() : next)};
+}

@@ -55,11 +55,10 @@ struct TextSet {
     std::string distance_prefix;  // "Distance to the screen " + metres + unit
     std::string metre_unit;
     std::string intensity_letter;
-    std::string aperture_plane;    // caption of the zone picture
-    std::string optical_axis;      // drawn along the rotated axis
-    std::string zones_prefix;      // "Number of zones " + whole number of zones
-    std::string sum_caption;       // the formula line; its "E =" and first "Cn" are Cyrillic Ie and Es
-    bool sum_sign_nearer = false;  // the Sigma stands 10 margin units in (Russian) instead of 13
+    std::string aperture_plane;  // caption of the zone picture
+    std::string optical_axis;    // drawn along the rotated axis
+    std::string zones_prefix;    // "Number of zones " + whole number of zones
+    std::string sum_caption;     // the formula line; its "E =" and first "Cn" are Cyrillic Ie and Es
     std::string axial_title;
     std::string axial_plot_caption_1;
     std::string axial_plot_caption_2;  // empty where the caption has one line
@@ -72,6 +71,14 @@ struct TextSet {
     std::string radial_plot_caption_2;
     std::string screen_label;  // over the face-on sketch of the observation screen
 };
+
+// Where the sum sign goes in a formula line: into the run of spaces after its "=". The text up to and
+// including the "=" ends at index `equals_end`; the run of spaces ends at `gap_end`, the next letter.
+struct SumSignGap {
+    int equals_end;
+    int gap_end;
+};
+SumSignGap FindSumSignGap(const std::string& caption);
 
 // The two sets; each is built once, on first use.
 const TextSet& EnglishTexts();

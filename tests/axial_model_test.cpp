@@ -60,7 +60,6 @@ TEST(AxialLayout, FullHdScreen) {
     EXPECT_TRUE(At(l.zone_count_label, 960, 833));
     EXPECT_TRUE(At(l.sum_text, 111, 1014));
     EXPECT_TRUE(At(l.formula_line, 111, 950));
-    EXPECT_TRUE(At(l.formula_sign_english, 605, 950));
     EXPECT_TRUE(At(l.title, 960, 21));
 }
 

@@ -238,6 +238,7 @@ TEST_F(AxialScreenTest, RussianCaptions) {
     EXPECT_EQ(ChildCaption(page_, kStart), L"Продолжить");
     Command(page_, kStart);
     EXPECT_EQ(ChildCaption(page_, kStart), L"Пауза");
+    app.texts = &EnglishTexts();  // "Menu" returns to the English start page that SetUp counted
 }
 
 }  // namespace

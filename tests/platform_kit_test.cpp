@@ -204,7 +204,7 @@ TEST_F(PlatformKit, RussianCaptionsKeepTheirLettersOnAWesternSystem) {
     // This binary runs with an English locale: a narrow caption would come out in code page 1252.
     EXPECT_NE(GetACP(), 1251u);
     PushButton* button =
-        CreatePushButton(GetModuleHandleW(nullptr), window, 213, WS_CHILD | BS_MULTILINE, 0, 0, 100, 40);
+        CreatePushButton(GetModuleHandleW(nullptr), window, 213, WS_CHILD | BS_MULTILINE, 0, 0, 4000, 100);
     EXPECT_EQ(GetDlgCtrlID(button->window), 213);
     const TextSet& ru = RussianTexts();
     for (const auto& [cp1251, expected] :

@@ -71,8 +71,6 @@ AxialLayout ComputeAxialLayout(int width, int height) {
     l.sum_text = {x0 - s / 2, y0 + s / 2 + (3 * my) / 2};
     l.zone_count_label = {(x0 + s / 2 + l.plot_left) / 2, y0 + s / 4};
     l.formula_line = {x0 - s / 2, y0 + s / 2};
-    l.formula_sign_english = {x0 - s / 2 + 13 * mx, y0 + s / 2};
-    l.formula_sign_russian = {x0 - s / 2 + 10 * mx, y0 + s / 2};
     return l;
 }
 
@@ -105,6 +103,7 @@ AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, doub
     p.z_max = z_max;
     p.m = width - 6 * mx;
     p.h = height - 2 * my;
+    p.blank_rows = std::max(height - p.h - 6, 0);  // a marker reaches 6 rows above the strip's top
     // The curve needs all m + 1 samples, whatever the rounding of (z_max - z_min)/step.
     const int samples = std::max(p.m, 0) + 1;
     const double step = (z_max - z_min) / p.m;

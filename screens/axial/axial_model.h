@@ -48,7 +48,7 @@ struct AxialLayout {
     // Travel of the point of observation.
     int travel_origin, travel_unit, travel_length;
     // Texts of an animation step.
-    Point sum_text, zone_count_label, formula_line, formula_sign_english, formula_sign_russian;
+    Point sum_text, zone_count_label, formula_line;
 };
 
 AxialLayout ComputeAxialLayout(int width, int height);
@@ -73,6 +73,7 @@ struct AxialPlotModel {
     double lambda, a, z_min, z_max;
     int m;                      // distance steps: width - 6*mx
     int h;                      // curve strip height: height - 2*my
+    int blank_rows;             // the picture's top rows, above the strip and its markers: background only
     std::vector<Point> points;  // m + 1 points in strip coordinates
     std::vector<double> intensities;
     double maximum;

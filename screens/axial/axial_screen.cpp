@@ -13,6 +13,8 @@
 #include "screens/axial/axial_screen_state.h"
 #include "screens/axial/zone_picture.h"
 #include "shell/application.h"
+#include "shell/formula_line.h"
+#include "shell/text_fit.h"
 
 namespace {
 
@@ -74,6 +76,15 @@ void BuildPlotAndZones() {
     SyncCounters();
 }
 
+// The page font's size: most texts and the buttons.
+FontSize PageFontSize() {
+    return {screen->layout.height * 5 / 100, screen->layout.width / 100, 1};
+}
+
+RECT ToRect(const Rect& r) {
+    return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
 void DrawStatic(Surface* page) {
     const AxialLayout& l = screen->layout;
     const TextSet& t = Texts();
@@ -84,15 +95,23 @@ void DrawStatic(Surface* page) {
     DrawNarrowText(dc, l.title.x, l.title.y, t.axial_title);
     DrawLine(dc, 0, l.separator_y, l.width, l.separator_y);
     SelectObject(dc, app.page_font);
-    DrawNarrowText(dc, l.plot_caption[0].x, l.plot_caption[0].y, t.axial_plot_caption_1);
+    std::vector<PlacedLine> plot_caption = {
+        {&t.axial_plot_caption_1, l.plot_caption[0].x, l.plot_caption[0].y, TA_CENTER}};
     if (!t.axial_plot_caption_2.empty())
-        DrawNarrowText(dc, l.plot_caption[1].x, l.plot_caption[1].y, t.axial_plot_caption_2);
+        plot_caption.push_back(
+            {&t.axial_plot_caption_2, l.plot_caption[1].x, l.plot_caption[1].y, TA_CENTER});
+    DrawFittedLines(dc, app.page_font, PageFontSize(), plot_caption);
     SetTextAlign(dc, TA_LEFT);
     DrawNarrowText(dc, l.intensity_letter.x, l.intensity_letter.y, t.intensity_letter);
     SetTextAlign(dc, TA_CENTER);
-    DrawNarrowText(dc, l.distance_caption[0].x, l.distance_caption[0].y, t.axial_distance_caption_1);
-    DrawNarrowText(dc, l.distance_caption[1].x, l.distance_caption[1].y, t.axial_distance_caption_2);
-    DrawNarrowText(dc, l.zone_caption.x, l.zone_caption.y, t.aperture_plane);
+    screen->caption_boxes = DrawFittedLines(
+        dc, app.page_font, PageFontSize(),
+        {{&t.axial_distance_caption_1, l.distance_caption[0].x, l.distance_caption[0].y, TA_CENTER},
+         {&t.axial_distance_caption_2, l.distance_caption[1].x, l.distance_caption[1].y, TA_CENTER}});
+    // The caption of the zone picture ends above the picture and keeps clear of the buttons over it.
+    DrawFittedLines(dc, app.page_font, PageFontSize(),
+                    {{&t.aperture_plane, l.zone_caption.x, l.zone_caption.y, TA_CENTER}},
+                    {0, 0, l.width, l.zones.top}, {ToRect(l.start_button), ToRect(l.reset_button)});
     DrawLine(dc, l.axis_x, l.vertical_axis_top.y, l.axis_x, l.axis_y);
     DrawLine(dc, l.axis_x, l.axis_y, l.horizontal_axis_tip.x, l.axis_y);
     for (const Point& p : l.horizontal_arrow)
@@ -137,7 +156,10 @@ void DrawParameters() {
 void ComposeFrame(Surface* frame) {
     const AxialLayout& l = screen->layout;
     CopySurface(screen->parameters, frame->context, 0, 0);
-    CopySurface(screen->plot->picture, frame->context, l.plot.x, l.plot.y);
+    // Not the plot picture's blank top rows: the caption's last line may reach down over them.
+    const int blank = screen->plot->model.blank_rows;
+    CopyBlock(frame->context, l.plot.x, l.plot.y + blank, l.plot.width, l.plot.height - blank,
+              screen->plot->picture->context, 0, blank);
     CopySurface(screen->zones->composed, frame->context, l.zones.left, l.zones.top);
 }
 
@@ -191,22 +213,34 @@ void DrawStep() {
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_LEFT);
     if (screen->zones->step_counter != -1) {
-        LabelText* sum = TakeSumText(screen->zones);
-        DrawLabel(dc, l.sum_text.x, l.sum_text.y, sum);
-        FreeLabelText(sum);
-        SetTextAlign(dc, TA_CENTER);
+        // The lines under the zone picture keep clear of the distance caption, the number of zones and
+        // the Menu button, which share their rows on narrow screens.
         LabelTextPtr zones = JoinLabels(MakeLabel(t.zones_prefix.c_str()).get(),
                                         IntegerLabel(static_cast<int>(screen->zones->number_of_zones)).get(),
                                         MakeLabel("").get());
-        DrawLabel(dc, l.zone_count_label.x, l.zone_count_label.y, zones.get());
-        SetTextAlign(dc, TA_LEFT);
+        const std::string zones_text(zones->text, zones->length);
+        std::vector<RECT> obstacles =
+            DrawFittedLines(dc, app.page_font, PageFontSize(),
+                            {{&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER}});
+        obstacles.insert(obstacles.end(), screen->caption_boxes.begin(), screen->caption_boxes.end());
+        obstacles.push_back(ToRect(l.menu_button));
+        const RECT screen_box{0, 0, l.width, l.height};
+        LabelText* sum = TakeSumText(screen->zones);
+        const std::string sum_text(sum->text, sum->length);
+        FreeLabelText(sum);
+        DrawFittedLines(dc, app.page_font, PageFontSize(), {{&sum_text, l.sum_text.x, l.sum_text.y, TA_LEFT}},
+                        screen_box, obstacles);
         DrawMarker(dc, screen->start_marker_brush, StartMarker(l, WavelengthNanometres()));
         DrawMarker(dc, screen->marker_brush,
                    ObservationPoint(l, WavelengthNanometres(), screen->zones->step_counter,
                                     screen->zones->step_count));
-        const Point sign = t.sum_sign_nearer ? l.formula_sign_russian : l.formula_sign_english;
-        DrawWideSymbol(dc, sign.x, sign.y, L'\u03A3');
-        DrawNarrowText(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
+        HFONT formula_font = CreateFittingFont(
+            dc, app.page_font, PageFontSize(),
+            {{&t.sum_caption, l.formula_line.x, l.formula_line.y, TA_LEFT}}, screen_box, obstacles);
+        SelectObject(dc, formula_font != nullptr ? formula_font : app.page_font);
+        DrawFormulaLine(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
+        SelectObject(dc, app.page_font);
+        DeleteDrawingObject(formula_font);
     }
     Present(frame);
 }
@@ -257,6 +291,7 @@ void TearDownAxialScreen() {
     DestroySurface(screen->animation_frame);
     DestroySurface(screen->repaint_frame);
     DeleteDrawingObject(screen->title_font);
+    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
     DeleteDrawingObject(screen->marker_brush);
     DeleteDrawingObject(screen->start_marker_brush);
     FreePushButton(screen->start);
@@ -295,7 +330,6 @@ int CreateAxialScreen() {
     screen->window = window;
     screen->layout = ComputeAxialLayout(app.screen_width, app.screen_height);
     const AxialLayout& l = screen->layout;
-    const TextSet& t = Texts();
 
     screen->animation_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
     const DWORD button = WS_CHILD | WS_VISIBLE;
@@ -313,11 +347,8 @@ int CreateAxialScreen() {
 
     app.page_font = CreateTextFont(l.height * 5 / 100, l.width / 100, 1);
     screen->axis_pen = CreateSolidPen(3, kBlack);
-    for (PushButton* b : {app.menu_button, screen->start, screen->reset})
-        SetControlFont(b->window, app.page_font);
-    SetControlCaption(app.menu_button->window, t.menu_button);
-    SetControlCaption(screen->start->window, t.start_caption);
-    SetControlCaption(screen->reset->window, t.reset_caption);
+    screen->shrunk_fonts =
+        SetAnimatedScreenButtons(screen->start, screen->reset, {l.height * 5 / 100, l.width / 100, 1});
 
     screen->title_font = CreateTextFont((l.height * 5 / 100) * 14 / 10, (l.width / 100) * 14 / 10, 400);
     app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);

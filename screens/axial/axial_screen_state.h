@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "screens/axial/axial_animation.h"
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
@@ -18,6 +20,7 @@ struct AxialScreen {
     Surface* animation_frame;  // the picture of the last animation step
     const Surface* shown;      // whichever of the two frames reached the window last
     HFONT title_font;
+    std::vector<HFONT> shrunk_fonts;  // buttons' own fonts where a caption needs a smaller one
     HPEN axis_pen;
     PushButton* start;
     PushButton* reset;
@@ -27,4 +30,5 @@ struct AxialScreen {
     HBRUSH marker_brush;        // the wavelength's colour: the point of observation
     HBRUSH start_marker_brush;  // green: where the point starts
     AxialAnimation animation;
+    std::vector<RECT> caption_boxes;  // the distance caption's letters, for the texts beside them
 };

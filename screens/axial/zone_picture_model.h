@@ -29,8 +29,8 @@ struct Box {
 Box ApertureBox(int side);
 
 // One zone to paint: the disc of zone `zone` (the box [left, right) x [top, bottom) of its outer circle,
-// in picture pixels, on the aperture disc's scale), clipped to the aperture when drawn. Odd zones take the full colour of the wavelength, even zones the
-// second of three ramp entries.
+// in picture pixels, on the aperture disc's scale), clipped to the aperture when drawn. Odd zones take the
+// full colour of the wavelength, even zones the second of three ramp entries.
 struct ZoneDisc {
     int zone;
     Box box;

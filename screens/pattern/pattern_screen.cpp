@@ -9,6 +9,7 @@
 #include "screens/pattern/pattern_screen.h"
 
 #include "shell/application.h"
+#include "shell/text_fit.h"
 
 namespace {
 
@@ -167,6 +168,7 @@ void TearDownPatternScreen() {
     ReleaseScreenSlots();
     DeleteDrawingObject(screen->caption_font);
     DeleteDrawingObject(screen->title_font);
+    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
     DeleteDrawingObject(screen->separator_pen);
     FreeScrollBarControl(screen->wavelength);
     FreeScrollBarControl(screen->aperture);
@@ -205,7 +207,12 @@ void OnCommand(HWND window, int id) {
 PushButton* MakeButton(HWND window, int id, DWORD extra_style, const PatternRect& r, const char* caption) {
     PushButton* button = CreatePushButton(app.instance, window, id, WS_CHILD | WS_VISIBLE | extra_style, r.x,
                                           r.y, r.width, r.height);
-    SetControlFont(button->window, app.page_font);
+    const LabelTextPtr text = PatternLabel(caption);
+    const std::string cp1251(text->text, text->length);
+    const PatternLayout& l = screen->layout;
+    if (HFONT shrunk = SetFittingButtonFont(button->window, app.page_font,
+                                            {l.page_font_height, l.page_font_width, 400}, {&cp1251}))
+        screen->shrunk_fonts.push_back(shrunk);
     SetCaption(button, caption);
     return button;
 }

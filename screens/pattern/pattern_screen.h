@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "screens/pattern/pattern_frame.h"
 #include "screens/pattern/pattern_layout.h"
 #include "screens/pattern/pattern_texts.h"
@@ -33,6 +35,7 @@ struct PatternScreen {
     int full_repaints;  // how many full repaints the screen has done
     HFONT caption_font;
     HFONT title_font;
+    std::vector<HFONT> shrunk_fonts;  // buttons' own fonts where a caption needs a smaller one
     HPEN separator_pen;
     ScrollBarControl* wavelength;  // 400 .. 700 nm
     ScrollBarControl* aperture;    // 1000 .. 3000 um

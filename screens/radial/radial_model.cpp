@@ -79,8 +79,6 @@ RadialLayout ComputeRadialLayout(int width, int height) {
     l.zone_count_label = {c.x, h10 + h5 + 6 * my + s};
     l.screen_label = {c.x, c.y - s / 2 - (3 * my) / 2};
     l.formula_line = {z.x - s / 2, z.y + s / 2};
-    l.formula_sign_english = {z.x - s / 2 + 13 * mx, z.y + s / 2};
-    l.formula_sign_russian = {z.x - s / 2 + 10 * mx, z.y + s / 2};
     return l;
 }
 

@@ -43,7 +43,7 @@ struct RadialLayout {
     Point axis_label;      // "Optical axis", centred
     Point fresh_axis_end;  // before the first step: past the sketch's place by a quarter side
     Point incoming_axis_end, inner_axis_end, arrow_up, arrow_down;
-    Point sum_text, zone_count_label, screen_label, formula_line, formula_sign_english, formula_sign_russian;
+    Point sum_text, zone_count_label, screen_label, formula_line;
 };
 
 RadialLayout ComputeRadialLayout(int width, int height);

@@ -7,6 +7,8 @@
 
 #include "screens/radial/radial_screen_state.h"
 #include "shell/application.h"
+#include "shell/formula_line.h"
+#include "shell/text_fit.h"
 
 namespace {
 
@@ -53,6 +55,15 @@ LabelTextPtr Label(const std::string& prefix, LabelTextPtr number, const std::st
     return JoinLabels(MakeLabel(prefix.c_str()).get(), number.get(), MakeLabel(unit.c_str()).get());
 }
 
+// The page font's size: most texts and the buttons.
+FontSize PageFontSize() {
+    return {screen->layout.h5, screen->layout.width / 100, 1};
+}
+
+RECT ToRect(const Rect& r) {
+    return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
 void DrawStatic(Surface* page) {
     const RadialLayout& l = screen->layout;
     const TextSet& t = Texts();
@@ -73,11 +84,15 @@ void DrawStatic(Surface* page) {
     DrawLine(dc, 0, l.band, l.width, l.band);
 
     SetTextAlign(dc, TA_CENTER);
-    DrawNarrowText(dc, l.plot_heading[0].x, l.plot_heading[0].y, t.radial_plot_heading_1);
+    std::vector<PlacedLine> heading = {
+        {&t.radial_plot_heading_1, l.plot_heading[0].x, l.plot_heading[0].y, TA_CENTER}};
     if (!t.radial_plot_heading_2.empty())
-        DrawNarrowText(dc, l.plot_heading[1].x, l.plot_heading[1].y, t.radial_plot_heading_2);
-    DrawNarrowText(dc, l.plot_caption[0].x, l.plot_caption[0].y, t.radial_plot_caption_1);
-    DrawNarrowText(dc, l.plot_caption[1].x, l.plot_caption[1].y, t.radial_plot_caption_2);
+        heading.push_back({&t.radial_plot_heading_2, l.plot_heading[1].x, l.plot_heading[1].y, TA_CENTER});
+    DrawFittedLines(dc, app.page_font, PageFontSize(), heading);
+    screen->caption_boxes =
+        DrawFittedLines(dc, app.page_font, PageFontSize(),
+                        {{&t.radial_plot_caption_1, l.plot_caption[0].x, l.plot_caption[0].y, TA_CENTER},
+                         {&t.radial_plot_caption_2, l.plot_caption[1].x, l.plot_caption[1].y, TA_CENTER}});
     SetTextAlign(dc, TA_LEFT);
     DrawNarrowText(dc, l.intensity_letter.x, l.intensity_letter.y, t.intensity_letter);
     SetTextAlign(dc, TA_CENTER);
@@ -87,9 +102,13 @@ void DrawStatic(Surface* page) {
     for (const Point& p : l.vertical_arrow) DrawLine(dc, l.axis_x, l.axis_top_y, p.x, p.y);
 }
 
+// The caption of the zone picture ends above the picture and keeps clear of the buttons over it.
 void DrawAperturCaption(Surface* page) {
     const RadialLayout& l = screen->layout;
-    DrawNarrowText(page->context, l.aperture_caption.x, l.aperture_caption.y, Texts().aperture_plane);
+    DrawFittedLines(page->context, app.page_font, PageFontSize(),
+                    {{&Texts().aperture_plane, l.aperture_caption.x, l.aperture_caption.y, TA_CENTER}},
+                    {0, 0, l.width, l.zone_centre.y - l.side / 2},
+                    {ToRect(l.start_button), ToRect(l.reset_button)});
 }
 
 // The observation screen face-on: two axes crossing at its centre, each with an arrow head.
@@ -182,20 +201,34 @@ void DrawStep(int k) {
 
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_LEFT);
+    // The lines under the zone picture keep clear of the sketch and its labels, the plot's caption and
+    // the Menu button, which share their rows on narrow screens.
+    std::vector<RECT> obstacles = screen->caption_boxes;
+    obstacles.push_back(ToRect(l.menu_button));
+    obstacles.push_back({c.x - s / 2, c.y - s / 2, c.x - s / 2 + s, c.y - s / 2 + s});
+    const RECT screen_box{0, 0, l.width, l.height};
     if (k != -1) {
+        const LabelTextPtr zones =
+            Label(t.zones_prefix, IntegerLabel(static_cast<int>(screen->zones->number_of_zones)), "");
+        const std::string zones_text(zones->text, zones->length);
+        for (const RECT& box :
+             DrawFittedLines(dc, app.page_font, PageFontSize(),
+                             {{&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER},
+                              {&t.screen_label, l.screen_label.x, l.screen_label.y, TA_CENTER}}))
+            obstacles.push_back(box);
         LabelText* sum = TakeSumText(screen->zones);
-        DrawLabel(dc, l.sum_text.x, l.sum_text.y, sum);
+        const std::string sum_text(sum->text, sum->length);
         FreeLabelText(sum);
-        SetTextAlign(dc, TA_CENTER);
-        DrawLabel(
-            dc, l.zone_count_label.x, l.zone_count_label.y,
-            Label(t.zones_prefix, IntegerLabel(static_cast<int>(screen->zones->number_of_zones)), "").get());
-        DrawNarrowText(dc, l.screen_label.x, l.screen_label.y, t.screen_label);
-        SetTextAlign(dc, TA_LEFT);
+        DrawFittedLines(dc, app.page_font, PageFontSize(), {{&sum_text, l.sum_text.x, l.sum_text.y, TA_LEFT}},
+                        screen_box, obstacles);
     }
-    const Point sign = t.sum_sign_nearer ? l.formula_sign_russian : l.formula_sign_english;
-    DrawWideSymbol(dc, sign.x, sign.y, L'\u03A3');
-    DrawNarrowText(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
+    HFONT formula_font = CreateFittingFont(dc, app.page_font, PageFontSize(),
+                                           {{&t.sum_caption, l.formula_line.x, l.formula_line.y, TA_LEFT}},
+                                           screen_box, obstacles);
+    SelectObject(dc, formula_font != nullptr ? formula_font : app.page_font);
+    DrawFormulaLine(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
+    SelectObject(dc, app.page_font);
+    DeleteDrawingObject(formula_font);
 
     // The two markers, outlined with the frame's plain pen.
     HGDIOBJ previous_brush = SelectObject(dc, screen->marker_brush);
@@ -228,6 +261,7 @@ void OnReset() {
 
 void TearDownRadialScreen() {
     ReleaseScreenSlots();
+    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
     for (HGDIOBJ object : std::initializer_list<HGDIOBJ>{screen->title_font, screen->axis_pen,
                                                          screen->optical_axis_pen, screen->marker_brush})
         DeleteDrawingObject(object);
@@ -283,7 +317,6 @@ int CreateRadialScreen() {
     screen->window = window;
     screen->layout = ComputeRadialLayout(app.screen_width, app.screen_height);
     const RadialLayout& l = screen->layout;
-    const TextSet& t = Texts();
 
     const DWORD button = WS_CHILD | WS_VISIBLE;
     app.menu_button = CreatePushButton(app.instance, window, kMenuId, button, l.menu_button.x,
@@ -294,11 +327,7 @@ int CreateRadialScreen() {
                                      l.reset_button.y, l.reset_button.width, l.reset_button.height);
     app.page_font = CreateTextFont(l.h5, l.width / 100, 1);
     screen->axis_pen = CreateSolidPen(3, kBlack);
-    for (PushButton* b : {app.menu_button, screen->start, screen->reset})
-        SetControlFont(b->window, app.page_font);
-    SetControlCaption(app.menu_button->window, t.menu_button);
-    SetControlCaption(screen->start->window, t.start_caption);
-    SetControlCaption(screen->reset->window, t.reset_caption);
+    screen->shrunk_fonts = SetAnimatedScreenButtons(screen->start, screen->reset, {l.h5, l.width / 100, 1});
 
     screen->animation_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
     screen->repaint_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "screens/axial/zone_picture.h"
 #include "screens/radial/radial_animation.h"
 #include "screens/radial/radial_model.h"
@@ -23,10 +25,12 @@ struct RadialScreen {
     Surface* sketch;       // the observation screen face-on, with two axes
     const Surface* shown;  // whichever frame reached the window last
     HFONT title_font;
+    std::vector<HFONT> shrunk_fonts;  // buttons' own fonts where a caption needs a smaller one
     HPEN axis_pen;
     HPEN optical_axis_pen;
     HBRUSH marker_brush;  // green
     ZonePicture* zones;
     RadialPlot* plot;
     RadialAnimation animation;
+    std::vector<RECT> caption_boxes;  // the plot caption's letters, for the texts beside them
 };
