@@ -31,14 +31,38 @@ int FrameSize(const benchmark::State& state) {
     return ComputePatternLayout(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))).size;
 }
 
+bool RenderAlone(int size, double lambda, double a, double delta, double z, double view, bool projection,
+                 bool plots, PatternImage* image) {
+    return ComputePatternImage(size, lambda, a, delta, z, view, projection, plots, image);
+}
+
 // The screen keeps its two frame records and renders into them again, so their storage is reused.
 void BM_PatternRepaint(benchmark::State& state) {
     const int size = FrameSize(state);
     state.SetLabel("S = " + std::to_string(size));
     PatternImage current, comparison;
-    for (auto _ : state) Repaint(ComputePatternImage, size, &current, &comparison);
+    for (auto _ : state) Repaint(RenderAlone, size, &current, &comparison);
 }
 BENCHMARK(BM_PatternRepaint)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+// One frame, as a scroll step renders it, on the calling thread alone and shared with a pool of one
+// thread fewer than the processors (as the screen's).
+void BM_PatternFrame(benchmark::State& state) {
+    const int size = FrameSize(state);
+    WorkerPool pool(state.range(2) != 0 ? WorkerPool::WorkersForThisComputer() : 0);
+    state.SetLabel("S = " + std::to_string(size) + ", " + std::to_string(pool.workers() + 1) + " threads");
+    PatternImage frame;
+    for (auto _ : state) {
+        ComputePatternImage(size, 500e-9, 0.002, 0.002 / 1000, 2.0, 1.5, true, true, &frame, &pool);
+        benchmark::DoNotOptimize(frame.pixels.data());
+    }
+}
+BENCHMARK(BM_PatternFrame)
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 1})
+    ->Args({3840, 2160, 0})
+    ->Args({3840, 2160, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // New records for every repaint: the same work plus the first touch of size * size * 4 fresh bytes per
 // frame, whose page faults cost more than the pixels themselves.
@@ -47,7 +71,7 @@ void BM_PatternRepaintFreshRecords(benchmark::State& state) {
     state.SetLabel("S = " + std::to_string(size));
     for (auto _ : state) {
         PatternImage current, comparison;
-        Repaint(ComputePatternImage, size, &current, &comparison);
+        Repaint(RenderAlone, size, &current, &comparison);
     }
 }
 BENCHMARK(BM_PatternRepaintFreshRecords)

@@ -225,32 +225,45 @@ double RingSumIntensity(double a, double delta, double z, double lambda, double 
     return IntensityFromSums(alpha, sum_cos, sum_sin);
 }
 
-double* IntensityOverRadius(int count, double* maximum, double* values, double a, double delta, double z,
-                            double lambda, double r_start, double r_end) {
-    if (count == 0 || values == nullptr) return nullptr;
-    const double step = (r_end - r_start) / count;
-    const int n = RingCount(a, delta);
-    const double alpha = PhaseStep(delta, z, lambda);
-    const std::vector<double> phases = count > 0 ? RingPhases(n, alpha) : std::vector<double>();
-    for (int i = 0; i < count; i += kBlock) {
+RadialProfile::RadialProfile(int count, double a, double delta, double z, double lambda, double r_start,
+                             double r_end)
+    : count_(count),
+      rings_(RingCount(a, delta)),
+      delta_(delta),
+      z_(z),
+      lambda_(lambda),
+      r_start_(r_start),
+      step_((r_end - r_start) / count),
+      alpha_(PhaseStep(delta, z, lambda)),
+      phases_(count > 0 ? RingPhases(rings_, alpha_) : std::vector<double>()) {}
+
+void RadialProfile::Compute(int first, int last, double* values) const {
+    last = std::min(last, count_);
+    for (int i = std::max(first, 0); i < last; i += kBlock) {
         // A short last block repeats its last sample in the spare lanes.
         double betas[kBlock];
         bool fast = true;
         for (int l = 0; l < kBlock; ++l) {
-            betas[l] = BesselStep(delta, lambda, r_start + std::min(i + l, count - 1) * step, z);
-            fast = fast && betas[l] >= 0 && InsideBesselTable(n, betas[l]);
+            betas[l] = BesselStep(delta_, lambda_, r_start_ + std::min(i + l, last - 1) * step_, z_);
+            fast = fast && betas[l] >= 0 && InsideBesselTable(rings_, betas[l]);
         }
         double sums_cos[kBlock], sums_sin[kBlock];
         if (fast) {
-            ProfileSumsInTable(n, phases.data(), betas, sums_cos, sums_sin);
+            ProfileSumsInTable(rings_, phases_.data(), betas, sums_cos, sums_sin);
         } else {
-            ProfileSums(n, phases.data(), betas, sums_cos, sums_sin);
+            ProfileSums(rings_, phases_.data(), betas, sums_cos, sums_sin);
         }
-        for (int l = 0; l < kBlock && i + l < count; ++l) {
-            AddEndCorrection(n, alpha, betas[l], &sums_cos[l], &sums_sin[l]);
-            values[i + l] = IntensityFromSums(alpha, sums_cos[l], sums_sin[l]);
+        for (int l = 0; l < kBlock && i + l < last; ++l) {
+            AddEndCorrection(rings_, alpha_, betas[l], &sums_cos[l], &sums_sin[l]);
+            values[i + l] = IntensityFromSums(alpha_, sums_cos[l], sums_sin[l]);
         }
     }
+}
+
+double* IntensityOverRadius(int count, double* maximum, double* values, double a, double delta, double z,
+                            double lambda, double r_start, double r_end) {
+    if (count == 0 || values == nullptr) return nullptr;
+    RadialProfile(count, a, delta, z, lambda, r_start, r_end).Compute(0, count, values);
     double max = 0.0;
     for (int i = 0; i < count; ++i) {
         if (values[i] > max) max = values[i];

@@ -31,6 +31,21 @@ double RingSumIntensity(double a, double delta, double z, double lambda, double 
 double* IntensityOverRadius(int count, double* maximum, double* values, double a, double delta, double z,
                             double lambda, double r_start, double r_end);
 
+// A radial profile computed in parts: the samples of IntensityOverRadius(count, ...), the same values
+// whichever parts compute them, so that separate threads can share the work. The ring phases, which do
+// not depend on the radius, are computed once, when the profile is made.
+class RadialProfile {
+public:
+    RadialProfile(int count, double a, double delta, double z, double lambda, double r_start, double r_end);
+    // Writes values[i] for the samples i = first .. last - 1 (clipped to 0 .. count - 1).
+    void Compute(int first, int last, double* values) const;
+
+private:
+    int count_, rings_;
+    double delta_, z_, lambda_, r_start_, step_, alpha_;
+    std::vector<double> phases_;
+};
+
 // The number of samples of a distance series: trunc(|z_end - z_start| / step) + 1.
 int DistanceSampleCount(double z_start, double z_end, double step);
 

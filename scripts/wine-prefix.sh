@@ -11,17 +11,22 @@ mkdir -p "$(dirname "$prefix")"
 scripts=$(cd "$(dirname "$0")" && pwd)
 (
     flock 9
-    if [ ! -f "$prefix/.zonara-ready-2" ]; then
+    if [ ! -f "$prefix/.zonara-ready-3" ]; then
         # No Mono or Gecko installer dialogs: the programs need neither.
         WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -u >/dev/null 2>&1 || true
         # Debian's Python, which has fontTools (another python3 may come first on the PATH).
         /usr/bin/python3 "$scripts/make_lecture_font.py" "$prefix/drive_c/windows/Fonts" >/dev/null
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
             /d 'Lecture Serif' /f >/dev/null 2>&1
+        # The classic look of buttons and scroll bars, as Windows draws them for a program that does not
+        # ask for the visual styles of common controls 6. Wine would theme them, and its themed scroll
+        # bar takes some 4 ms to redraw its thumb, which every scroll step of the pattern screen waits for.
+        wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive \
+            /t REG_SZ /d 0 /f >/dev/null 2>&1
         # A server started before the font was there would not know it.
         wineserver -k 2>/dev/null || true
         wineserver -w
-        touch "$prefix/.zonara-ready-2"
+        touch "$prefix/.zonara-ready-3"
     fi
 ) 9>"$prefix.lock"
 # A persistent server saves the start-up of a new one for every program (about a second each). Wine's

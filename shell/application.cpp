@@ -84,6 +84,13 @@ void PresentFrame(HWND window, const Surface* frame) {
     ReturnWindowContext(window, context);
 }
 
+void PresentFrameParts(HWND window, const Surface* frame, const std::vector<RECT>& parts) {
+    HDC context = BorrowWindowContext(window);
+    for (const RECT& r : parts)
+        CopyBlock(context, r.left, r.top, r.right - r.left, r.bottom - r.top, frame->context, r.left, r.top);
+    ReturnWindowContext(window, context);
+}
+
 void ReleaseScreenSlots() {
     // DestroySurface selects the saved font and pen back first, so the page font is no longer selected
     // when it is deleted.

@@ -84,6 +84,9 @@ void PaintPageSurface(HWND window, const Surface* picture = nullptr);
 // Shows a frame a screen composed off-screen on its window, in one copy.
 void PresentFrame(HWND window, const Surface* frame);
 
+// Shows the parts of a frame that changed since the last one shown, each in one copy.
+void PresentFrameParts(HWND window, const Surface* frame, const std::vector<RECT>& parts);
+
 // A demonstration screen's share of the application slots, given back at its teardown: the page
 // surface (its saved font and pen selected back first), the page font and the Menu button.
 void ReleaseScreenSlots();

@@ -9,6 +9,7 @@
 
 #include "shell/cp1251.h"
 #include "shell/scroll_rule.h"
+#include "shell/worker_pool.h"
 
 namespace {
 
@@ -184,7 +185,8 @@ std::vector<DrawnText> TextsShownOn(HDC context) {
 
 bool operator==(const PlatformObjectCounts& a, const PlatformObjectCounts& b) {
     return a.contexts == b.contexts && a.bitmaps == b.bitmaps && a.fonts == b.fonts && a.pens == b.pens &&
-           a.brushes == b.brushes && a.regions == b.regions && a.windows == b.windows;
+           a.brushes == b.brushes && a.regions == b.regions && a.windows == b.windows &&
+           a.threads == b.threads;
 }
 
 PlatformObjectCounts LiveObjectCounts() {
@@ -193,6 +195,7 @@ PlatformObjectCounts LiveObjectCounts() {
                        made_windows.end());
     PlatformObjectCounts counts = live;
     counts.windows = static_cast<int>(made_windows.size());
+    counts.threads = WorkerPool::LiveWorkers();
     return counts;
 }
 
@@ -342,6 +345,16 @@ void DrawLabel(HDC context, int x, int y, const LabelText* label) {
 void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol) {
     TextOutW(context, x, y, &symbol, 1);
     Record(context, x, y, std::wstring(1, symbol));
+}
+
+int TextHeight(HWND window, HFONT font) {
+    HDC context = GetDC(window);
+    HGDIOBJ previous = SelectObject(context, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    SelectObject(context, previous);
+    ReleaseDC(window, context);
+    return metrics.tmHeight;
 }
 
 std::vector<RECT> TextLetterBoxes(HDC context, int x, int y, const std::string& text) {

@@ -35,6 +35,7 @@ struct PlatformObjectCounts {
     int brushes;
     int regions;
     int windows;
+    int threads;  // worker threads (WorkerPool) alive
 };
 
 bool operator==(const PlatformObjectCounts& a, const PlatformObjectCounts& b);
@@ -154,6 +155,9 @@ std::vector<DrawnText> TextsShownOn(HDC context);
 // The black boxes of the letters of a code page 1251 text drawn at (x, y) in the context's font and
 // alignment, each letter where GDI puts it (for a turned font, the turned box of the whole text).
 std::vector<RECT> TextLetterBoxes(HDC context, int x, int y, const std::string& text);
+
+// The full height of `font` (tmHeight) as drawn on `window`'s screen.
+int TextHeight(HWND window, HFONT font);
 
 // The width in pixels that the context's selected font gives a code page 1251 text, or one symbol.
 int NarrowTextWidth(HDC context, const char* text, int length);

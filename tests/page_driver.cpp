@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "shell/application.h"
 
 std::vector<HWND> PageWindows() {
@@ -62,6 +64,14 @@ std::wstring ChildCaption(HWND page, int id) {
     wchar_t caption[100] = {};
     GetWindowTextW(GetDlgItem(page, id), caption, 100);
     return caption;
+}
+
+std::string Counts(const PlatformObjectCounts& c) {
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "contexts %d bitmaps %d fonts %d pens %d brushes %d regions %d windows %d threads %d",
+                  c.contexts, c.bitmaps, c.fonts, c.pens, c.brushes, c.regions, c.windows, c.threads);
+    return text;
 }
 
 ::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/colour.h"
+#include "shell/platform.h"
 
 // The page windows of this thread that exist now.
 std::vector<HWND> PageWindows();
@@ -30,6 +31,9 @@ void Command(HWND page, int id);
 // through the program's loop.
 void PressKey(HWND window, unsigned key);
 std::wstring ChildCaption(HWND page, int id);
+
+// The platform's object counts as a line of text, for comparisons whose failure shows every count.
+std::string Counts(const PlatformObjectCounts& counts);
 
 // Whether a pixel has the expected colour; a failure names the colour it has.
 ::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected);

@@ -194,11 +194,13 @@ TEST(PatternImage, PlotReachesFortyPercentOfTheHeightAndMirrorsAboutTheCentre) {
 
 TEST(PatternImage, ProfileWithoutAnyLightGivesABlackImageAndAFlatPlot) {
     // A ring width larger than the aperture leaves no ring: every intensity and the maximum are 0, and
-    // the brightness would be 0/0. The frame is black and its plot lies on the bottom line.
+    // the brightness would be 0/0. The frame is black and its plot lies on the bottom line y = 120, below
+    // the image: of its 3 pixels of width only the top one, the last row, shows.
     PatternImage image;
     ASSERT_TRUE(ComputePatternImage(120, kLambda, kA, 2 * kA, 2.0, kViewFactor, false, true, &image));
     EXPECT_EQ(image.maximum, 0.0);
-    for (std::uint32_t pixel : image.pixels) ASSERT_EQ(pixel, 0u);
+    for (std::size_t p = 0; p < image.pixels.size(); ++p)
+        ASSERT_EQ(image.pixels[p], p >= 119 * 120 ? kPatternWhite : 0u) << p;
     for (const PatternPoint& p : image.plot_points) ASSERT_EQ(p.y, 120);
     EXPECT_EQ(PatternLevel(0.0, 0.0, 1000), 0);
     EXPECT_EQ(PatternLevel(std::nan(""), 1.0, 1000), 0);
@@ -221,14 +223,29 @@ TEST(PatternImage, PaletteIsTheRampOfTheTruncatedWavelength) {
     EXPECT_EQ(below, 8);  // 479, 482, 486, 489, 493, 496, 503 and 510 nm
 }
 
-TEST(PatternImage, RenderingTwiceGivesTheSameBytes) {
-    const PatternImage first = Render(331, 3.7, true, true, 612e-9, 0.0027);
-    PatternImage second = Render(90, 1.0);  // a used record is recomputed from scratch
-    ASSERT_TRUE(
-        ComputePatternImage(331, 612e-9, 0.0027, 0.0027 / 1000, 3.7, kViewFactor, true, true, &second));
-    EXPECT_EQ(first.pixels, second.pixels);
-    EXPECT_EQ(first.intensities, second.intensities);
-    for (int j = 0; j < 331; ++j) ASSERT_EQ(first.plot_points[j].y, second.plot_points[j].y);
+// The same bytes again: into a used record, and with the work shared among threads (three, and one more
+// than the parts of a small image).
+TEST(PatternImage, RenderingAgainOrOnThreadsGivesTheSameBytes) {
+    for (int size : {331, 9}) {
+        const PatternImage first = Render(size, 3.7, true, true, 612e-9, 0.0027);
+        PatternImage second = Render(90, 1.0);  // a used record is recomputed from scratch
+        WorkerPool pool(3);
+        ASSERT_TRUE(ComputePatternImage(size, 612e-9, 0.0027, 0.0027 / 1000, 3.7, kViewFactor, true, true,
+                                        &second, &pool));
+        EXPECT_EQ(first.pixels, second.pixels) << size;
+        EXPECT_EQ(first.intensities, second.intensities) << size;
+        EXPECT_EQ(first.maximum, second.maximum) << size;
+    }
+    EXPECT_EQ(WorkerPool::LiveWorkers(), 0);  // the pool's threads ended with it
+}
+
+// The plot is a white stroke 3 pixels wide: at its peak, the middle of the image, the three rows around
+// the peak's point are white and the rows beyond them are not.
+TEST(PatternImage, PlotIsAStrokeThreePixelsWide) {
+    const PatternImage image = Render(200, 1.6, false, true);  // five zones: the centre is the peak
+    const int h = 100, peak = image.plot_points[h].y;
+    for (int y = peak - 1; y <= peak + 1; ++y) EXPECT_EQ(image.pixels[y * 200 + h], kPatternWhite) << y;
+    EXPECT_NE(image.pixels[(peak - 2) * 200 + h], kPatternWhite);
 }
 
 TEST(PatternImage, SizesBelowOneGiveAnEmptyImage) {

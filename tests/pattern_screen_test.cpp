@@ -5,15 +5,19 @@
 #include "screens/pattern/pattern_screen.h"
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "screens/pattern/pattern_image.h"
 #include "shell/application.h"
 #include "shell/start_page.h"
 #include "shell/text_set.h"
+#include "shell/worker_pool.h"
 #include "tests/page_driver.h"
 
 namespace {
@@ -388,7 +392,7 @@ TEST_F(PatternScreenTest, ANarrowScreenPutsTheFramesWhereItsLayoutSays) {
 }
 
 TEST_F(PatternScreenTest, ObjectCountsStayFlatOverManyChanges) {
-    Command(page_, kPlots);  // the plot pen is made and deleted within each rendering
+    Command(page_, kPlots);
     const PlatformObjectCounts open = LiveObjectCounts();
     for (int i = 0; i < 30; ++i) {
         Scroll(screen_->distance, SB_LINEDOWN);
@@ -407,6 +411,114 @@ TEST_F(PatternScreenTest, ObjectCountsStayFlatOverManyChanges) {
     EXPECT_EQ(open.fonts - before_.fonts, 3 - 4);
     EXPECT_EQ(open.pens - before_.pens, 1);
     EXPECT_EQ(open.windows - before_.windows, 8 - 6);
+    // and its worker threads, one fewer than the processors (TearDown sees them gone).
+    EXPECT_EQ(open.threads - before_.threads, WorkerPool::WorkersForThisComputer());
+}
+
+// The threads of the process itself, as the system counts them.
+int ProcessThreads() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int threads = 0;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        threads += entry.th32OwnerProcessID == GetCurrentProcessId();
+    CloseHandle(snapshot);
+    return threads;
+}
+
+// The screen's workers end with it: after "Menu" and after a display change the process has the threads
+// it had before, and the rebuilt screen has a pool of its own.
+TEST_F(PatternScreenTest, TheWorkerThreadsEndWithTheScreen) {
+    Command(page_, kMenu);
+    Pump();
+    const int without = ProcessThreads();
+    Open();
+    EXPECT_EQ(ProcessThreads(), without + WorkerPool::WorkersForThisComputer());
+    SendMessageW(page_, WM_DISPLAYCHANGE, 32, MAKELPARAM(app.screen_width, app.screen_height));
+    Pump();
+    page_ = OnlyPage();
+    screen_ = OpenPatternScreen();
+    ASSERT_NE(screen_, nullptr);
+    EXPECT_EQ(ProcessThreads(), without + WorkerPool::WorkersForThisComputer());
+    Command(page_, kMenu);
+    Pump();
+    EXPECT_EQ(ProcessThreads(), without);
+    EXPECT_EQ(WorkerPool::LiveWorkers(), 0);
+    Open();
+}
+
+// A scroll step recomposes only what it changes; the picture is the one a whole repaint composes, on the
+// work surface and on the window.
+TEST_F(PatternScreenTest, AStepShowsWhatAWholeRepaintShows) {
+    Command(page_, kCompare);
+    Command(page_, kPlots);
+    for (ScrollBarControl* bar :
+         {screen_->distance, screen_->wavelength, screen_->aperture, screen_->distance})
+        Scroll(bar, SB_LINEDOWN);
+    const PatternLayout& l = Layout();
+    std::vector<ColourTriple> stepped, window;
+    for (int y = 0; y < l.height; y += 3)
+        for (int x = 0; x < l.width; x += 5)
+            stepped.push_back(Work(x, y)), window.push_back(WindowPixel(page_, x, y));
+    Command(page_, kProjection);  // twice: the same switches, the whole picture composed again
+    Command(page_, kProjection);
+    std::vector<RECT> controls;
+    for (HWND child = GetWindow(page_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        controls.push_back(ChildRect(child));
+    std::size_t i = 0;
+    for (int y = 0; y < l.height; y += 3) {
+        for (int x = 0; x < l.width; x += 5, ++i) {
+            ASSERT_TRUE(Same(stepped[i], Work(x, y))) << x << ", " << y;
+            const POINT p{x, y};
+            if (std::none_of(controls.begin(), controls.end(),
+                             [&](const RECT& c) { return PtInRect(&c, p); })) {
+                ASSERT_TRUE(Same(window[i], stepped[i])) << "window at " << x << ", " << y;
+            }
+        }
+    }
+}
+
+// The plot's stroke is drawn into the frame's pixels. GDI's 3-pixel pen, drawn through the same points
+// over the same frame without its plot, paints the same stroke but for single pixels on its edges.
+TEST_F(PatternScreenTest, ThePlotStrokeIsThatOfAThreePixelPen) {
+    Command(page_, kPlots);
+    const PatternImage& ours = screen_->current->computed;
+    const int size = ours.size;
+    PatternImage plain;
+    ComputePatternImage(size, ours.wavelength, ours.aperture_radius, ours.ring_width, ours.distance,
+                        ours.view_factor, false, false, &plain);
+    auto* bytes = new unsigned char[plain.pixels.size() * 4];
+    std::memcpy(bytes, plain.pixels.data(), plain.pixels.size() * 4);
+    Surface* gdi = CreatePixelSurface(page_, size, size, bytes);
+    std::vector<POINT> points;
+    for (const PatternPoint& p : ours.plot_points) points.push_back({p.x, p.y});
+    HPEN pen = CreateSolidPen(3, kWhite);
+    HGDIOBJ previous = SelectObject(gdi->context, pen);
+    DrawPolyline(gdi->context, points.data(), static_cast<int>(points.size()));
+    SelectObject(gdi->context, previous);
+    DeleteDrawingObject(pen);
+    const auto white = [&](int x, int y, bool in_ours) {
+        if (x < 0 || y < 0 || x >= size || y >= size) return false;
+        return in_ours ? ours.pixels[static_cast<std::size_t>(y) * size + x] == kPatternWhite
+                       : SurfacePixel(gdi, x, y) == kWhite;
+    };
+    int stroke = 0, differing = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            stroke += white(x, y, false);
+            if (white(x, y, true) == white(x, y, false)) continue;
+            ++differing;
+            bool edge = false;  // next to a pixel that both strokes paint
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+                edge = edge || (white(x + dx, y + dy, true) && white(x + dx, y + dy, false));
+            ASSERT_TRUE(edge) << "a pixel away from the stroke's edge at " << x << ", " << y;
+        }
+    }
+    DestroySurface(gdi);
+    std::printf("[ figures  ] plot stroke: %d pixels of GDI's, %d on its edges painted otherwise\n", stroke,
+                differing);
+    EXPECT_LT(differing, stroke / 15);
 }
 
 TEST_F(PatternScreenTest, AnOrdinaryPaintShowsTheLastCompletePicture) {

@@ -76,14 +76,6 @@ void ExpectLaidOutFor(HWND page, DisplaySize size) {
     }
 }
 
-std::string Counts(const PlatformObjectCounts& c) {
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  "contexts %d bitmaps %d fonts %d pens %d brushes %d regions %d windows %d", c.contexts,
-                  c.bitmaps, c.fonts, c.pens, c.brushes, c.regions, c.windows);
-    return text;
-}
-
 // Distances from the centre of a square picture, along the row through its centre and to the right, at
 // which the colour changes: the edges of the zones painted around that centre, then the aperture's.
 std::vector<double> ColourEdgesRightOfCentre(const Surface* picture) {

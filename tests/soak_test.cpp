@@ -50,14 +50,6 @@ unsigned long FromEnvironment(const char* name, unsigned long fallback) {
     return *end == 0 ? value : fallback;
 }
 
-std::string Counts(const PlatformObjectCounts& c) {
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  "contexts %d bitmaps %d fonts %d pens %d brushes %d regions %d windows %d", c.contexts,
-                  c.bitmaps, c.fonts, c.pens, c.brushes, c.regions, c.windows);
-    return text;
-}
-
 // The memory the process has committed (its commit charge), in megabytes. Wine reports no private
 // usage but keeps this figure.
 double CommittedMegabytes() {

@@ -14,6 +14,7 @@ struct PatternFrame {
     PatternImage computed;
     // computed.size x computed.size, owned; null before the first rendering and after a release.
     Surface* image = nullptr;
+    bool image_current = false;  // the image shows the computed pixels
 };
 
 // Computes the frame for wavelength lambda, aperture radius a, ring width delta and distance z (metres),
@@ -22,8 +23,14 @@ struct PatternFrame {
 // `frame`, reusing its storage and image, or into a new record when `frame` is null (free that with
 // DestroyPatternFrame); returns the record. When the intensity series gives no result, the program is
 // asked to end with exit code 0 (a quit message) and the frame is completed all the same.
+// The frame's work is shared with the threads of `workers` when there are any. Without `into_image` the
+// pixels are only computed, for a caller that transfers them where it needs them (TransferPatternPixels).
 PatternFrame* RenderPattern(int size, HWND window, double lambda, double a, double delta, double z,
-                            double view_factor, bool aperture_projection, bool plots, PatternFrame* frame);
+                            double view_factor, bool aperture_projection, bool plots, PatternFrame* frame,
+                            WorkerPool* workers = nullptr, bool into_image = true);
+
+// The frame's computed pixels (the plot's stroke among them) to (x, y) of `target`, in one transfer.
+void TransferPatternPixels(const PatternFrame& frame, HDC target, int x, int y);
 
 // Destroys the image and frees the arrays; the record stays, empty, and can be rendered into again.
 void ReleasePatternFrame(PatternFrame* frame);

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "shell/worker_pool.h"
+
 // Pixels are stored as 32-bit words blue | green << 8 | red << 16, which in memory are the bytes blue,
 // green, red, 0 of a 32-bit device bitmap on a little-endian machine.
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "pixel words are laid out for little-endian bytes");
@@ -60,8 +62,12 @@ int PatternSampleCount(int size);
 // Rendering into the same record again reuses its storage. Keep the screen's two records for the life of
 // the screen: a new record touches size * size * 4 bytes of fresh memory, and the page faults of that cost
 // more than the pixels themselves (about 10 ms for the two 1320-pixel frames of a 3840 x 2160 screen).
+// The profile's samples and the pixel rows are shared out among the threads of `pool` when there is one;
+// the image is the same to the last bit either way. With the plots on, the plot is drawn into the pixels
+// as a white line 3 pixels wide.
 bool ComputePatternImage(int size, double lambda, double a, double delta, double z, double view_factor,
-                         bool aperture_projection, bool plots, PatternImage* image);
+                         bool aperture_projection, bool plots, PatternImage* image,
+                         WorkerPool* pool = nullptr);
 
 // The brightness level, 0 .. palette_size - 1, of an intensity within a profile of the given maximum:
 // the 0.7th power of intensity/maximum in thousandths, truncated. A profile whose maximum is 0 (or any

@@ -3,10 +3,20 @@
 // the page navigation. There is no animation: every change is drawn completely before its message
 // returns.
 //
-// The two frame records, their images and the work surface live as long as the screen. Every change
-// still computes both frames from scratch, but into storage that is already there: a fresh record per
-// repaint would cost more in first touches of new memory than the pixels themselves.
+// The two frame records, their images and the work surface live as long as the screen, and so does a
+// pool of worker threads that share a frame's profile and pixel rows. A frame is computed from scratch
+// into storage that is already there: a fresh record per repaint would cost more in first touches of new
+// memory than the pixels themselves.
+//
+// A scroll step is what a lecturer drags: it changes the current frame, the parameter labels and the
+// current zone count, and nothing else. The comparison frame is computed again only when its switches
+// or its parameters change (the same pixels as computing it every time), and a step recomposes and
+// copies to the window only the three parts that change; everything else (Compare, the switches, a new
+// screen) composes the whole picture and copies it in one block.
 #include "screens/pattern/pattern_screen.h"
+
+#include <algorithm>
+#include <vector>
 
 #include "shell/application.h"
 #include "shell/text_fit.h"
@@ -35,11 +45,13 @@ void SetCaption(PushButton* button, const char* utf8) {
     SetControlCaption(button->window, caption->text, caption->length);
 }
 
-// A frame for the controls' values as they stand, with the switches as they stand.
-void RenderFromControls(PatternFrame* frame) {
+// A frame for the controls' values as they stand, with the switches as they stand; with `into_image`
+// false its pixels are only computed.
+void RenderFromControls(PatternFrame* frame, bool into_image = true) {
     const double a = screen->aperture->value;
     RenderPattern(screen->layout.size, screen->window, screen->wavelength->value, a, a / 1000,
-                  screen->distance->value, kViewFactor, screen->aperture_projection, screen->plots, frame);
+                  screen->distance->value, kViewFactor, screen->aperture_projection, screen->plots, frame,
+                  screen->workers, into_image);
 }
 
 // The comparison again, for the parameters it was taken with and the switches as they stand.
@@ -47,7 +59,8 @@ void RenderComparison() {
     const PatternImage& taken = screen->comparison->computed;
     const double a = taken.aperture_radius;
     RenderPattern(screen->layout.size, screen->window, taken.wavelength, a, a / 1000, taken.distance,
-                  kViewFactor, screen->aperture_projection, screen->plots, screen->comparison);
+                  kViewFactor, screen->aperture_projection, screen->plots, screen->comparison,
+                  screen->workers);
 }
 
 // The title, the two frame captions and the separator line, drawn once.
@@ -69,14 +82,21 @@ void DrawStatic(Surface* page) {
     DrawLine(dc, 0, l.separator_y, l.width, l.separator_y);
 }
 
-void DrawParameterLabels(HDC dc) {
+// The labels over the bars: all of them, or only those whose bar moved since they were last drawn.
+void DrawParameterLabels(HDC dc, bool moved_only = false) {
     const PatternLayout& l = screen->layout;
-    DrawLabel(dc, l.wavelength_label_x, l.label_y,
-              PatternWavelengthLabel(screen->language, screen->wavelength->position).get());
-    DrawLabel(dc, l.aperture_label_x, l.label_y,
-              PatternApertureLabel(screen->language, screen->aperture->position).get());
-    DrawLabel(dc, l.distance_label_x, l.label_y,
-              PatternDistanceLabel(screen->language, screen->distance->position).get());
+    const auto moved = [&](int i, const ScrollBarControl* bar) {
+        return !moved_only || bar->position != screen->labelled_positions[i];
+    };
+    if (moved(0, screen->wavelength))
+        DrawLabel(dc, l.wavelength_label_x, l.label_y,
+                  PatternWavelengthLabel(screen->language, screen->wavelength->position).get());
+    if (moved(1, screen->aperture))
+        DrawLabel(dc, l.aperture_label_x, l.label_y,
+                  PatternApertureLabel(screen->language, screen->aperture->position).get());
+    if (moved(2, screen->distance))
+        DrawLabel(dc, l.distance_label_x, l.label_y,
+                  PatternDistanceLabel(screen->language, screen->distance->position).get());
 }
 
 // "Number of zones = 4.0" under the frame whose caption stands at x; leaves the page font selected.
@@ -109,27 +129,96 @@ void DescribeComparison(HDC dc) {
     DrawZoneCount(dc, l.comparison_count_x, screen->comparison);
 }
 
-// Both frames recomputed, the whole picture composed in the work surface and copied out in one block.
-void FullRepaint() {
+// The parts of the picture a scroll step changes: the label over the bar that moved (its column, from
+// midway to the bar on its left to midway to the bar on its right), the current frame and its zone count
+// (from midway between the frames to the right edge). Null label columns for bars that did not move.
+struct StepParts {
+    std::vector<RECT> labels;
+    RECT frame, count;
+};
+
+StepParts ChangedParts() {
+    const PatternLayout& l = screen->layout;
+    StepParts parts;
+    const ScrollBarControl* bars[] = {screen->wavelength, screen->aperture, screen->distance};
+    for (int i = 0; i < 3; ++i) {
+        if (bars[i]->position == screen->labelled_positions[i]) continue;
+        const int left = bars[i]->x - l.mx, right = bars[i]->x + bars[i]->width + l.mx;
+        parts.labels.push_back({std::max(left, 0), l.label_y, std::min(right, l.width), l.bar_y});
+    }
+    parts.frame = {l.current_left, l.frame_top, l.current_left + l.size, l.frame_top + l.size};
+    const int between = (l.comparison_left + l.size + l.current_left) / 2;
+    parts.count = {between, l.count_y, l.width, std::min(l.height, l.count_y + screen->caption_height)};
+    return parts;
+}
+
+void RememberLabelledPositions() {
+    screen->labelled_positions[0] = screen->wavelength->position;
+    screen->labelled_positions[1] = screen->aperture->position;
+    screen->labelled_positions[2] = screen->distance->position;
+}
+
+// The picture after a scroll step, composed over the last one: the changed parts get the static picture
+// back and are drawn again, and only they are copied to the window.
+void ComposeStep() {
+    const PatternLayout& l = screen->layout;
+    HDC dc = screen->work->context;
+    const StepParts parts = ChangedParts();
+    std::vector<RECT> restored = parts.labels;  // the frame is covered whole by its new image
+    restored.push_back(parts.count);
+    for (const RECT& r : restored)
+        CopyBlock(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, app.page_surface->context, r.left,
+                  r.top);
+    SelectObject(dc, app.page_font);
+    PrepareText(dc, TA_CENTER);
+    SetTextColour(dc, kBlack);
+    DrawParameterLabels(dc, true);
+    RememberLabelledPositions();
+    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    DrawZoneCount(dc, l.current_count_x, screen->current);
+    restored.push_back(parts.frame);
+    PresentFrameParts(screen->window, screen->work, restored);
+}
+
+// The whole picture composed in the work surface and copied out in one block.
+void ComposeWhole() {
     const PatternLayout& l = screen->layout;
     HDC dc = screen->work->context;
     CopySurface(app.page_surface, dc, 0, 0);
-    RenderFromControls(screen->current);
-    RenderComparison();
-
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_CENTER);
     SetTextColour(dc, kBlack);
     DrawParameterLabels(dc);
 
+    if (!screen->current->image_current) {
+        TransferPatternPixels(*screen->current, screen->current->image->context, 0, 0);
+        screen->current->image_current = true;
+    }
     CopySurface(screen->current->image, dc, l.current_left, l.frame_top);
     const Surface* comparison = screen->comparison_taken ? screen->comparison->image : screen->blank;
     CopySurface(comparison, dc, l.comparison_left, l.frame_top);
     if (screen->comparison_taken) DescribeComparison(dc);
     DrawZoneCount(dc, l.current_count_x, screen->current);
-
+    RememberLabelledPositions();
     PresentFrame(screen->window, screen->work);
+}
+
+// Both frames as the controls and the switches stand, the comparison computed again only when it has
+// changed; the picture recomposed where it has changed.
+void FullRepaint() {
+    const bool step = screen->repainted && !screen->recompose;
+    // A step puts the current pixels straight into the picture; its image is brought up to date when a
+    // whole picture needs it.
+    RenderFromControls(screen->current, !step);
+    if (screen->comparison_stale) RenderComparison();
+    screen->comparison_stale = false;
+    if (step) {
+        ComposeStep();
+    } else {
+        ComposeWhole();
+    }
     screen->repainted = true;
+    screen->recompose = false;
     ++screen->full_repaints;
 }
 
@@ -158,6 +247,7 @@ void OnScroll(WPARAM code, LPARAM control) {
 void OnCompare() {
     screen->comparison_taken = true;
     RenderFromControls(screen->comparison);
+    screen->recompose = true;
     RequestFullRepaint();
 }
 
@@ -178,6 +268,7 @@ void TearDownPatternScreen() {
     FreePushButton(screen->compare_button);
     DestroyPatternFrame(screen->current);
     DestroyPatternFrame(screen->comparison);
+    delete screen->workers;  // its threads end here
     DestroySurface(screen->blank);
     delete screen;
     screen = nullptr;
@@ -190,10 +281,12 @@ void OnCommand(HWND window, int id) {
             break;
         case kProjectionId:
             screen->aperture_projection = !screen->aperture_projection;
+            screen->comparison_stale = screen->recompose = true;
             RequestFullRepaint();
             break;
         case kPlotsId:
             screen->plots = !screen->plots;
+            screen->comparison_stale = screen->recompose = true;
             RequestFullRepaint();
             break;
         case kCompareId:
@@ -255,6 +348,7 @@ int CreatePatternScreen() {
     app.page_font = CreateTextFont(l.page_font_height, l.page_font_width, 400);
     screen->separator_pen = CreateSolidPen(3, kBlack);
     screen->caption_font = CreateTextFont(l.caption_font_height, l.caption_font_width, 400);
+    screen->caption_height = TextHeight(window, screen->caption_font);
     screen->title_font = CreateTextFont(l.title_font_height, l.title_font_width, 400);
 
     app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
@@ -276,6 +370,7 @@ int CreatePatternScreen() {
     // The work surface gets the page font and the caption font in turn; it gives back its own at release.
     screen->work->saved_font = SelectObject(screen->work->context, app.page_font);
 
+    screen->workers = new WorkerPool(WorkerPool::WorkersForThisComputer());
     screen->current = new PatternFrame{};
     screen->comparison = new PatternFrame{};
     RenderFromControls(screen->current);

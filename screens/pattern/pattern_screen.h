@@ -12,6 +12,7 @@
 #include "screens/pattern/pattern_layout.h"
 #include "screens/pattern/pattern_texts.h"
 #include "shell/platform.h"
+#include "shell/worker_pool.h"
 
 void RegisterPatternScreenClass();
 // Builds and shows the screen at the shell's W x H; 0 when its window cannot be created.
@@ -31,9 +32,14 @@ struct PatternScreen {
     bool comparison_taken;
     bool aperture_projection;
     bool plots;
-    bool repainted;     // the work surface holds a complete picture: what an ordinary paint shows
-    int full_repaints;  // how many full repaints the screen has done
+    bool repainted;         // the work surface holds a complete picture: what an ordinary paint shows
+    bool recompose;         // the next repaint composes the whole picture (a comparison or switch changed)
+    bool comparison_stale;  // the comparison frame must be computed again (its switches changed)
+    WorkerPool* workers;    // share a frame's work; they live as long as the screen
+    int labelled_positions[3];  // the bars' positions that the work surface's labels show
+    int full_repaints;          // how many full repaints the screen has done
     HFONT caption_font;
+    int caption_height;  // the caption font's full height: a zone count's band
     HFONT title_font;
     std::vector<HFONT> shrunk_fonts;  // buttons' own fonts where a caption needs a smaller one
     HPEN separator_pen;

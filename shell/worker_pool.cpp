@@ -1,0 +1,99 @@
+// The pool: one job at a time, its indices handed out under one lock (a job has few, large tasks).
+//
+// A screen's jobs come in quick pairs (a frame's profile, then its pixel rows) and its frames in quick
+// succession while a bar is dragged, so a worker that has run out of tasks, and the caller waiting for the
+// last task of a job, first watch for a moment before they sleep: waking a sleeping thread costs a trip
+// through the system that is long beside a frame's few milliseconds.
+#include "shell/worker_pool.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+std::atomic<int> live_workers{0};
+
+constexpr std::chrono::microseconds kWatch{200};
+
+// Calls `done` until it is true or the watch is over; whether it became true.
+template <typename Done>
+bool WatchFor(Done done) {
+    const auto end = std::chrono::steady_clock::now() + kWatch;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        _mm_pause();  // a hint to the processor, not a trip through the system
+    }
+    return true;
+}
+
+}  // namespace
+
+WorkerPool::WorkerPool(int workers) {
+    for (int i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
+    live_workers += workers;
+}
+
+WorkerPool::~WorkerPool() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    for (std::thread& t : threads_) t.join();
+    live_workers -= static_cast<int>(threads_.size());
+}
+
+int WorkerPool::WorkersForThisComputer() {
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency())) - 1;
+}
+
+int WorkerPool::LiveWorkers() {
+    return live_workers;
+}
+
+int WorkerPool::Drain(std::unique_lock<std::mutex>& lock) {
+    int ran = 0;
+    while (next_ < count_) {
+        const int index = next_++;
+        const std::function<void(int)>& task = *task_;
+        lock.unlock();
+        task(index);
+        lock.lock();
+        ++ran;
+    }
+    return ran;
+}
+
+void WorkerPool::Work() {
+    unsigned seen = job_;
+    for (;;) {
+        WatchFor([&] { return job_ != seen || stopping_; });
+        std::unique_lock<std::mutex> lock(mutex_);
+        wake_.wait(lock, [&] { return stopping_ || job_ != seen; });
+        if (stopping_) return;
+        seen = job_;
+        unfinished_ -= Drain(lock);
+        if (unfinished_ == 0) done_.notify_all();
+    }
+}
+
+void WorkerPool::Run(int count, const std::function<void(int)>& task) {
+    if (count <= 0) return;
+    std::unique_lock<std::mutex> lock(mutex_);
+    task_ = &task;
+    count_ = count;
+    next_ = 0;
+    unfinished_ = count;
+    ++job_;
+    if (!threads_.empty()) wake_.notify_all();
+    unfinished_ -= Drain(lock);
+    if (unfinished_ != 0) {
+        lock.unlock();
+        WatchFor([&] { return unfinished_ == 0; });
+        lock.lock();
+    }
+    done_.wait(lock, [&] { return unfinished_ == 0; });
+    task_ = nullptr;
+}
