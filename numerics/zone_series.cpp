@@ -208,11 +208,19 @@ int RingCount(double a, double delta) {
 }
 
 double RingSumIntensity(double a, double delta, double z, double lambda, double r) {
+    return RingPhasor(a, delta, z, lambda, r, false).intensity;
+}
+
+RingPhasorSums RingPhasor(double a, double delta, double z, double lambda, double r, bool keep_partial_sums) {
+    RingPhasorSums phasor;
     const int n = RingCount(a, delta);
     const double alpha = PhaseStep(delta, z, lambda);
     const double beta = BesselStep(delta, lambda, r, z);
+    phasor.amplitude_scale = -2.0 * alpha;
+    phasor.phase_step = alpha;
     double sum_cos = 0.0;
     double sum_sin = 0.0;
+    if (keep_partial_sums) phasor.partial_sums.assign(1, {0.0, 0.0});
     for (int j = 1; j <= n; ++j) {
         const double x = j - 0.5;
         const double w = x * BesselJ0(x * beta);
@@ -220,9 +228,12 @@ double RingSumIntensity(double a, double delta, double z, double lambda, double 
         SinCos(x * x * alpha, &sine, &cosine);
         sum_cos += w * cosine;
         sum_sin += w * sine;
+        if (keep_partial_sums) phasor.partial_sums.push_back({sum_cos, sum_sin});
     }
     AddEndCorrection(n, alpha, beta, &sum_cos, &sum_sin);
-    return IntensityFromSums(alpha, sum_cos, sum_sin);
+    if (keep_partial_sums && n > 0) phasor.partial_sums.back() = {sum_cos, sum_sin};
+    phasor.intensity = IntensityFromSums(alpha, sum_cos, sum_sin);
+    return phasor;
 }
 
 RadialProfile::RadialProfile(int count, double a, double delta, double z, double lambda, double r_start,

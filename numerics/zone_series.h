@@ -7,6 +7,7 @@
 // Pure functions: no state, no drawing. Lengths in metres.
 #pragma once
 
+#include <complex>
 #include <vector>
 
 namespace numerics {
@@ -23,6 +24,21 @@ int RingCount(double a, double delta);
 // The ring sum at one radial position r and distance z, evaluated term by term (a J0, a sin and a cos
 // per ring) and end-corrected. The reference for every faster evaluation.
 double RingSumIntensity(double a, double delta, double z, double lambda, double r);
+
+// The phasor diagram of the ring sum at (r, z): its running sums S_0 = 0, S_1, ..., S_N over the rings in
+// ascending order, ring k adding its term to S_(k-1), and the end correction added to S_N. The amplitude of
+// the rings 1 .. k is amplitude_scale * S_k, so the curve of the S_k drawn in the complex plane is the
+// vibration curve, and the intensity is |amplitude_scale * S_N|^2: the same doubles as RingSumIntensity,
+// which the sampling operations reproduce bit for bit. On the axis the curve is the circle through 0 of
+// amplitude diameter 2, and each Fresnel zone is half a turn of it: ring k has the phase
+// (k - 1/2)^2 * phase_step, so zone m ends where the phase has advanced by m*pi.
+struct RingPhasorSums {
+    std::vector<std::complex<double>> partial_sums;  // S_0 .. S_N (real: the cosine sum; imaginary: the sine)
+    double amplitude_scale = 0;                      // -2*alpha
+    double phase_step = 0;                           // alpha, negative
+    double intensity = 0;
+};
+RingPhasorSums RingPhasor(double a, double delta, double z, double lambda, double r, bool keep_partial_sums = true);
 
 // Intensities at r_i = r_start + i*(r_end - r_start)/count, i = 0 .. count-1 (r_end itself is not
 // sampled), written to values; their maximum (starting from 0, strictly greater replaces) goes to

@@ -47,6 +47,7 @@ const TextSet& EnglishTexts() {
         t.radial_plot_caption_1 = T("Radial displacement");
         t.radial_plot_caption_2 = T("relative to the optical axis");
         t.screen_label = T("Screen");
+        t.phasor_title = T("Phasor diagram");
 
         ReadDeployerTexts(EnglishDeployerTexts(), &t);
         return t;

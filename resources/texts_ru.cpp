@@ -49,6 +49,7 @@ const TextSet& RussianTexts() {
         t.radial_plot_caption_1 = T("Радиальное смещение");
         t.radial_plot_caption_2 = T("от оптической оси");
         t.screen_label = T("Экран");
+        t.phasor_title = T("Векторная диаграмма");
 
         ReadDeployerTexts(RussianDeployerTexts(), &t);
         return t;

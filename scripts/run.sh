@@ -44,7 +44,7 @@ if ! $tour; then
     exit $status
 fi
 
-# No display: a tour of the pages on a private 1920 x 1080 screen.
+# No display: a tour of the pages on a private 1920 x 1080 screen, then of the phasor diagram.
 # Each page reachable from the start page: its name, the centre of the start page button that opens it
 # and the centre of its own "Menu" button, at 1920 x 1080. A page whose button opens nothing yet is
 # skipped.
@@ -126,6 +126,36 @@ for page in "${pages[@]}"; do
         saved+=("screenshots/$program-$name-2.png")
     fi
     xdotool mousemove "$back_x" "$back_y" click 1
+    settle
+done
+# The phasor diagram on both animated screens (key V), at step 0, in mid-run and at the end of the run:
+# the page's button, the seconds to run before the middle picture and the seconds to the end after it.
+phasor_pages=(
+    "axial 960 702 10 24"
+    "radial 960 864 15 34"
+)
+key() {
+    xdotool search --onlyvisible --classname "^$(echo "$program.exe" | tr '[:upper:]' '[:lower:]')\$" \
+        windowfocus 2>/dev/null
+    xdotool key "$1"
+    sleep 0.5
+}
+for page in "${phasor_pages[@]}"; do
+    read -r name open_x open_y middle end <<<"$page"
+    xdotool mousemove "$open_x" "$open_y" click 1
+    settle
+    click_at 489 366  # Reset: the radial screen comes back at the step it was left at
+    click_at 200 366
+    key v
+    steady_shot "screenshots/$program-$name-phasor-0.png"
+    click_at 200 366 "$middle"
+    click_at 200 366
+    steady_shot "screenshots/$program-$name-phasor-1.png"
+    click_at 200 366 "$end"
+    steady_shot "screenshots/$program-$name-phasor-2.png"
+    saved+=("screenshots/$program-$name-phasor-"{0,1,2}.png)
+    key v
+    xdotool mousemove 1766 1004 click 1
     settle
 done
 # Exit ends the program; a page left open (a step that failed) would keep it running, so wait a while.

@@ -181,9 +181,11 @@ bool HandleLectureKey(const MSG& message) {
     if (m == WM_CHAR && key >= 'a' && key <= 'z') key -= 'a' - 'A';
     const LectureKeyAction action = LectureKeyFor(kind, key);
     if (!action.taken) return false;
-    if (m != WM_KEYDOWN || (action.command == 0 && action.wavelength_step == 0)) return true;
+    if (m != WM_KEYDOWN || (action.command == 0 && action.wavelength_step == 0 && !action.phasor)) return true;
     const bool repeated = (message.lParam & (1L << 30)) != 0;
-    if (action.command != 0) {
+    if (action.phasor) {
+        if (!repeated) SendMessageW(page, kPhasorKeyMessage, 0, 0);
+    } else if (action.command != 0) {
         // Holding a key down does not press its button again and again.
         if (!repeated)
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(action.command, BN_CLICKED),

@@ -44,6 +44,7 @@ struct ApplicationState {
     HFONT page_font;          // the font the open page keeps selected in its surface; deleted at teardown
     PushButton* menu_button;  // the "Menu" button of the open authors page or screen
     bool animation_running;   // true while a screen's step timer runs
+    bool phasor_panel;        // the axial and radial screens show the phasor diagram (key V); off at start
 };
 
 extern ApplicationState app;
@@ -135,3 +136,7 @@ void ProcessMessage(const MSG& message);
 // parameter is the scroll code of the line step (SB_LINEUP or SB_LINEDOWN). The page applies it to its
 // wavelength control as if the control's arrow had been clicked.
 constexpr UINT kWavelengthKeyMessage = WM_APP + 1;
+
+// The message the axial and the radial screen receive for the V key: the phasor diagram panel is shown
+// or hidden (app.phasor_panel), at once on the step the screen shows.
+constexpr UINT kPhasorKeyMessage = WM_APP + 2;

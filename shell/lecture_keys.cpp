@@ -52,8 +52,10 @@ LectureKeyAction ActionFor(PageKind page, unsigned key) {
         case kPatternScreen:
             return ScreenKey({0, 0, 206, true}, key);
         case kAxialScreen:
+            if (key == 'V') return {0, 0, true};
             return ScreenKey({211, 212, 210, true}, key);
         case kRadialScreen:
+            if (key == 'V') return {0, 0, true};
             return ScreenKey({215, 216, 214, false}, key);
         default:
             return {0, 0};
@@ -64,6 +66,7 @@ LectureKeyAction ActionFor(PageKind page, unsigned key) {
 
 LectureKeyAction LectureKeyFor(PageKind page, unsigned key) {
     LectureKeyAction action = ActionFor(page, key);
-    action.taken = action.command != 0 || action.wavelength_step != 0 || key == kSpace || key == kEnter;
+    action.taken =
+        action.command != 0 || action.wavelength_step != 0 || action.phasor || key == kSpace || key == kEnter;
     return action;
 }

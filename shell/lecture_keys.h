@@ -6,6 +6,7 @@
 //   Esc, Backspace            Menu (on the start page Esc does nothing, so no stray key ends a lecture)
 //   Left, Right               the wavelength of the axial and pattern screens, one line step
 //   1, 2, 3, A                on the start page: the pattern, axial and radial screens, the authors page
+//   V                         the phasor diagram panel of the axial and radial screens, shown or hidden
 #pragma once
 
 #include "shell/page_kind.h"
@@ -17,7 +18,8 @@
 struct LectureKeyAction {
     int command;
     int wavelength_step;
-    bool taken = false;  // the key goes no further than the page
+    bool phasor = false;  // shows or hides the phasor diagram panel
+    bool taken = false;   // the key goes no further than the page
 };
 
 // `key` is a Windows virtual-key code.

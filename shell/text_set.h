@@ -70,6 +70,7 @@ struct TextSet {
     std::string radial_plot_caption_1;
     std::string radial_plot_caption_2;
     std::string screen_label;  // over the face-on sketch of the observation screen
+    std::string phasor_title;  // the phasor diagram panel of the axial and radial screens (key V)
 };
 
 // Where the sum sign goes in a formula line: into the run of spaces after its "=". The text up to and

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "numerics/zone_series.h"
+#include "screens/axial/phasor_panel_model.h"
 #include "screens/axial/zone_picture_model.h"
 
 namespace {
@@ -152,6 +153,16 @@ TEST_F(AxialPlotAt600, RevealedStepByStep) {
     EXPECT_EQ(end.marker.x, 310 + 50);
 }
 
+// The phasor panel's resultant, squared, is the intensity of the sample whose height the marker shows.
+TEST_F(AxialPlotAt600, ThePhasorsIntensityIsThePlottedOne) {
+    const AxialPlotModel& p = *plot_;
+    for (int k : {0, 1, 100, 310}) {
+        const int j = AxialPlotAt(p, k, 310).marked_sample;
+        EXPECT_EQ(numerics::RingPhasor(p.a, p.a / 1000, AxialSampleDistance(p, j), p.lambda, 0.0).intensity, p.intensities[j])
+            << "step " << k;
+    }
+}
+
 TEST(AxialPlot, CurveStartsFurtherRightForShorterWavelengths) {
     const struct { int nm, left; } cases[] = {{700, 6}, {600, 50}, {400, 137}};
     for (const auto& c : cases) {
@@ -218,6 +229,41 @@ TEST(ZonePicture, RadialStepOffTheAxis) {
     EXPECT_EQ((s.discs[2].box.left + s.discs[2].box.right) / 2, 287);
     EXPECT_EQ((s.discs[2].box.top + s.discs[2].box.bottom) / 2, 225);
     EXPECT_EQ(Text(s.sum_text), "E  =  0.91 * E1 - 0.45 * E2 + 0.12 * E3 ");
+}
+
+// The phasor panel at 1920 x 1080: right of the Reset button, below the separator, the largest square
+// that stays above the optical axis with room for the point of observation, at least a fifth of the
+// screen's height.
+TEST(PhasorPanel, AxialPlaceAtFullHd) {
+    const AxialLayout l = ComputeAxialLayout(1920, 1080);
+    const PhasorPanelLayout p = AxialPhasorPanel(l);
+    EXPECT_EQ(p.box.x, 365 + 249 + 38);
+    EXPECT_EQ(p.box.y, 269 + 21);
+    EXPECT_EQ(p.box.width, 268);
+    EXPECT_EQ(p.box.height, 268);
+    EXPECT_GE(p.box.height, 1080 / 5);
+    // Its bottom right corner lies 8 pixels above the axis: the observation point's marker passes below.
+    const double axis_y = 717 - std::tan(l.theta) * (p.box.x + p.box.width - 344);
+    EXPECT_NEAR(axis_y - (p.box.y + p.box.height), 8, 1.5);
+}
+
+// The picture: the on-axis circle spans `diameter` pixels upwards from the origin and as much across;
+// zone 1 is drawn in the odd colour, zone 2 in the even one; the resultant of two whole zones is short.
+TEST(PhasorPanel, OnTheAxisTheCurveIsTheCircleInTheZonesColours) {
+    const PhasorPanelLayout p = PhasorPanelInBox({0, 0, 270, 270});
+    const double a = 0.001, lambda = 500e-9;
+    const numerics::RingPhasorSums two = numerics::RingPhasor(a, a / 1000, a * a / (lambda * 2), lambda, 0.0);
+    const PhasorPicture picture = DrawPhasorPicture(p, two, 0x0000FF00, 0x00008000);
+    int top = p.origin.y, left = p.origin.x, right = p.origin.x;
+    for (const Point& c : picture.curve) top = std::min(top, c.y), left = std::min(left, c.x), right = std::max(right, c.x);
+    EXPECT_NEAR(p.origin.y - top, p.diameter, 1);
+    EXPECT_NEAR(right - left, p.diameter, 2);
+    ASSERT_EQ(picture.zone_ends.size(), 2u);
+    EXPECT_EQ(picture.intensity, two.intensity);
+    const auto pixel = [&](Point c) { return picture.pixels[static_cast<std::size_t>(c.y) * 270 + c.x]; };
+    EXPECT_EQ(pixel(picture.curve[picture.zone_ends[0] / 2]), 0x0000FF00u);
+    EXPECT_EQ(pixel(picture.curve[(picture.zone_ends[0] + picture.zone_ends[1]) / 2]), 0x00008000u);
+    EXPECT_EQ(pixel({2, 2}), kPhasorBackground);
 }
 
 TEST(ZonePicture, ColoursLookUpTruncatedNanometres) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "screens/axial/axial_screen_state.h"
+#include "screens/axial/phasor_panel_model.h"
 #include "shell/application.h"
 #include "shell/start_page.h"
 #include "shell/text_set.h"
@@ -221,6 +222,58 @@ TEST_F(AxialScreenTest, KeysPressTheButtonsTheyStandFor) {
     EXPECT_EQ(OnlyPage(), start);
     PressKey(start, '2');
     EXPECT_NE(OpenAxialScreen(), nullptr);
+}
+
+// Key V shows the phasor diagram on the step the screen shows, and hides it again: the picture changes
+// within the panel's box only. The setting stays through Menu and a new visit; Reset's picture before a
+// run has no panel.
+TEST_F(AxialScreenTest, KeyVShowsAndHidesThePhasorPanel) {
+    Command(page_, kStart);
+    Command(page_, kStart);
+    for (int i = 0; i < 99; ++i) Tick();
+    Command(page_, kStart);  // paused: the timer's own ticks stay away
+    const Rect box = AxialPhasorPanel(screen_->layout).box;
+    const auto in_box = [&](int x, int y) {
+        return x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height;
+    };
+    const auto sample = [&] {
+        std::vector<ColourTriple> pixels;
+        for (int y = 0; y < 1080; y += 4)
+            for (int x = 0; x < 1920; x += 4) pixels.push_back(Shown(x, y));
+        return pixels;
+    };
+    const std::vector<ColourTriple> without = sample();
+    PressKey(page_, 'V');
+    EXPECT_TRUE(app.phasor_panel);
+    EXPECT_EQ(screen_->animation.k, 100);  // the step shown again, not the next one
+    const std::vector<ColourTriple> with = sample();
+    int changed = 0;
+    for (int y = 0, i = 0; y < 1080; y += 4) {
+        for (int x = 0; x < 1920; x += 4, ++i) {
+            if (!in_box(x, y)) {
+                ASSERT_TRUE(Same(with[i], without[i])) << x << ", " << y;
+            }
+            changed += !(with[i] == without[i]);
+        }
+    }
+    EXPECT_GT(changed, box.width * box.height / 16 / 2);  // the panel's dark grey over most of its box
+    EXPECT_TRUE(Same(Shown(box.x + 2, box.y + box.height / 2), kDarkGrey));
+    PressKey(page_, 'V');
+    EXPECT_EQ(sample(), without);
+
+    PressKey(page_, 'V');
+    Command(page_, kMenu);
+    Pump();
+    Command(OnlyPage(), 204);
+    Pump();
+    page_ = OnlyPage();
+    screen_ = OpenAxialScreen();
+    EXPECT_TRUE(Same(Shown(box.x + 2, box.y + box.height / 2), kBackgroundColour));  // no step yet
+    Command(page_, kStart);
+    EXPECT_TRUE(Same(Shown(box.x + 2, box.y + box.height / 2), kDarkGrey));
+    Command(page_, kReset);
+    EXPECT_TRUE(Same(Shown(box.x + 2, box.y + box.height / 2), kBackgroundColour));
+    app.phasor_panel = false;
 }
 
 TEST_F(AxialScreenTest, RussianCaptions) {

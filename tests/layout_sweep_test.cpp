@@ -5,10 +5,12 @@
 // zero on the way).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "screens/axial/axial_model.h"
+#include "screens/axial/phasor_panel_model.h"
 #include "screens/axial/zone_picture_model.h"
 #include "screens/pattern/pattern_layout.h"
 #include "screens/radial/radial_model.h"
@@ -139,6 +141,41 @@ TEST(LayoutSweep, RadialScreenOnProjectors) {
             EXPECT_GE(zones.number_of_zones, 1) << Name(s);
             EXPECT_LE(zones.number_of_zones, 6) << Name(s);
         }
+    }
+}
+
+bool Apart(const Rect& a, const Rect& b) {
+    return a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y;
+}
+
+// The phasor panel on every projector: at least a fifth of the screen high, on the screen, below the
+// separator line, clear of the zone picture, the plot, the buttons and the wavelength bar, and (on the
+// axial screen) above the optical axis and the point of observation travelling along it.
+TEST(LayoutSweep, PhasorPanelOnProjectors) {
+    for (Size s : kProjectorSizes) {
+        const AxialLayout l = ComputeAxialLayout(s.width, s.height);
+        const Rect axial = AxialPhasorPanel(l).box;
+        EXPECT_GE(axial.height, s.height / 5) << Name(s);
+        EXPECT_TRUE(OnScreen(s, axial));
+        EXPECT_GT(axial.y, l.separator_y) << Name(s);
+        const Rect zones{l.zones.left, l.zones.top, l.zones.side, l.zones.side};
+        for (const Rect& r : {zones, l.plot, l.menu_button, l.start_button, l.reset_button, l.wavelength_control})
+            EXPECT_TRUE(Apart(axial, r)) << Name(s) << ": the panel covers (" << r.x << ", " << r.y << ")";
+        EXPECT_LT(axial.x + axial.width, l.intensity_letter.x) << Name(s);
+        for (int x : {axial.x, axial.x + axial.width}) {
+            const double axis = l.zones.y0 - std::tan(l.theta) * (x - l.zones.x0);
+            EXPECT_LE(axial.y + axial.height + 6, axis) << Name(s) << " at x = " << x;
+        }
+
+        const RadialLayout r = ComputeRadialLayout(s.width, s.height);
+        const Rect radial = RadialPhasorPanel(r).box;
+        EXPECT_GE(radial.height, s.height / 5) << Name(s);
+        EXPECT_TRUE(OnScreen(s, radial));
+        EXPECT_GT(radial.y, r.band) << Name(s);
+        const Rect picture{r.zone_centre.x - r.side / 2, r.zone_centre.y - r.side / 2, r.side, r.side};
+        const Rect plot{r.plot_origin.x, r.plot_origin.y, r.plot_width, r.plot_height};
+        for (const Rect& o : {picture, plot, r.menu_button, r.start_button, r.reset_button})
+            EXPECT_TRUE(Apart(radial, o)) << Name(s) << ": the panel covers (" << o.x << ", " << o.y << ")";
     }
 }
 

@@ -88,6 +88,35 @@ TEST(RingSum, OffTheAxisFollowsTheFresnelIntegral) {
 }
 #endif
 
+// The running sums of the ring sum drawn in the complex plane are the vibration curve. On the axis it is
+// the circle of amplitude diameter 2 through its start, each Fresnel zone half a turn of it: after an odd
+// number of whole zones the curve stands at the far side (intensity 4), after an even number back at its
+// start (0). Its resultant squared is the intensity the screens plot, to the last bit.
+TEST(RingPhasor, ZonesAreHalfTurnsOfTheCircleAndTheResultantIsTheIntensity) {
+    const double a = 0.001, lambda = 500e-9;
+    for (int zones = 1; zones <= 6; ++zones) {
+        const double z = a * a / (lambda * zones);
+        const RingPhasorSums p = RingPhasor(a, a / 1000, z, lambda, 0.0);
+        ASSERT_EQ(p.partial_sums.size(), 1001u);
+        EXPECT_EQ(p.intensity, RingSumIntensity(a, a / 1000, z, lambda, 0.0));
+        const auto amplitude = [&](int k) { return p.amplitude_scale * p.partial_sums[k]; };
+        for (int k = 0; k <= 1000; k += 37)
+            ASSERT_NEAR(std::abs(amplitude(k) + std::complex<double>(0, 1)), 1.0, 2e-3) << zones << " zones, ring " << k;
+        EXPECT_NEAR(std::abs(amplitude(1000)), zones % 2 == 1 ? 2.0 : 0.0, 1e-3) << zones << " zones";
+        // Zone m ends where the phase has advanced by m*pi: at the far side after an odd m, at the start
+        // after an even one, within the phase of the last ring, 0.04 at the most.
+        for (int m = 1, k = 1; m <= zones; ++m) {
+            while (k < 1000 && -p.phase_step * k * k < m * kPi) ++k;
+            EXPECT_NEAR(std::abs(amplitude(k)), m % 2 == 1 ? 2.0 : 0.0, 0.04) << "end of zone " << m;
+        }
+    }
+    // Off the axis, at the radial screen's last radius: the value the profile gives there.
+    const double a2 = 0.002, z2 = 0.004 / (1.5 * 500e-9);
+    double profile[2], maximum;
+    IntensityOverRadius(2, &maximum, profile, a2, a2 / 1000, z2, 500e-9, 0.0, 2 * 0.0015);
+    EXPECT_EQ(RingPhasor(a2, a2 / 1000, z2, 500e-9, 0.0015).intensity, profile[1]);
+}
+
 TEST(RingSum, EveryApertureOfTheControlHasItsThousandRings) {
     for (int um = 1000; um <= 3000; ++um) {
         const double a = um * 1e-6;

@@ -1,6 +1,8 @@
 // The radial screen's layout, curve and markers against the worked numbers of 1920 x 1080 and 1024 x 768.
 #include "screens/radial/radial_model.h"
 
+#include "numerics/zone_series.h"
+
 #include <gtest/gtest.h>
 
 #include "screens/axial/zone_picture_model.h"
@@ -79,6 +81,19 @@ TEST_F(RadialPlotFullHd, SamplesAndSteps) {
     EXPECT_EQ(p.points.size(), 533u);
     EXPECT_EQ(RadialRevealedWidth(p, 152, 304), 266);
     EXPECT_EQ(RadialRevealedWidth(p, 304, 304), 532);
+}
+
+// The phasor panel's resultant, squared, is the intensity of the sample the plot marker rides on.
+TEST_F(RadialPlotFullHd, ThePhasorsIntensityIsThePlottedOne) {
+    const RadialPlotModel& p = *plot_;
+    std::vector<double> plotted(p.n + 1);
+    double maximum;
+    numerics::IntensityOverRadius(p.n + 1, &maximum, plotted.data(), p.a, p.a / 1000, p.z, p.lambda, 0.0, p.a);
+    for (int k : {0, 1, 57, 152, 304}) {
+        const int j = RadialMarkedSample(p, k, 304);
+        EXPECT_EQ(numerics::RingPhasor(p.a, p.a / 1000, p.z, p.lambda, RadialSampleRadius(p, j)).intensity, plotted[j])
+            << "step " << k;
+    }
 }
 
 TEST_F(RadialPlotFullHd, CurveFallsToAMinimumAndRisesToALowerMaximum) {

@@ -179,6 +179,28 @@ TEST_F(RadialScreenTest, ADisplayChangeKeepsTheStepAndStopsTheTimer) {
     EXPECT_FALSE(app.animation_running);
 }
 
+// Key V puts the phasor diagram in the face-on sketch's place on the step shown, and back.
+TEST_F(RadialScreenTest, KeyVPutsThePhasorPanelInTheSketchsPlace) {
+    Command(page_, kStart);
+    Command(page_, kStart);
+    for (int i = 0; i < 56; ++i) Tick();
+    Command(page_, kStart);  // paused: the timer's own ticks stay away
+    const Rect box = RadialPhasorPanel(screen_->layout).box;
+    const Point inside{box.x + 3, box.y + box.height / 4};  // off the sketch's axes
+    ASSERT_TRUE(Same(Shown(inside.x, inside.y), kSketch));
+    PressKey(page_, 'V');
+    EXPECT_EQ(screen_->animation.k, 57);
+    EXPECT_TRUE(Same(Shown(inside.x, inside.y), kDarkGrey));
+    EXPECT_TRUE(Same(Shown(344 - 220, 725 - 220), kDarkGrey));  // the zone picture as it was
+    // Menu and back: the panel on the step restored.
+    Command(page_, kMenu);
+    Pump();
+    Open();
+    EXPECT_TRUE(Same(Shown(inside.x, inside.y), kDarkGrey));
+    PressKey(page_, 'V');
+    EXPECT_TRUE(Same(Shown(inside.x, inside.y), kSketch));
+}
+
 TEST_F(RadialScreenTest, AnOrdinaryPaintShowsTheLastCompletePicture) {
     Command(page_, kStart);
     Command(page_, kStart);

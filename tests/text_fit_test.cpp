@@ -12,6 +12,7 @@
 
 #include "screens/axial/axial_screen.h"
 #include "screens/axial/axial_screen_state.h"
+#include "screens/axial/phasor_panel_model.h"
 #include "screens/pattern/pattern_screen.h"
 #include "screens/radial/radial_screen.h"
 #include "screens/radial/radial_screen_state.h"
@@ -360,6 +361,13 @@ TEST_P(TextFit, AxialScreen) {
         Command(page, kAxialStart);
         ExpectCaptionsFit(page);
         ExpectTextsClear(page, screen->shown, pictures);
+        // With the phasor panel: a picture of its own, with its title and intensity wholly on it.
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
+        const Rect panel = AxialPhasorPanel(l).box;
+        std::vector<Picture> with_panel = pictures;
+        with_panel.push_back({{panel.x, panel.y, panel.x + panel.width, panel.y + panel.height}, "the phasor panel"});
+        ExpectTextsClear(page, screen->shown, with_panel);
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
         ExpectSumSignInItsGap(screen->shown, l.zones.top + l.zones.side, app.texts->sum_caption);
         Command(page, kAxialStart);
         ExpectCaptionsFit(page);
@@ -386,6 +394,13 @@ TEST_P(TextFit, RadialScreen) {
         ExpectCaptionsFit(page);
         ExpectTextsClear(page, screen->shown, pictures);
         ExpectSumSignInItsGap(screen->shown, l.zone_centre.y - s / 2 + s, app.texts->sum_caption);
+        // With the phasor panel in the sketch's place.
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
+        const Rect panel = RadialPhasorPanel(l).box;
+        ExpectTextsClear(page, screen->shown,
+                         {pictures[0], pictures[2],
+                          {{panel.x, panel.y, panel.x + panel.width, panel.y + panel.height}, "the phasor panel"}});
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
         Command(page, kRadialReset);  // the fresh picture has no sketch of the screen yet
         ExpectTextsClear(page, screen->shown, {pictures[0], pictures[2]});
         for (int press = 0; press < 2; ++press) {

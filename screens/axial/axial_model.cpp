@@ -119,6 +119,11 @@ AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, doub
     return p;
 }
 
+double AxialSampleDistance(const AxialPlotModel& plot, int i) {
+    const double step = (plot.z_max - plot.z_min) / plot.m;
+    return plot.z_min + i * step;
+}
+
 AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n) {
     AxialPlotStep s{};
     s.shift = static_cast<int>((plot.lambda / 1e-9) * (8 * plot.mx) / 700);
@@ -129,5 +134,6 @@ AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n) {
     const int previous = j == 0 ? 0 : j - 1;
     s.marker = {plot.points[j].x + 8 * plot.mx + 6 - s.shift, plot.points[previous].y + plot.height - plot.h};
     s.start_marker = {plot.points[0].x + 8 * plot.mx + 6 - s.shift, plot.points[0].y + plot.height - plot.h};
+    s.marked_sample = previous;
     return s;
 }

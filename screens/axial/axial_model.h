@@ -90,6 +90,10 @@ struct AxialPlotStep {
     Point strip_origin;  // where the strip is copied in the plot picture
     Point marker;        // centre of the marker in the wavelength's colour
     Point start_marker;  // centre of the green start marker
+    int marked_sample;   // the sample whose intensity the marker's height shows: the last one revealed
 };
 
 AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n);
+
+// The distance of sample i of the plot, as the intensity series computes it: z_min + i*(z_max - z_min)/m.
+double AxialSampleDistance(const AxialPlotModel& plot, int i);

@@ -11,6 +11,7 @@
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
 #include "screens/axial/axial_screen_state.h"
+#include "screens/axial/phasor_panel.h"
 #include "screens/axial/zone_picture.h"
 #include "shell/application.h"
 #include "shell/formula_line.h"
@@ -199,7 +200,17 @@ void FullRepaint() {
     DeleteDrawingObject(rotated);
 
     DrawMarker(dc, screen->start_marker_brush, StartMarker(l, WavelengthNanometres()));
+    screen->shown_step = -1;  // the picture before a run: no step, no phasor
     Present(frame);
+}
+
+// The phasor diagram of the ring sum at the sample whose height the plot's marker shows.
+void DrawPhasor(HDC dc) {
+    const AxialPlotModel& plot = screen->plot->model;
+    const int sample = AxialPlotAt(plot, screen->plot->step_counter, screen->plot->step_count).marked_sample;
+    const numerics::RingPhasorSums phasor =
+        numerics::RingPhasor(plot.a, plot.a / 1000, AxialSampleDistance(plot, sample), plot.lambda, 0.0);
+    DrawPhasorPanel(dc, AxialPhasorPanel(screen->layout), phasor, plot.lambda, PageFontSize(), Texts().phasor_title);
 }
 
 void DrawStep() {
@@ -241,8 +252,23 @@ void DrawStep() {
         DrawFormulaLine(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
         SelectObject(dc, app.page_font);
         DeleteDrawingObject(formula_font);
+        if (app.phasor_panel) DrawPhasor(dc);
     }
+    screen->shown_step = screen->zones->step_counter;
     Present(frame);
+}
+
+// The shown step drawn again, with or without the phasor panel; nothing before a run.
+void RedrawShownStep() {
+    if (screen->shown_step == -1) return;
+    SetDrawnStep(screen->shown_step, screen->shown_step);
+    DrawStep();
+    SyncCounters();
+}
+
+void OnPhasorKey() {
+    app.phasor_panel = !app.phasor_panel;
+    RedrawShownStep();
 }
 
 void ApplyEffects(const AnimationEffects& e) {
@@ -396,6 +422,9 @@ LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM
         case kWavelengthKeyMessage:
             // Left and Right: the wavelength bar's line arrows.
             if (screen != nullptr) OnWavelength(first, reinterpret_cast<LPARAM>(screen->wavelength->window));
+            return 0;
+        case kPhasorKeyMessage:
+            if (screen != nullptr) OnPhasorKey();
             return 0;
         case WM_DISPLAYCHANGE:
             if (screen != nullptr) RebuildPage(window, TearDownAxialScreen, CreateAxialScreen);

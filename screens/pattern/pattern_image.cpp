@@ -16,6 +16,7 @@
 #include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
+#include "shell/strokes.h"
 
 namespace {
 
@@ -83,34 +84,11 @@ void InParts(WorkerPool* pool, int count, int block, const std::function<void(in
     }
 }
 
-// Whether pixel (x, y) belongs to the stroke of the segment from a to b: whether the point half a pixel
-// left of its centre, (x - 1/2, y), lies within 1.5 pixels of the segment. The half pixel is GDI's: of
-// the simple rules for a 3-pixel pen's stroke this one paints the pixels its polyline paints but for
-// one in twenty, each on the stroke's edge. Exact, in integers at twice the scale.
-bool WithinStroke(int x, int y, PatternPoint a, PatternPoint b) {
-    const std::int64_t dx = 2 * (b.x - a.x), dy = 2 * (b.y - a.y);
-    const std::int64_t px = 2 * (x - a.x) - 1, py = 2 * (y - a.y);
-    const std::int64_t length2 = dx * dx + dy * dy, along = px * dx + py * dy;
-    if (along <= 0) return px * px + py * py <= 9;
-    if (along >= length2) return (px - dx) * (px - dx) + (py - dy) * (py - dy) <= 9;
-    const std::int64_t across = px * dy - py * dx;  // the distance times the length
-    return across * across <= 9 * length2;
-}
-
-// The polyline in white, 3 pixels wide, with round caps and joins: the pixels of its segments' strokes.
+// The polyline in white, 3 pixels wide, with round caps and joins.
 void DrawThickPolyline(const std::vector<PatternPoint>& points, PatternImage* image) {
-    const int size = image->size;
-    for (std::size_t p = 0; p + 1 < points.size(); ++p) {
-        const PatternPoint a = points[p], b = points[p + 1];
-        const int top = std::max(0, std::min(a.y, b.y) - 1),
-                  bottom = std::min(size - 1, std::max(a.y, b.y) + 1);
-        const int left = std::max(0, std::min(a.x, b.x) - 1),
-                  right = std::min(size - 1, std::max(a.x, b.x) + 2);
-        for (int y = top; y <= bottom; ++y)
-            for (int x = left; x <= right; ++x)
-                if (WithinStroke(x, y, a, b))
-                    image->pixels[static_cast<std::size_t>(y) * size + x] = kPatternWhite;
-    }
+    for (std::size_t p = 0; p + 1 < points.size(); ++p)
+        PaintStroke(image->pixels.data(), image->size, image->size, {points[p].x, points[p].y},
+                    {points[p + 1].x, points[p + 1].y}, kPatternWhite);
 }
 
 // The intensity along the horizontal diameter, mirrored about the centre column, with the maximum at 40%

@@ -118,13 +118,25 @@ Box ObservationPointBox(const RadialLayout& layout, int k, int last_step) {
     return {x - 6, y - 6, x + 6, y + 6};
 }
 
-Box RadialPlotMarkerBox(const RadialLayout& layout, const RadialPlotModel& plot, int k, int last_step) {
-    // The marker rides on the last sample whose column is revealed: sample i sits in column i + 2 of the
-    // curve strip, and the columns 0 .. w - 1 are shown. Before any is shown it waits at the curve's start.
+int RadialMarkedSample(const RadialPlotModel& plot, int k, int last_step) {
+    // Sample i sits in column i + 2 of the curve strip, and the columns 0 .. w - 1 are shown. Before any
+    // is shown the marker waits at the curve's start.
     const int last = static_cast<int>(plot.points.size()) - 1;
-    const int j = std::clamp(RadialRevealedWidth(plot, k, last_step) - 3, 0, last);
-    const Point p = plot.points[j];
+    return std::clamp(RadialRevealedWidth(plot, k, last_step) - 3, 0, last);
+}
+
+double RadialSampleRadius(const RadialPlotModel& plot, int i) {
+    return 0.0 + i * ((plot.a - 0.0) / (plot.n + 1));
+}
+
+Box RadialPlotMarkerBox(const RadialLayout& layout, const RadialPlotModel& plot, int k, int last_step) {
+    const Point p = plot.points[RadialMarkedSample(plot, k, last_step)];
     const int x = layout.plot_origin.x + p.x;
     const int y = layout.plot_origin.y + (plot.height - plot.strip_height) + p.y;
     return {x - 6, y - 6, x + 6, y + 6};
+}
+
+PhasorPanelLayout RadialPhasorPanel(const RadialLayout& l) {    const int s = l.side;
+    const int height = std::max(s, l.height / 5);
+    return PhasorPanelInBox({l.sketch_centre.x - s / 2, l.sketch_centre.y - s / 2 + s - height, s, height});
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "screens/axial/axial_model.h"
+#include "screens/axial/phasor_panel_model.h"
 
 // Fixed parameters of the demonstration: 500 nm through a 2 mm aperture, observed at the distance where
 // the aperture spans one and a half zones.
@@ -64,7 +65,17 @@ RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double 
 // Revealed width of the curve at step k of N: k*n/N.
 int RadialRevealedWidth(const RadialPlotModel& plot, int k, int last_step);
 
+// The sample the plot marker rides on at step k of N: the last whose column is revealed.
+int RadialMarkedSample(const RadialPlotModel& plot, int k, int last_step);
+// The radius of sample i, as the intensity profile computes it: i * a/(n + 1).
+double RadialSampleRadius(const RadialPlotModel& plot, int i);
+
 // Marker boxes (left, top, right, bottom) drawn at step k of N: the point of observation on the sketch,
 // and the plot marker centred on the last revealed sample of the curve.
 Box ObservationPointBox(const RadialLayout& layout, int k, int last_step);
 Box RadialPlotMarkerBox(const RadialLayout& layout, const RadialPlotModel& plot, int k, int last_step);
+
+// The phasor panel's place: the face-on sketch's, which gives way to the panel while it is shown (the plot
+// shows the same offset), reaching up over the sketch's caption where the sketch is lower than a fifth of
+// the screen.
+PhasorPanelLayout RadialPhasorPanel(const RadialLayout& layout);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "screens/axial/phasor_panel.h"
 #include "screens/radial/radial_screen_state.h"
 #include "shell/application.h"
 #include "shell/formula_line.h"
@@ -176,7 +177,17 @@ void FullRepaint() {
     DrawNarrowText(dc, l.axis_label.x, l.axis_label.y, Texts().optical_axis);
     SelectObject(dc, previous_font);
     DeleteDrawingObject(rotated);
+    screen->shown_step = -1;  // the picture before a run: no step, no phasor
     Present(frame);
+}
+
+// The phasor diagram of the ring sum at the sample the plot's marker rides on.
+void DrawPhasor(HDC dc, int k, const PhasorPanelLayout& panel) {
+    const RadialPlotModel& plot = screen->plot->model;
+    const int sample = RadialMarkedSample(plot, k, screen->animation.last);
+    const numerics::RingPhasorSums phasor =
+        numerics::RingPhasor(plot.a, plot.a / 1000, plot.z, plot.lambda, RadialSampleRadius(plot, sample));
+    DrawPhasorPanel(dc, panel, phasor, plot.lambda, PageFontSize(), Texts().phasor_title);
 }
 
 void DrawStep(int k) {
@@ -191,13 +202,18 @@ void DrawStep(int k) {
     }
     Surface* frame = screen->animation_frame;
     HDC dc = frame->context;
+    // With the phasor panel shown, the panel takes the face-on sketch's place (the plot shows the same
+    // offset): the sketch, its caption and the point of observation on it give way.
+    const bool panel = app.phasor_panel && k != -1;
+    const PhasorPanelLayout phasor_panel = RadialPhasorPanel(l);
     CopySurface(app.page_surface, dc, 0, 0);
     CopyPlot(dc);
-    CopySurface(screen->sketch, dc, c.x - s / 2, c.y - s / 2);
+    if (!panel) CopySurface(screen->sketch, dc, c.x - s / 2, c.y - s / 2);
     HGDIOBJ previous_pen = SelectObject(dc, screen->optical_axis_pen);
     DrawLine(dc, z.x, z.y, c.x, c.y);
     SelectObject(dc, previous_pen);
     CopyZonePicture(dc);
+    if (panel) DrawPhasor(dc, k, phasor_panel);
 
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_LEFT);
@@ -205,17 +221,17 @@ void DrawStep(int k) {
     // the Menu button, which share their rows on narrow screens.
     std::vector<RECT> obstacles = screen->caption_boxes;
     obstacles.push_back(ToRect(l.menu_button));
-    obstacles.push_back({c.x - s / 2, c.y - s / 2, c.x - s / 2 + s, c.y - s / 2 + s});
+    const Rect& p = phasor_panel.box;
+    obstacles.push_back(panel ? RECT{p.x, p.y, p.x + p.width, p.y + p.height}
+                              : RECT{c.x - s / 2, c.y - s / 2, c.x - s / 2 + s, c.y - s / 2 + s});
     const RECT screen_box{0, 0, l.width, l.height};
     if (k != -1) {
         const LabelTextPtr zones =
             Label(t.zones_prefix, IntegerLabel(static_cast<int>(screen->zones->number_of_zones)), "");
         const std::string zones_text(zones->text, zones->length);
-        for (const RECT& box :
-             DrawFittedLines(dc, app.page_font, PageFontSize(),
-                             {{&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER},
-                              {&t.screen_label, l.screen_label.x, l.screen_label.y, TA_CENTER}}))
-            obstacles.push_back(box);
+        std::vector<PlacedLine> labels = {{&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER}};
+        if (!panel) labels.push_back({&t.screen_label, l.screen_label.x, l.screen_label.y, TA_CENTER});
+        for (const RECT& box : DrawFittedLines(dc, app.page_font, PageFontSize(), labels)) obstacles.push_back(box);
         LabelText* sum = TakeSumText(screen->zones);
         const std::string sum_text(sum->text, sum->length);
         FreeLabelText(sum);
@@ -234,11 +250,21 @@ void DrawStep(int k) {
     HGDIOBJ previous_brush = SelectObject(dc, screen->marker_brush);
     const int last = screen->animation.last;
     const Box point = ObservationPointBox(l, k, last);
-    DrawEllipse(dc, point.left, point.top, point.right, point.bottom);
+    if (!panel) DrawEllipse(dc, point.left, point.top, point.right, point.bottom);
     const Box marker = RadialPlotMarkerBox(l, screen->plot->model, k, last);
     DrawEllipse(dc, marker.left, marker.top, marker.right, marker.bottom);
     SelectObject(dc, previous_brush);
+    screen->shown_step = k;
     Present(frame);
+}
+
+void OnPhasorKey() {
+    app.phasor_panel = !app.phasor_panel;
+    // The shown step again, with or without the panel; the picture before a run has neither.
+    if (screen->shown_step != -1) {
+        DrawStep(screen->shown_step);
+        SyncCounters();
+    }
 }
 
 void ApplyEffects(const AnimationEffects& e) {
@@ -387,6 +413,9 @@ LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARA
             return 0;
         case WM_TIMER:
             if (screen != nullptr) ApplyEffects(RadialTick(screen->animation, static_cast<int>(first)));
+            return 0;
+        case kPhasorKeyMessage:
+            if (screen != nullptr) OnPhasorKey();
             return 0;
         case WM_DISPLAYCHANGE:
             if (screen != nullptr) Leave(window, true);

@@ -32,5 +32,6 @@ struct RadialScreen {
     ZonePicture* zones;
     RadialPlot* plot;
     RadialAnimation animation;
+    int shown_step = -1;  // the step the shown frame draws; -1 for the picture before a run
     std::vector<RECT> caption_boxes;  // the plot caption's letters, for the texts beside them
 };

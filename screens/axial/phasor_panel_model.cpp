@@ -1,0 +1,119 @@
+// The phasor panel's place and picture. The picture is computed as pixels (strokes of a 3-pixel pen,
+// shell/strokes.h): a thousand segments through GDI's wide pen would cost milliseconds a step under Wine.
+#include "screens/axial/phasor_panel_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "shell/strokes.h"
+
+namespace {
+
+PixelPoint At(Point p) {
+    return {p.x, p.y};
+}
+
+}  // namespace
+
+PhasorPanelLayout PhasorPanelInBox(Rect box) {
+    PhasorPanelLayout panel{};
+    panel.box = box;
+    panel.text_height = box.height / 9;
+    // The curve's band between the two texts; the circle in its middle, four fifths of the band or of the
+    // width, whichever is smaller.
+    const int band = box.height - 2 * panel.text_height;
+    panel.diameter = std::min(band, box.width) * 8 / 10;
+    panel.origin = {box.width / 2, panel.text_height + (band + panel.diameter) / 2};
+    return panel;
+}
+
+PhasorPanelLayout AxialPhasorPanel(const AxialLayout& l) {
+    const ZonePictureGeometry& g = l.zones;
+    const int left = std::max(g.left + g.side, l.reset_button.x + l.reset_button.width) + l.mx;
+    const int top = l.separator_y + l.my / 2;
+    // The axis y0 - tan(theta)*(x - x0) passes below the box's bottom right corner with room for the
+    // marker of the point of observation (6 pixels) and two more.
+    const double slope = std::tan(l.theta);
+    const int margin = 8;
+    const auto room_above_axis = [&](int right_edge) {
+        return static_cast<int>(g.y0 - slope * (right_edge - g.x0)) - margin - top;
+    };
+    // On the right, the plot: its letter "I" and its picture.
+    const int right = std::min(l.intensity_letter.x, l.plot.x) - l.mx;
+    const int by_axis = static_cast<int>((g.y0 - slope * (left - g.x0) - margin - top) / (1.0 + slope));
+    const int width = std::max(0, std::min(by_axis, right - left));
+    // The largest square; where it would be lower than a fifth of the screen (a tall screen, where the
+    // width runs out first), a box that high if the axis leaves the room.
+    const int height = std::max(width, std::min(l.height / 5, room_above_axis(left + width)));
+    return PhasorPanelInBox({left, top, width, height});
+}
+
+std::vector<int> ZoneEnds(const numerics::RingPhasorSums& phasor) {
+    const int n = static_cast<int>(phasor.partial_sums.size()) - 1;
+    if (n <= 0) return {0};
+    std::vector<int> ends;
+    const double step = std::fabs(phasor.phase_step);
+    int k = 1;
+    for (int m = 1; step > 0 && (ends.empty() || ends.back() < n); ++m) {
+        while (k < n && step * k * k < m * numerics::kPi) ++k;
+        ends.push_back(k);
+    }
+    if (ends.empty() || ends.back() != n) ends.push_back(n);
+    return ends;
+}
+
+PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
+                                std::uint32_t odd_colour, std::uint32_t even_colour) {
+    PhasorPicture picture;
+    const int w = layout.box.width, h = layout.box.height;
+    picture.width = w;
+    picture.height = h;
+    picture.pixels.assign(static_cast<std::size_t>(std::max(w, 0)) * std::max(h, 0), kPhasorBackground);
+    picture.intensity = phasor.intensity;
+    // Amplitude 2 is `diameter` pixels; the imaginary part runs upwards (on the axis it is not above 0).
+    const double scale = layout.diameter / 2.0 * phasor.amplitude_scale;
+    for (const std::complex<double>& s : phasor.partial_sums) {
+        picture.curve.push_back({layout.origin.x + static_cast<int>(std::lround(s.real() * scale)),
+                                 layout.origin.y + static_cast<int>(std::lround(s.imag() * scale))});
+    }
+    picture.zone_ends = ZoneEnds(phasor);
+    const auto stroke = [&](Point a, Point b, std::uint32_t colour) {
+        PaintStroke(picture.pixels.data(), w, h, At(a), At(b), colour);
+    };
+    int first = 0;
+    for (std::size_t m = 0; m < picture.zone_ends.size(); ++m) {
+        const int end = picture.zone_ends[m];
+        for (int k = first; k < end; ++k)
+            stroke(picture.curve[k], picture.curve[k + 1], m % 2 == 0 ? odd_colour : even_colour);
+        first = end;
+    }
+    // Ticks across the curve at the boundaries between zones, a fifteenth of the circle long.
+    const double tick = layout.diameter / 15.0;
+    for (std::size_t m = 0; m + 1 < picture.zone_ends.size(); ++m) {
+        const int k = picture.zone_ends[m];
+        const Point before = picture.curve[std::max(k - 2, 0)];
+        const Point after = picture.curve[std::min<int>(k + 2, static_cast<int>(picture.curve.size()) - 1)];
+        const double dx = after.x - before.x, dy = after.y - before.y, length = std::hypot(dx, dy);
+        if (length == 0) continue;
+        const double nx = -dy / length * tick, ny = dx / length * tick;
+        const Point at = picture.curve[k];
+        stroke({at.x - static_cast<int>(nx), at.y - static_cast<int>(ny)},
+               {at.x + static_cast<int>(nx), at.y + static_cast<int>(ny)}, kPhasorWhite);
+    }
+    // The resultant, from the curve's start to its end, with a head of two strokes.
+    if (!picture.curve.empty()) {
+        const Point from = picture.curve.front(), to = picture.curve.back();
+        stroke(from, to, kPhasorWhite);
+        const double dx = to.x - from.x, dy = to.y - from.y, length = std::hypot(dx, dy);
+        const double head = std::min(length / 3, layout.diameter / 10.0);
+        if (head >= 2) {
+            for (double turn : {0.45, -0.45}) {
+                const double c = std::cos(turn), s = std::sin(turn);
+                const double bx = -(dx * c - dy * s) / length * head, by = -(dx * s + dy * c) / length * head;
+                stroke(to, {to.x + static_cast<int>(std::lround(bx)), to.y + static_cast<int>(std::lround(by))},
+                       kPhasorWhite);
+            }
+        }
+    }
+    return picture;
+}

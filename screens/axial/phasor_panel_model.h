@@ -1,0 +1,54 @@
+// The phasor diagram panel of the axial and the radial screen, without a window: where the panel stands
+// on each screen, and the picture of one step. The curve is the ring sum's own running sums (RingPhasor),
+// so its resultant squared is the intensity the plot shows: the vibration curve of the lecture's Fresnel
+// zones, with each zone's stretch in that zone's colour, ticks at the zone boundaries and the resultant
+// as an arrow from the curve's start to its end.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "numerics/zone_series.h"
+#include "screens/axial/axial_model.h"
+
+// The panel on its screen: `box`, with a band for the title at the top and one for the intensity at the
+// bottom, and between them the curve, drawn so that the on-axis circle (amplitude 2, intensity 4) has
+// `diameter` pixels, starting at `origin` (panel pixels) and turning upwards.
+struct PhasorPanelLayout {
+    Rect box;
+    int text_height;  // of each band; the panel's font is this high
+    int diameter;
+    Point origin;
+};
+
+// The axial screen: the free region between the zone picture (and the buttons over it) and the plot,
+// below the separator line and above the optical axis, where the point of observation travels. The
+// largest square that fits, left-aligned in the region; on a tall screen, a box as high as a fifth of the
+// screen.
+PhasorPanelLayout AxialPhasorPanel(const AxialLayout& layout);
+
+
+// The panel of a square box: the bands and the circle's place within it.
+PhasorPanelLayout PhasorPanelInBox(Rect box);
+
+// The picture of one step, pixel words blue | green << 8 | red << 16 like a pattern frame's.
+struct PhasorPicture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::vector<Point> curve;    // S_0 .. S_N in panel pixels
+    std::vector<int> zone_ends;  // for zone m = 1, 2, ..: the ring at which it ends (phase m*pi), or N
+    double intensity = 0;        // the resultant squared: the plot's value
+};
+
+// The rings at which zones 1, 2, ... end: the first ring k whose outer edge has the phase m*pi,
+// |phase_step| * k^2 >= m*pi; the last zone, partly open, ends at the last ring.
+std::vector<int> ZoneEnds(const numerics::RingPhasorSums& phasor);
+
+inline constexpr std::uint32_t kPhasorBackground = 0x00404040;  // the zone picture's dark grey
+inline constexpr std::uint32_t kPhasorWhite = 0x00FFFFFF;
+
+// Draws the curve in the zones' colours (odd zones `odd_colour`, even zones `even_colour`, as the zone
+// picture paints them), white ticks across it at the zone boundaries and the white resultant arrow, on
+// the dark grey of the zone picture.
+PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
+                                std::uint32_t odd_colour, std::uint32_t even_colour);
