@@ -62,7 +62,8 @@ BENCHMARK(BM_RadialAnimationStep)->Unit(benchmark::kMicrosecond);
 
 // The axial panel at the point of observation of a step k of 310, the steps cycling over the run.
 void BM_AxialPhasorStep(benchmark::State& state) {
-    const AxialLayout l = ComputeAxialLayout(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const AxialLayout l =
+        ComputeAxialLayout(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const double lambda = 600 * 1e-9;
     const DistanceRange r = AxialDistanceRange(0.001, lambda);
     const AxialPlotModel plot =
@@ -82,7 +83,8 @@ BENCHMARK(BM_AxialPhasorStep)->Args({1920, 1080})->Args({3840, 2160})->Unit(benc
 
 // The radial panel off the axis: every ring's J0 weight enters the running sums.
 void BM_RadialPhasorStep(benchmark::State& state) {
-    const RadialLayout l = ComputeRadialLayout(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const RadialLayout l =
+        ComputeRadialLayout(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const double z = RadialScreenDistance();
     const RadialPlotModel plot =
         ComputeRadialPlot(l.plot_width, l.plot_height, l.mx, l.my, kRadialWavelength, kRadialAperture, z);
