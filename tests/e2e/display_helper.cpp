@@ -1,21 +1,25 @@
 // A small Windows program that the end-to-end scripts run beside ZonaraEng or newZonara, in the same
-// Wine desktop, to do what a user would do with the system rather than with the program:
-//   display_helper change WIDTH HEIGHT REPORT   change the display resolution, wait until the start
-//                                              page has been rebuilt for it, and write where the
-//                                              page and its buttons now stand into REPORT
+// Wine desktop, to do what the system rather than the user does to the program's page:
+//   display_helper change WIDTH HEIGHT REPORT   change the display resolution, wait until the page has
+//                                              been rebuilt for it, and write where the page and its
+//                                              buttons now stand into REPORT
 //   display_helper close                       send the page a close request (as Alt+F4 would)
 //   display_helper repaint                     make the page repaint itself (as after a restore)
+//   display_helper tick COUNT                  send the page COUNT ticks of its step timer, each one
+//                                              handled before the next is sent
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
 const wchar_t* const kPageClasses[] = {L"Стартовая страница", L"Авторы", L"Дифракция под углом",
                                        L"Полная дифракционная картина", L"Дифракция перпик"};
+constexpr WPARAM kStepTimer = 301;  // the axial and radial screens' timer
 
 HWND FindPage() {
     for (const wchar_t* name : kPageClasses) {
@@ -33,13 +37,12 @@ int Change(int width, int height, const wchar_t* report_path) {
     if (ChangeDisplaySettingsW(&mode, 0) != DISP_CHANGE_SUCCESSFUL) return 2;
     // The page rebuilds itself on WM_DISPLAYCHANGE; wait for a page of the new size.
     HWND page = nullptr;
-    RECT rect{};
+    RECT r{};
     for (int i = 0; i < 100; ++i) {
         page = FindPage();
-        if (page != nullptr && GetWindowRect(page, &rect) && rect.right - rect.left == width &&
-            rect.bottom - rect.top == height) {
+        if (page != nullptr && GetWindowRect(page, &r) && r.right - r.left == width &&
+            r.bottom - r.top == height)
             break;
-        }
         Sleep(100);
     }
     FILE* report = _wfopen(report_path, L"wb");
@@ -47,16 +50,12 @@ int Change(int width, int height, const wchar_t* report_path) {
     wchar_t name[100] = {};
     GetClassNameW(page, name, 100);
     std::fprintf(report, "screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    std::fprintf(report, "page %d %d %d %d start=%d\n", static_cast<int>(rect.left),
-                 static_cast<int>(rect.top), static_cast<int>(rect.right), static_cast<int>(rect.bottom),
+    std::fprintf(report, "page %ld %ld %ld %ld start=%d\n", r.left, r.top, r.right, r.bottom,
                  std::wcscmp(name, kPageClasses[0]) == 0);
     for (int id : {201, 202, 203, 204, 205, 213}) {
-        HWND button = GetDlgItem(page, id);
-        if (button == nullptr) continue;
-        RECT b{};
-        GetWindowRect(button, &b);
-        std::fprintf(report, "button %d %d %d %d %d\n", id, static_cast<int>(b.left), static_cast<int>(b.top),
-                     static_cast<int>(b.right - b.left), static_cast<int>(b.bottom - b.top));
+        if (HWND button = GetDlgItem(page, id); button != nullptr && GetWindowRect(button, &r))
+            std::fprintf(report, "button %d %ld %ld %ld %ld\n", id, r.left, r.top, r.right - r.left,
+                         r.bottom - r.top);
     }
     std::fclose(report);
     return 0;
@@ -65,18 +64,20 @@ int Change(int width, int height, const wchar_t* report_path) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc == 5 && std::wcscmp(argv[1], L"change") == 0) {
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (argc == 5 && command == L"change")
         return Change(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10), argv[4]);
-    }
     HWND page = FindPage();
     if (page == nullptr) return 1;
-    if (argc == 2 && std::wcscmp(argv[1], L"close") == 0) {
-        PostMessageW(page, WM_CLOSE, 0, 0);
-        return 0;
-    }
-    if (argc == 2 && std::wcscmp(argv[1], L"repaint") == 0) {
-        InvalidateRect(page, nullptr, FALSE);
-        UpdateWindow(page);
+    if (argc == 2 && command == L"close") return PostMessageW(page, WM_CLOSE, 0, 0) ? 0 : 4;
+    if (argc == 2 && command == L"repaint")
+        return InvalidateRect(page, nullptr, FALSE) && UpdateWindow(page) ? 0 : 4;
+    if (argc == 3 && command == L"tick") {
+        // Sent, not posted: the page has drawn every step when this program ends.
+        for (long i = std::wcstol(argv[2], nullptr, 10); i > 0; --i) {
+            if (!SendMessageTimeoutW(page, WM_TIMER, kStepTimer, 0, SMTO_ABORTIFHUNG, 5000, nullptr))
+                return 4;
+        }
         return 0;
     }
     return 1;

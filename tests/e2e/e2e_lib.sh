@@ -2,101 +2,104 @@
 set -u
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 e2e_work=$(mktemp -d)
-background="205,206,255"
+screen=$e2e_work/shot.rgb
+background="205,206,255" black="0,0,0" white="255,255,255" green="0,255,0" grey="64,64,64"
+e2e_pids=() kept_pids=()
+
+# Programs still running when a script ends (after a failure) are ended, by their process ids; the
+# screenshots being written are waited for.
+cleanup() {
+    for pid in "${e2e_pids[@]}" ${zonara_xvfb_pid:-}; do kill "$pid" 2>/dev/null; done
+    for pid in "${kept_pids[@]}"; do wait "$pid"; done
+    rm -rf "$e2e_work"
+}
 
 # A display of 1920 x 1080: the caller's if it has that size, else a private Xvfb.
 e2e_display() {
     if [ -z "${DISPLAY:-}" ] || ! xdpyinfo 2>/dev/null | grep -q 'dimensions: *1920x1080 '; then
         ZONARA_SCREEN=1920x1080x24 source "$e2e_root/scripts/xvfb.sh"
     fi
+    trap cleanup EXIT
 }
 
 fail() {
     echo "FAIL: $*" >&2
     declare -F e2e_on_fail >/dev/null && e2e_on_fail
-    [ -f "$e2e_work/shot.png" ] && cp "$e2e_work/shot.png" "${TMPDIR:-/tmp}/zonara-e2e-failure.png" &&
+    [ -f "$screen" ] && raw "$screen" "${TMPDIR:-/tmp}/zonara-e2e-failure.png" &&
         echo "last screenshot: ${TMPDIR:-/tmp}/zonara-e2e-failure.png" >&2
     exit 1
 }
 
-shot() { import -window root "$e2e_work/shot.png" 2>/dev/null; }
-
-# pixel X Y: "red,green,blue" of the last screenshot.
-pixel() {
-    convert "$e2e_work/shot.png" -format "%[fx:round(255*p{$1,$2}.r)],%[fx:round(255*p{$1,$2}.g)],%[fx:round(255*p{$1,$2}.b)]" info:
+# Screenshots stay raw 8-bit RGB, which takes a fraction of the time of a PNG to write and to read.
+shot() { import -window root -depth 8 "rgb:$screen" 2>/dev/null; }
+raw() { convert -size 1920x1080 -depth 8 "rgb:$1" "${@:2}"; }
+# keep FILE.png: the last screenshot as a PNG, written in the background while the test goes on.
+keep() {
+    cp "$screen" "$e2e_work/${#kept_pids[@]}.rgb"
+    raw "$e2e_work/${#kept_pids[@]}.rgb" -define png:compression-level=1 "$1" &
+    kept_pids+=("$!")
 }
-
+# pixel X Y: "red,green,blue" of the last screenshot; is X Y "R,G,B": the pixel has that colour.
+pixel() {
+    local rgb
+    read -ra rgb < <(od -An -tu1 -j $((($2 * 1920 + $1) * 3)) -N3 "$screen")
+    echo "${rgb[0]},${rgb[1]},${rgb[2]}"
+}
+is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+# count "R,G,B" X Y WIDTH HEIGHT: how many pixels of the rectangle have that colour.
+count() {
+    raw "$screen" -crop "$4x$5+$2+$3" +repage -fill black +opaque "rgb($1)" -format "%[fx:round(mean*w*h)]" info:
+}
 # centre "R,G,B" X Y WIDTH HEIGHT: "x,y", the middle of the bounding box of the pixels of that colour in
-# the rectangle of the last screenshot (screen coordinates), or nothing when there are none.
+# the rectangle (screen coordinates), or nothing when there are none.
 centre() {
     local box
-    box=$(convert "$e2e_work/shot.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "rgb($1)" \
-        -fill white -opaque "rgb($1)" -bordercolor black -border 1 -format "%@" info:)
-    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 0
-    [ "${BASH_REMATCH[1]}" -gt 0 ] && [ "${BASH_REMATCH[1]}" -lt $(($4 + 2)) ] || return 0
+    box=$(raw "$screen" -crop "$4x$5+$2+$3" +repage -fill black +opaque "rgb($1)" -fill white -opaque "rgb($1)" \
+        -bordercolor black -border 1 -format "%@" info: 2>/dev/null)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] && ((BASH_REMATCH[1] > 0 && BASH_REMATCH[1] < $4 + 2)) ||
+        return 0
     echo "$(($2 + BASH_REMATCH[3] - 1 + BASH_REMATCH[1] / 2)),$(($3 + BASH_REMATCH[4] - 1 + BASH_REMATCH[2] / 2))"
-}
-
-# still SECONDS: the screen shows the very same picture again after that time (nothing moves any more).
-still() {
-    cp "$e2e_work/shot.png" "$e2e_work/before.png"
-    sleep "$1"
-    shot
-    [ "$(compare -metric AE "$e2e_work/before.png" "$e2e_work/shot.png" null: 2>&1)" = "0" ]
 }
 
 # wait_for SECONDS COMMAND...: takes screenshots until COMMAND succeeds on one.
 wait_for() {
-    local seconds=$1
+    local end=$((SECONDS + $1))
     shift
-    local end=$((SECONDS + seconds))
     while [ $SECONDS -lt $end ]; do
         shot && "$@" && return 0
-        sleep 0.3
+        sleep 0.1
     done
     return 1
 }
-
-# wait_exit PID SECONDS: the exit code of PID, or 124 when it does not end in time.
-wait_exit() {
-    local pid=$1 end=$((SECONDS + $2))
-    while kill -0 "$pid" 2>/dev/null; do
-        [ $SECONDS -ge $end ] && { kill "$pid" 2>/dev/null; return 124; }
-        sleep 0.2
+# still: the screen shows the very same picture 0.3 s after the last screenshot (nothing moves).
+still() { cp "$screen" "$e2e_work/before.rgb" && sleep 0.3 && shot && cmp -s "$e2e_work/before.rgb" "$screen"; }
+# exits PID WHAT: WHAT ends the program PID within 15 s, with exit code 0.
+exits() {
+    local end=$((SECONDS + 15)) code
+    while kill -0 "$1" 2>/dev/null; do
+        [ $SECONDS -lt $end ] || fail "$2 did not end the program"
+        sleep 0.1
     done
-    wait "$pid"
+    wait "$1"
+    code=$?
+    [ $code -eq 0 ] || fail "$2 ended the program with exit code $code"
 }
 
 click() { xdotool mousemove "$1" "$2" click 1; }
-
-# settle PROGRAM.exe: waits until the program shows exactly one window. Without a window manager Wine
-# waits up to 2 s for the withdrawal of a page it destroys, and a click meanwhile can land on the old
-# page; the X windows carry the program's file name in lower case as their class.
+# settle PROGRAM.exe: waits until the program shows exactly one window, so that a click cannot land on
+# a page that is being taken down; the X windows carry the program's file name in lower case as class.
 settle() {
-    local class end=$((SECONDS + 10))
-    class=$(basename "$1" | tr '[:upper:]' '[:lower:]')
+    local end=$((SECONDS + 10))
     while [ $SECONDS -lt $end ]; do
-        [ "$(xdotool search --onlyvisible --classname "^$class\$" 2>/dev/null | wc -l)" -eq 1 ] && return 0
-        sleep 0.2
+        [ "$(xdotool search --onlyvisible --classname "^$(basename "${1,,}")\$" | wc -l)" -eq 1 ] && return 0
+        sleep 0.1
     done
     return 1
 }
-
-# Programs still running when a script ends (after a failure) are ended, by their process ids.
-e2e_pids=()
-cleanup() {
-    for pid in "${e2e_pids[@]}"; do kill "$pid" 2>/dev/null; done
-    rm -rf "$e2e_work"
-}
-trap cleanup EXIT
-
 # press PROGRAM.exe KEY...: the keys go to the program's page. Without a window manager nobody gives a
 # new page the keyboard focus (a lecturer's click would), so it is focused first.
 press() {
-    local class
-    class=$(basename "$1" | tr '[:upper:]' '[:lower:]')
     settle "$1"
-    shift
-    xdotool search --onlyvisible --classname "^$class\$" windowfocus 2>/dev/null
-    xdotool key "$@"
+    xdotool search --onlyvisible --classname "^$(basename "${1,,}")\$" windowfocus
+    xdotool key "${@:2}"
 }

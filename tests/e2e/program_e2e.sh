@@ -1,54 +1,136 @@
 #!/usr/bin/env bash
-# One program end to end at 1920 x 1080, as a lecturer uses it: the start page appears with its
-# emblems on the page background, "Authors" opens the authors page and its "Menu" returns, "Exit" ends
-# the program with exit code 0, and so does Alt+F4 in a second run.
-#   tests/e2e/program_e2e.sh WINE_RUNNER PROGRAM.exe
+# One program end to end at 1920 x 1080, as a lecturer uses it, in one run: the start page, Authors and
+# Menu; the pattern screen through Compare, a longer distance, the projection, the plots, a repaint and a
+# new visit; the axial and the radial screen through Start, a moment on their own timer, Pause, the
+# middle and the end of the run (ticks of their timer sent by the helper) and Reset, the radial screen
+# also through a new visit at the step it was left at; Alt+F4 (exit code 0). Then on a desktop scaled to
+# 150 % (144 dpi, a Wine prefix of its own) the program, DPI-aware, draws in real pixels: the start page
+# is the very same picture, the axial screen, Menu and Exit (exit code 0) stand where they stood.
+#   tests/e2e/program_e2e.sh WINE_RUNNER PROGRAM.exe HELPER.exe SCREENSHOT_FOLDER PREFIX_144_DPI
+# keeps a screenshot of each stage of the screens: {pattern,axial,radial}_<program>_<stage>.png.
 source "$(dirname "$0")/e2e_lib.sh"
-runner=$1
-program=$2
+runner=$1 program=$2 helper=$3 shots=$4
+mkdir -p "$shots"
 e2e_display
+stage() { keep "$shots/$1_$(basename "$program" .exe)_$2.png"; }
+send() { "$runner" "$helper" "$@" || fail "the helper could not $* the page"; }
+# see X Y CHECK FAILURE: a click there makes the page pass CHECK, with no other page left on the screen.
+see() { click "$1" "$2" && wait_for 20 eval "$3" && settle "$program" || fail "$4"; }
 
-# At 1920 x 1080 (worked layout): emblems 282 x 282 at (147, 51) and (1491, 51); buttons 192 x 108,
-# "Authors" and "Menu" at (1689, 950), "Exit" at (38, 950); the first portrait at (546, 501), 297 x 396.
-start_page_shown() {
-    [ "$(pixel 5 5)" = "$background" ] && [ "$(pixel 1900 700)" = "$background" ] &&
-        [ "$(pixel 288 192)" != "$background" ] && [ "$(pixel 1632 192)" != "$background" ] &&
-        [ "$(pixel 560 880)" = "$background" ]
+# The start page: emblems 282 x 282 at (147, 51) and (1491, 51), in their own colours; the screens'
+# buttons centred at x = 960, y = 540, 702, 864; Authors and Menu at (1689, 950), Exit at (38, 950), all
+# 192 x 108. The authors page adds the portraits, the first at (546, 501), 297 x 396.
+start_page() {
+    is 5 5 "$background" && is 1900 700 "$background" && ! is 288 192 "$background" && ! is 288 192 "$black" &&
+        ! is 1632 192 "$background" && is 149 53 "$background" && is 560 880 "$background"
 }
-authors_page_shown() {
-    [ "$(pixel 5 5)" = "$background" ] && [ "$(pixel 288 192)" != "$background" ] &&
-        [ "$(pixel 560 880)" != "$background" ] && [ "$(pixel 1300 880)" != "$background" ]
+authors_page() {
+    is 5 5 "$background" && ! is 288 192 "$background" && ! is 560 880 "$background" && ! is 1300 880 "$background"
 }
-# The emblems keep their own colours: the middle of the left one is neither background nor black.
-emblem_colours_right() {
-    local centre
-    centre=$(pixel 288 192)
-    [ "$centre" != "$background" ] && [ "$centre" != "0,0,0" ] && [ "$(pixel 149 53)" = "$background" ]
-}
-
 "$runner" "$program" &
-pid=$!
-e2e_pids+=($pid)
-wait_for 30 start_page_shown || fail "the start page did not appear"
-settle "$program"
-emblem_colours_right || fail "the emblems are not drawn as expected: centre $(pixel 288 192)"
-click 1785 1004
-wait_for 15 authors_page_shown || fail "Authors did not open the authors page"
-settle "$program" || fail "the start page stayed beside the authors page"
-click 1785 1004
-wait_for 15 start_page_shown || fail "Menu did not return to the start page"
-settle "$program" || fail "the authors page stayed beside the start page"
-click 134 1004
-wait_exit $pid 15
-code=$?
-[ $code -eq 0 ] || fail "Exit ended the program with code $code"
+pid=$! && e2e_pids+=("$pid")
+wait_for 30 start_page && settle "$program" || fail "the start page did not appear with its emblems"
+cp "$screen" "$e2e_work/96dpi.rgb"
+see 1785 1004 authors_page "Authors did not open the authors page"
+see 1785 1004 start_page "Menu did not return from the authors page to the start page"
 
-"$runner" "$program" &
-pid=$!
-e2e_pids+=($pid)
-wait_for 30 start_page_shown || fail "the start page did not appear the second time"
+# The pattern screen: frames of 660 pixels at (378, 355) (comparison) and (1148, 355) (current); buttons
+# 230 x 108 at x = 38: Compare at y = 355, Plots 506, Projection 657, Menu 950; the distance bar's right
+# arrow at (1836, 199). The shadow edge lies 220 pixels from a frame's centre; at 500 nm, 2 mm, 2 m the
+# first bright ring crosses the centre row 196 pixels in from a frame's left edge, and the centre is dark
+# (four open zones). The plots run through the lowest 40 % of each frame, across its column 200.
+fresh_pattern() {
+    is 5 5 "$background" && is 1100 685 "$background" && is 708 685 "$black" && is 574 685 "$black" &&
+        ! is 1344 685 "$black" && ! is 1344 685 "$background"
+}
+compared() { is 574 685 "$(pixel 1344 685)" && ! is 574 685 "$black"; }
+distance_changed() { ! is 1344 685 "$ring" && is 574 685 "$ring"; }
+projection() { is 928 685 "$white" && is 1698 685 "$white"; }
+plots() { [ "$(count "$white" 1348 749 1 266)" -gt 0 ] && [ "$(count "$white" 578 749 1 266)" -gt 0 ]; }
+see 960 540 fresh_pattern "the pattern screen did not open with its starting values"
+stage pattern fresh
+ring=$(pixel 1344 685)
+see 153 409 compared "Compare did not copy the current frame: $(pixel 574 685) against $ring"
+xdotool mousemove 1836 199 click --repeat 5 --delay 250 1 # 2.0 m to 2.5 m
+wait_for 10 distance_changed || fail "the distance change did not move the current frame only"
+stage pattern compare_distance
+see 153 711 projection "the projection of the aperture is not drawn in both frames"
+stage pattern projection
+see 153 711 '! projection' "the projection did not switch off"
+see 153 560 plots "the plots are not drawn in both frames"
+stage pattern plots
+send repaint
+wait_for 5 eval 'plots && is 574 685 "$ring"' || fail "a plain repaint did not show the last picture"
+see 153 1004 start_page "Menu did not return from the pattern screen to the start page"
+see 960 540 fresh_pattern "a new visit to the pattern screen did not start from the starting values"
+see 153 1004 start_page "Menu did not return from the pattern screen to the start page"
+
+# run SCREEN MOVED: Start draws step 0; Continue runs the screen's timer until MOVED shows a step drawn
+# by it; Pause stops it; 150 ticks give the middle of the run, 400 more its end. Start is at (76, 312),
+# Reset at (365, 312), both 249 x 108; Menu at (1651, 950).
+run() {
+    see 200 366 "$1"_step_zero "Start did not draw step 0 on the $1 screen"
+    stage "$1" step0
+    see 200 366 "$2" "Continue did not start the $1 screen's timer"
+    click 200 366
+    wait_for 5 still || fail "Pause did not stop the $1 screen's timer"
+    send tick 150
+    wait_for 5 "$1"_midrun || fail "the $1 screen did not step through the middle of its run"
+    stage "$1" midrun
+    send tick 400
+    wait_for 5 "$1"_finished || fail "the $1 screen's run did not end where its layout puts the end"
+    stage "$1" finished
+}
+
+# The axial screen at 600 nm: the zone picture 467 x 467 at (111, 484), zone 1 at (344, 717); the
+# green start marker at (647, 638); the point of observation at the end of the run at (983, 550); the
+# plot 538 x 369 at (1344, 398), its last sample at x = 1344 + 50 + 310.
+orange="255,176,0"
+axial_ready() { is 5 5 "$background" && is 115 488 "$grey" && is 647 638 "$green" && is 344 800 "$background"; }
+axial_step_zero() { is 344 717 "$orange" && is 647 638 "$orange"; }
+axial_midrun() { [ "$(count "$white" 1344 398 538 369)" -gt 200 ] && is 647 638 "$green"; }
+axial_finished() {
+    [ "$(centre "$orange" 930 500 110 100)" = "983,550" ] && [[ $(centre "$orange" 1344 398 538 369) == 1704,* ]]
+}
+see 960 702 axial_ready "the axial screen did not open ready"
+stage axial ready
+run axial 'is 647 638 "$green"'
+see 489 366 axial_ready "Reset did not return the axial screen to its ready state"
+see 1766 1004 start_page "Menu did not return from the axial screen to the start page"
+
+# The radial screen: the zone picture 451 x 451 around (344, 725); the sketch of the observation screen
+# 451 x 451 around (1008, 645), filled (230, 230, 240) once the run has started; the point of
+# observation from (1008, 645) at step 0 to (1196, 645) at step 304, the end of the run; the plot
+# 532 x 293 at (1273, 484), the end of its revealed curve at x = 1273 + 531.
+radial_fresh() { is 124 505 "$grey" && is 908 495 "$background"; }
+radial_step_zero() { is 908 495 "230,230,240" && is 1008 645 "$green"; }
+radial_midrun() { [ "$(count "$white" 1273 484 532 293)" -gt 100 ] && ! is 1008 645 "$green"; }
+radial_finished() {
+    [ "$(centre "$green" 1140 600 120 90)" = "1196,645" ] && [[ $(centre "$green" 1700 484 140 293) == 1804,* ]]
+}
+see 960 864 radial_fresh "the radial screen did not open fresh"
+stage radial fresh
+run radial '! is 1008 645 "$green"'
+see 1766 1004 start_page "Menu did not return from the radial screen to the start page"
+see 960 864 radial_finished "a new visit to the radial screen did not show the step it was left at"
+see 489 366 radial_fresh "Reset did not return the radial screen to its fresh state"
 press "$program" alt+F4
-wait_exit $pid 15
-code=$?
-[ $code -eq 0 ] || fail "Alt+F4 ended the program with code $code"
-echo "start page, Authors -> Menu, Exit (0) and Alt+F4 (0): all as expected"
+exits $pid "Alt+F4 on the radial screen"
+
+grep -aq '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>' "$program" ||
+    fail "the program's manifest does not declare it DPI-aware"
+export WINEPREFIX=$5 WINEDEBUG=-all
+"$e2e_root/scripts/wine-prefix.sh" "$WINEPREFIX" || fail "no Wine prefix for 144 dpi"
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+# Windows of the program are unmanaged here too: no window manager runs, and Wine would wait for one.
+wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$(basename "$program")\\X11 Driver" /v Managed /d N /f \
+    >/dev/null 2>&1
+wine "$program" &
+pid=$! && e2e_pids+=("$pid")
+wait_for 30 cmp -s "$e2e_work/96dpi.rgb" "$screen" && settle "$program" ||
+    fail "at 144 dpi the start page is not the picture it is at 96 dpi"
+see 960 702 axial_ready "at 144 dpi the axial screen is not where it is at 96 dpi"
+see 1766 1004 start_page "at 144 dpi Menu did not return from the axial screen to the start page"
+click 134 1004
+exits $pid "Exit at 144 dpi"
+echo "all pages through their stages, Alt+F4 (0), and at 144 dpi the same pages and Exit (0); screenshots in $shots"
