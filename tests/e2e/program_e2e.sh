@@ -50,7 +50,7 @@ plots() { [ "$(count "$white" 1348 749 1 266)" -gt 0 ] && [ "$(count "$white" 57
 see 960 540 fresh_pattern "the pattern screen did not open with its starting values"
 stage pattern fresh
 ring=$(pixel 1344 685)
-see 153 409 compared "Compare did not copy the current frame: $(pixel 574 685) against $ring"
+see 153 409 compared "Compare did not copy the current frame into the comparison frame"
 xdotool mousemove 1836 199 click --repeat 5 --delay 250 1 # 2.0 m to 2.5 m
 wait_for 10 distance_changed || fail "the distance change did not move the current frame only"
 stage pattern compare_distance
