@@ -29,8 +29,7 @@ start_page_at_1024() {
 $runner $desktop "$program" >/dev/null 2>&1 &
 pid=$! && e2e_pids+=("$pid")
 wait_for 30 start_page_at_1920 || fail "the start page did not appear in the virtual desktop"
-report=$(change 1024 768)
-echo "$report"
+report=$(change 1024 768) && echo "$report"
 grep -qx "screen 1024 768" <<<"$report" || fail "the display did not change"
 grep -qx "page 0 0 1024 768 start=1" <<<"$report" || fail "the start page was not rebuilt at 1024 x 768"
 # W*88/100 = 901, H*88/100 = 675, W*10/100 = 102, H*10/100 = 76; mx = 20; the middle column at 307.

@@ -1,12 +1,9 @@
-// A small Windows program that the end-to-end scripts run beside ZonaraEng or newZonara, in the same
-// Wine desktop, to do what the system rather than the user does to the program's page:
-//   display_helper change WIDTH HEIGHT REPORT   change the display resolution, wait until the page has
-//                                              been rebuilt for it, and write where the page and its
-//                                              buttons now stand into REPORT
-//   display_helper close                       send the page a close request (as Alt+F4 would)
-//   display_helper repaint                     make the page repaint itself (as after a restore)
-//   display_helper tick COUNT                  send the page COUNT ticks of its step timer, each one
-//                                              handled before the next is sent
+// Run by the end-to-end scripts beside ZonaraEng or newZonara, in the same Wine desktop, to do to the
+// program's page what the system rather than the user does:
+//   change WIDTH HEIGHT REPORT  change the resolution, wait for the page rebuilt for it, and write where
+//                               the page and its buttons now stand into REPORT
+//   close, repaint              a close request (as Alt+F4 sends), a repaint (as after a restore)
+//   tick COUNT                  COUNT ticks of the screen's step timer, each handled before the next
 #include <windows.h>
 
 #include <cstdio>

@@ -6,8 +6,7 @@ screen=$e2e_work/shot.rgb
 background="205,206,255" black="0,0,0" white="255,255,255" green="0,255,0" grey="64,64,64"
 e2e_pids=() kept_pids=()
 
-# Programs still running when a script ends (after a failure) are ended, by their process ids; the
-# screenshots being written are waited for.
+# At the end programs still running (after a failure) are ended by their process ids, PNGs waited for.
 cleanup() {
     for pid in "${e2e_pids[@]}" ${zonara_xvfb_pid:-}; do kill "$pid" 2>/dev/null; done
     for pid in "${kept_pids[@]}"; do wait "$pid"; done
