@@ -1,48 +1,162 @@
-// Driving the program's pages under Wine as the message loop would: the page windows that exist, the
-// queued messages delivered, button commands, captions and pixels read back. Shared by the Windows
-// tests of the pages and screens.
+// Driving the program's pages under Wine as its message loop would: the page windows, queued messages
+// delivered, buttons and keys pressed, pixels read back, and display changes to the sizes a lecture may
+// meet (the shell's screen size source stands in for the display). Shared by the Windows tests.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "shell/colour.h"
-#include "shell/platform.h"
+#include "screens/radial/radial_animation.h"
+#include "shell/application.h"
+#include "shell/start_page.h"
+#include "shell/text_set.h"
 
-// The page windows of this thread that exist now.
-std::vector<HWND> PageWindows();
-std::wstring ClassOf(HWND window);
+// The pages' buttons by control id.
+constexpr int kAuthorsButton = 201, kExitButton = 202, kPatternButton = 203, kAxialButton = 204,
+              kAuthorsMenu = 205, kPatternMenu = 206, kProjection = 207, kPlots = 208, kCompare = 209,
+              kAxialMenu = 210, kAxialStart = 211, kAxialReset = 212, kRadialButton = 213, kRadialMenu = 214,
+              kRadialStart = 215, kRadialReset = 216;
 
-// Delivers what is queued as the program's loop does; returns the exit code of a quit message found
-// on the way, or kNoQuit.
+// So that failed comparisons show colours and counts.
+inline std::ostream& operator<<(std::ostream& o, ColourTriple c) {
+    return o << "(" << int(c.red) << ", " << int(c.green) << ", " << int(c.blue) << ")";
+}
+inline std::ostream& operator<<(std::ostream& o, const PlatformObjectCounts& c) {
+    return o << "contexts " << c.contexts << " bitmaps " << c.bitmaps << " fonts " << c.fonts << " pens "
+             << c.pens << " brushes " << c.brushes << " regions " << c.regions << " windows " << c.windows
+             << " threads " << c.threads;
+}
+
+inline std::wstring Caption(HWND window) {
+    wchar_t text[200] = {};
+    return std::wstring(text, GetWindowTextW(window, text, 200));
+}
+inline std::wstring ClassOf(HWND window) {
+    wchar_t name[100] = {};
+    return std::wstring(name, GetClassNameW(window, name, 100));
+}
+// The page windows of this thread, and the only one (a failure if there is not one).
+inline std::vector<HWND> PageWindows() {
+    std::vector<HWND> pages;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            for (const auto& name : app.class_names)
+                if (ClassOf(window) == name) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&pages));
+    return pages;
+}
+inline HWND OnlyPage() {
+    const std::vector<HWND> pages = PageWindows();
+    EXPECT_EQ(pages.size(), 1u);
+    return pages.size() == 1 ? pages.front() : nullptr;
+}
+// Delivers what is queued as the program's loop does: the exit code of a quit message on the way, or kNoQuit.
 constexpr int kNoQuit = 12345;
-int Pump();
+inline int Pump() {
+    int code = kNoQuit;
+    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);)
+        m.message == WM_QUIT ? void(code = static_cast<int>(m.wParam)) : ProcessMessage(m);
+    return code;
+}
+// A click on a page's button; Open clicks one on the only page and returns the page there is then.
+inline void Command(HWND page, int id) {
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+inline HWND Open(int id) {
+    Command(OnlyPage(), id);
+    Pump();
+    return OnlyPage();
+}
+// A scroll bar's notification to its page.
+inline void Scroll(HWND page, const ScrollBarControl* bar, int code, int position = 0) {
+    SendMessageW(page, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar->window));
+}
+// A key pressed and released while `window` (a page or one of its controls) has the focus.
+inline void PressKey(HWND window, unsigned key) {
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+    Pump();
+}
 
-// The only page window there is (a test failure if there is not exactly one).
-HWND OnlyPage();
-
-// A click on the page's button `id`, as the button reports it.
-void Command(HWND page, int id);
-
-// A key pressed and released while `window` (a page or one of its buttons) has the focus, delivered
-// through the program's loop.
-void PressKey(HWND window, unsigned key);
-std::wstring ChildCaption(HWND page, int id);
-
-// The platform's object counts as a line of text, for comparisons whose failure shows every count.
-std::string Counts(const PlatformObjectCounts& counts);
-
-// Whether a pixel has the expected colour; a failure names the colour it has.
-::testing::AssertionResult Same(ColourTriple actual, ColourTriple expected);
-
-// The colour of a pixel of the window as it is shown.
-ColourTriple WindowPixel(HWND window, int x, int y);
-
+// A block of pixels of a context, or of a window as it is shown, in one read, rows from the top.
+inline std::vector<ColourTriple> Block(HDC source, int x, int y, int width, int height) {
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    HBITMAP block = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC context = CreateCompatibleDC(source);
+    HGDIOBJ previous = SelectObject(context, block);
+    BitBlt(context, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    std::vector<ColourTriple> pixels(static_cast<std::size_t>(width) * height);
+    const auto* bgr = static_cast<const unsigned char*>(bits);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = {bgr[4 * i + 2], bgr[4 * i + 1], bgr[4 * i]};
+    DeleteObject(SelectObject(context, previous));
+    DeleteDC(context);
+    return pixels;
+}
+inline std::vector<ColourTriple> Block(HWND window, int x, int y, int width, int height) {
+    HDC context = GetDC(window);
+    std::vector<ColourTriple> pixels = Block(context, x, y, width, height);
+    return ReleaseDC(window, context), pixels;
+}
+inline ColourTriple Pixel(HWND window, int x, int y) {
+    return Block(window, x, y, 1, 1)[0];
+}
 // A paint request like the one after the window was covered and uncovered: first parameter 0.
-void RepaintAsUncovered(HWND window);
+inline void RepaintAsUncovered(HWND window) {
+    InvalidateRect(window, nullptr, FALSE), UpdateWindow(window);
+}
+struct DisplaySize {
+    int width, height;
+};
+// Projectors and monitors from 640 x 480 to 3840 x 2160, and two portrait screens.
+inline const std::vector<DisplaySize> kLectureDisplaySizes = {
+    {640, 480},   {800, 600},   {1024, 768},  {1280, 720}, {1366, 768}, {1920, 1080},
+    {1920, 1200}, {2560, 1440}, {3840, 2160}, {768, 1024}, {1080, 1920}};
+// The display changes to `size` (while `page` is open, if one is given): from now on the shell reads it,
+// and the page rebuilds itself. The page that exists afterwards, or null.
+inline HWND ChangeDisplay(HWND page, DisplaySize size) {
+    static DisplaySize shown;
+    shown = size;
+    SetScreenSizeSource([] { return ScreenSize{shown.width, shown.height}; });
+    if (page != nullptr) SendMessageW(page, WM_DISPLAYCHANGE, 32, MAKELPARAM(size.width, size.height));
+    Pump();
+    const std::vector<HWND> pages = PageWindows();
+    return pages.size() == 1 ? pages.front() : nullptr;
+}
 
-// Seconds of a high-resolution clock, for figures printed by tests.
-double Seconds();
+// The program with its three screens plugged in as in the programs: each test starts on the start page at
+// 1920 x 1080, its counts in start_counts_, and leaves no page and no setting behind.
+template <typename Base = ::testing::Test>
+class Program : public Base {
+protected:
+    static void SetUpTestSuite() {
+        PlugInScreens();
+        StartApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts());
+    }
+    void SetUp() override {
+        ChangeDisplay(nullptr, {1920, 1080});
+        ReadScreenSize();
+        ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
+        Pump();
+        start_counts_ = LiveObjectCounts();
+    }
+    void TearDown() override {
+        if (PageWindows().size() == 1 && app.menu_button != nullptr)
+            Open(app.menu_button->id);  // a screen's end
+        for (HWND page : PageWindows()) DestroyWindow(page);
+        app.page_surface = nullptr;
+        app.texts = &EnglishTexts();
+        app.phasor_panel = false;
+        RadialSavedStep() = -1;
+        SetScreenSizeSource(nullptr);
+    }
+    PlatformObjectCounts start_counts_{};
+};

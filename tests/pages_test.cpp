@@ -1,312 +1,325 @@
-// The start page and the authors page under Wine, driven with messages as the message loop would
-// deliver them: navigation both ways, the ways the program ends, a failed page creation, a display
-// change, and twenty round trips that must leave the object and window counts where one trip did.
-// The pages are laid out for 1920 x 1080 whatever the display, and use the English texts unless a test
-// says otherwise.
-#include <gtest/gtest.h>
+// Every page under Wine at the worked 1920 x 1080, driven with commands, keys, scroll and timer messages as
+// the message loop would deliver them: the worked numbers read back from the windows in both programs, the
+// animated screens through their runs, the pattern screen's frames, bars, comparison and switches.
+#include <cmath>
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
-#include "shell/application.h"
-#include "shell/authors_page.h"
-#include "shell/start_page.h"
-#include "shell/text_set.h"
+#include "screens/axial/axial_screen.h"
+#include "screens/axial/axial_screen_state.h"
+#include "screens/axial/phasor_panel_model.h"
+#include "screens/pattern/pattern_image.h"
+#include "screens/pattern/pattern_screen.h"
+#include "screens/radial/radial_screen.h"
+#include "screens/radial/radial_screen_state.h"
 #include "tests/page_driver.h"
 
 namespace {
 
-int FailingCreation() {
-    return 0;
+constexpr ColourTriple kGreen{0, 255, 0}, kOrange{255, 176, 0}, kGrey{64, 64, 64}, kSketch{230, 230, 240};
+constexpr ColourTriple kBackground = kBackgroundColour, kNotBackground{1, 2, 3};
+using Pages = Program<>;
+using Probes = std::vector<std::pair<POINT, ColourTriple>>;
+
+// Pixels of the window as it is shown; kNotBackground stands for any colour but the background.
+void ExpectShown(HWND page, const Probes& probes) {
+    for (const auto& [p, colour] : probes) {
+        const ColourTriple shown = Pixel(page, p.x, p.y);
+        EXPECT_TRUE(colour == kNotBackground ? shown != kBackground : shown == colour)
+            << shown << " at " << p.x << ", " << p.y;
+    }
+}
+// The window is covered and uncovered: the plain paint it gets must show the last complete picture.
+void CoverAndUncover(HWND page) {
+    HDC dc = GetDC(page);
+    PatBlt(dc, 0, 0, 1920, 1080, WHITENESS);
+    ReleaseDC(page, dc);
+    RepaintAsUncovered(page);
+}
+void Tick(HWND page, int times = 1) {
+    for (int i = 0; i < times; ++i) SendMessageW(page, WM_TIMER, 301, 0);
 }
 
-RECT ChildRect(HWND page, int id) {
-    RECT rect{};
-    GetWindowRect(GetDlgItem(page, id), &rect);
-    return rect;
+// The worked numbers in one place: each page's controls ("id@left,top widthxheight") with their captions in
+// both programs (a Start button pressed twice), and pixels of its window as it first shows.
+TEST_F(Pages, WorkedNumbersOfEveryPageInBothPrograms) {
+    const struct {
+        int button;
+        const char* controls;
+        const wchar_t* captions[2];
+        Probes probes;
+    } pages[] = {
+        {0,
+         "201@1689,950 192x108 203@576,486 768x108 202@38,950 192x108 204@576,648 768x108 213@576,810 "
+         "768x108",
+         {L"Authors|Fresnel diffraction|Exit|Intensity distribution\nalong the optical axis|"
+          L"Radial intensity distribution|",
+          L"Авторы|Дифракция Френеля|Выход|Распределение интенсивности\nвдоль оптической оси|"
+          L"Радиальное распределение\nинтенсивности|"},
+         // The emblems, 282 pixels at (147, 51) and (1491, 51).
+         {{{288, 192}, kNotBackground}, {{1632, 192}, kNotBackground}, {{144, 192}, kBackground}}},
+        {kAuthorsButton,
+         "205@1689,950 192x108",
+         {L"Menu|", L"Меню|"},
+         // The portraits, 297 x 396 at (546, 501) and (1077, 501).
+         {{{694, 801}, kNotBackground}, {{1225, 801}, kNotBackground}, {{1376, 801}, kBackground}}},
+        {kPatternButton,
+         "0@76,172 538x54 0@690,172 538x54 0@1306,172 538x54 206@38,950 230x108 207@38,657 230x108 "
+         "208@38,506 230x108 209@38,355 230x108",
+         {L"|||Menu|Projection\nof aperture|Plots|Compare|",
+          L"|||Меню|Проекция\nотверстия|Графики|Сравнить|"},
+         // The separator at y = 269; the frames, 660 pixels at (378, 355) and (1148, 355), the comparison
+         // black until one is taken.
+         {{{5, 269}, kBlack}, {{377, 685}, kBackground}, {{708, 685}, kBlack}, {{1808, 685}, kBackground}}},
+        {kAxialButton,
+         "210@1651,950 230x108 211@76,312 249x108 212@365,312 249x108 0@76,172 538x54",
+         {L"Menu|Start|Reset||Continue|Pause|", L"Меню|Старт|Сброс||Продолжить|Пауза|"},
+         // The aperture disc on dark grey, the green start marker on the axis.
+         {{{115, 488}, kGrey}, {{344, 817}, kBackground}, {{647, 638}, kGreen}}},
+        {kRadialButton,
+         "214@1651,950 230x108 215@76,312 249x108 216@365,312 249x108 0@76,172 538x54 0@690,172 538x54",
+         {L"Menu|Start|Reset|||Continue|Pause|", L"Меню|Старт|Сброс|||Продолжить|Пауза|"},
+         // The aperture on dark grey, no sketch of the screen before a run.
+         {{{124, 505}, kGrey}, {{344, 825}, kBackground}, {{908, 495}, kBackground}}}};
+    for (int program = 0; program < 2; ++program) {
+        app.texts = program == 0 ? &EnglishTexts() : &RussianTexts();
+        Open(kAuthorsButton);
+        Open(kAuthorsMenu);  // the start page in this program's texts
+        for (const auto& page : pages) {
+            HWND window = page.button == 0 ? OnlyPage() : Open(page.button);
+            std::string controls;
+            std::wstring captions;
+            for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+                RECT r{};
+                GetWindowRect(c, &r);
+                controls += (controls.empty() ? "" : " ") + std::to_string(GetDlgCtrlID(c)) + "@" +
+                            std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+                            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+                captions += Caption(c) + L"|";
+            }
+            EXPECT_EQ(controls, page.controls);
+            ExpectShown(window, page.probes);
+            const int start = page.button == kAxialButton ? kAxialStart : kRadialStart;
+            for (int press = 0; press < 2 && page.button >= kAxialButton; ++press) {
+                Command(window, start);
+                captions += Caption(GetDlgItem(window, start)) + L"|";
+            }
+            EXPECT_EQ(captions, page.captions[program]);
+            if (page.button >= kAxialButton) Command(window, start + 1);  // Reset
+            if (page.button != 0) Open(app.menu_button->id);
+        }
+    }
 }
 
-class Pages : public ::testing::Test {
+TEST_F(Pages, AxialScreenThroughARun) {
+    HWND page = Open(kAxialButton);
+    AxialScreen* s = OpenAxialScreen();
+    const AxialLayout& l = s->layout;
+    const PlatformObjectCounts fresh = LiveObjectCounts();
+    // Space presses Start even while Reset has the focus: step 0 at 600 nm, zone 1 in the wavelength's
+    // colour, the point of observation on the start marker.
+    SetFocus(GetDlgItem(page, kAxialReset));
+    PressKey(GetDlgItem(page, kAxialReset), VK_SPACE);
+    ExpectShown(page, {{{344, 717}, kOrange}, {{647, 638}, kOrange}});
+    // Continue: the wavelength is locked until Reset.
+    Command(page, kAxialStart);
+    Scroll(page, s->wavelength, SB_LINEDOWN);
+    EXPECT_TRUE(s->wavelength->position == 600 && app.animation_running);
+    Tick(page, 99);
+    Command(page, kAxialStart);  // paused: the timer's own ticks stay away
+    ASSERT_EQ(s->animation.k, 100);
+    const Point point = ObservationPoint(l, 600, 99, 310);
+    CoverAndUncover(page);
+    ExpectShown(page, {{{point.x, point.y}, kOrange}, {{647, 638}, kGreen}, {{344, 717}, kOrange}});
+    // Key V: the phasor diagram of the step shown, within its box only; again, and the picture is as it was.
+    const Rect box = AxialPhasorPanel(l).box;
+    const std::vector<ColourTriple> without = Block(page, 0, 0, 1920, 1080);
+    PressKey(page, 'V');
+    EXPECT_EQ(s->animation.k, 100);  // the step shown again, not the next one
+    const std::vector<ColourTriple> with = Block(page, 0, 0, 1920, 1080);
+    int changed = 0;
+    for (int i = 0, x = 0, y = 0; i < 1920 * 1080; ++i, x = i % 1920, y = i / 1920) {
+        const bool inside = x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height;
+        ASSERT_TRUE(inside || with[i] == without[i]) << "outside the panel at " << x << ", " << y;
+        changed += with[i] != without[i];
+    }
+    EXPECT_GT(changed, box.width * box.height / 2);
+    ExpectShown(page, {{{box.x + 2, box.y + box.height / 2}, kGrey}});
+    PressKey(page, 'V');
+    EXPECT_EQ(Block(page, 0, 0, 1920, 1080), without);
+    // On to the end: 0.8 open zones, the point at the end of its travel; then Start does nothing until Reset.
+    Command(page, kAxialStart);
+    int ticks = 0;
+    for (; s->animation.k <= 310 && ticks < 1000; ++ticks) Tick(page);
+    EXPECT_EQ(ticks, 310 - 99);
+    Tick(page);
+    Command(page, kAxialStart);
+    EXPECT_TRUE(Caption(GetDlgItem(page, kAxialStart)) == L"Pause" && s->zones->number_of_zones == 1);
+    const Point end = ObservationPoint(l, 600, 310, 310);
+    ExpectShown(page, {{{end.x, end.y}, kOrange}});
+    PressKey(page, 'R');
+    EXPECT_EQ(LiveObjectCounts(), fresh);
+    // The panel stays on through Menu (Esc) and a new visit (2); the picture before a run has none.
+    PressKey(page, 'V');
+    PressKey(page, VK_ESCAPE);
+    PressKey(OnlyPage(), '2');
+    ExpectShown(OnlyPage(), {{{box.x + 2, box.y + box.height / 2}, kBackground}});
+    Command(OnlyPage(), kAxialStart);
+    ExpectShown(OnlyPage(), {{{box.x + 2, box.y + box.height / 2}, kGrey}});
+}
+
+TEST_F(Pages, RadialScreenThroughARun) {
+    HWND page = Open(kRadialButton);
+    RadialScreen* s = OpenRadialScreen();
+    EXPECT_TRUE(s->animation.last == 304 && std::abs(s->z - 5.3333) < 1e-4 &&
+                !IsWindowVisible(s->radius->window));  // its parameters are fixed
+    // Start (Page Down): the sketch of the screen with the point of observation on the axis.
+    PressKey(page, VK_NEXT);
+    ExpectShown(page, {{{908, 495}, kSketch}, {{1008, 645}, kGreen}});
+    Command(page, kRadialStart);
+    Tick(page, 56);
+    Command(page, kRadialStart);
+    ASSERT_EQ(s->animation.k, 57);
+    // Key V puts the phasor diagram of the step shown in the sketch's place.
+    const Rect box = RadialPhasorPanel(s->layout).box;
+    const POINT inside{box.x + 3, box.y + box.height / 4};
+    ExpectShown(page, {{inside, kSketch}});
+    PressKey(page, 'V');
+    ExpectShown(page, {{inside, kGrey}, {{124, 505}, kGrey}});
+    // The step outlives the screen: Menu (Backspace) and back (3), or a display change while it runs, show
+    // it again with its panel and the timer off.
+    PressKey(page, VK_BACK);
+    EXPECT_EQ(RadialSavedStep(), 57);
+    for (int visit = 0; visit < 2; ++visit) {
+        if (visit == 0) PressKey(OnlyPage(), '3');
+        page = visit == 0 ? OnlyPage() : ChangeDisplay(page, {1920, 1080});
+        s = OpenRadialScreen();
+        EXPECT_TRUE(s->animation.k == 57 && !app.animation_running);
+        EXPECT_EQ(Caption(GetDlgItem(page, kRadialStart)), L"Start");
+        CoverAndUncover(page);
+        ExpectShown(page, {{inside, kGrey}});
+        Command(page, kRadialStart);
+        EXPECT_TRUE(app.animation_running);
+    }
+    Command(page, kRadialStart);  // paused again
+    PressKey(page, 'V');
+    const Box point = ObservationPointBox(s->layout, 57, 304);
+    ExpectShown(page, {{inside, kSketch}, {{point.left + 6, point.top + 6}, kGreen}});
+    // A whole run from Reset (Page Up): 304 steps, the point as far out as the aperture's rim; Reset leaves
+    // the counts of a fresh screen.
+    PressKey(page, VK_PRIOR);
+    const PlatformObjectCounts fresh = LiveObjectCounts();
+    Command(page, kRadialStart);
+    Command(page, kRadialStart);
+    int ticks = 0;
+    for (; RadialSavedStep() == -1 && ticks < 1000; ++ticks) Tick(page);
+    EXPECT_EQ(ticks, 304);
+    ExpectShown(page, {{{1196, 645}, kGreen}});
+    Command(page, kRadialReset);
+    EXPECT_EQ(RadialSavedStep(), -1);
+    EXPECT_EQ(LiveObjectCounts(), fresh);
+}
+
+class Pattern : public Pages {
 protected:
-    static void SetUpTestSuite() {
-        StartApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts());
-        // A screen that fails to be created stands in for the radial screen: opening it leaves no page.
-        PlugInScreen(kRadialScreen, nullptr, FailingCreation);
-    }
-
     void SetUp() override {
-        app.screen_width = 1920;
-        app.screen_height = 1080;
-        Pump();
-        ASSERT_TRUE(PageWindows().empty());
+        Pages::SetUp();
+        page = Open(kPatternButton);
+        s = OpenPatternScreen();
     }
-
-    // Leaves no page behind: every page except the start page returns to it, and the start page is
-    // torn down by opening the failing screen.
-    void TearDown() override {
-        for (HWND page : PageWindows()) {
-            if (ClassOf(page) == app.class_names[kAuthorsPage]) Command(page, 205);
-        }
-        for (HWND page : PageWindows()) Command(page, 213);
-        Pump();
-        app.texts = &EnglishTexts();
+    // A frame's rows from `top` down as the window shows them; the white in a box of the work surface.
+    std::vector<ColourTriple> Frame(int left, int top = 0) const {
+        return Block(page, left, 355 + top, 660, 660 - top);
     }
+    int White(int left, int top, int width, int height) const {
+        const std::vector<ColourTriple> box = Block(s->work->context, left, top, width, height);
+        return static_cast<int>(std::count(box.begin(), box.end(), kWhite));
+    }
+    HWND page = nullptr;
+    PatternScreen* s = nullptr;
+    const int current = 1148, comparison = 378, top = 355;  // the frames' left edges and top
 };
 
-TEST_F(Pages, ClassNamesComeFromTheStringTable) {
-    EXPECT_EQ(std::wstring(app.class_names[kStartPage]), L"Стартовая страница");
-    EXPECT_EQ(std::wstring(app.class_names[kAuthorsPage]), L"Авторы");
-    EXPECT_EQ(std::wstring(app.class_names[kAxialScreen]), L"Дифракция под углом");
-    EXPECT_EQ(std::wstring(app.class_names[kPatternScreen]), L"Полная дифракционная картина");
-    EXPECT_EQ(std::wstring(app.class_names[kRadialScreen]), L"Дифракция перпик");
-    WNDCLASSEXW start{};
-    start.cbSize = sizeof start;
-    ASSERT_TRUE(GetClassInfoExW(app.instance, app.class_names[kStartPage], &start));
-    EXPECT_EQ(start.lpfnWndProc, StartPageProc);
-    EXPECT_EQ(start.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
-    EXPECT_NE(start.hIconSm, nullptr);
+// The current frame is the pure rendering of its parameters, pixel for pixel: four open zones at 500 nm, 2
+// mm, 2 m. Five at 1.6 m light the centre in the full colour; 700 nm at 1.1 m (5.19 zones) leave it red. A
+// new thumb position repaints once; a page click, a released thumb, the end of a scroll or a thumb where it
+// is do nothing; the arrow keys step the wavelength.
+TEST_F(Pattern, TheFramesAndTheBars) {
+    EXPECT_TRUE(s->layout.current_left == current && s->layout.comparison_left == comparison &&
+                s->layout.size == 660);
+    PatternImage expected;
+    ComputePatternImage(660, 500 * 1e-9, 2000 * 1e-6, 2000 * 1e-6 / 1000, 2000 * 1e-3, 1.5, false, false,
+                        &expected);
+    std::vector<ColourTriple> pure;
+    for (std::uint32_t w : expected.pixels)
+        pure.push_back({std::uint8_t(w >> 16), std::uint8_t(w >> 8), std::uint8_t(w)});
+    EXPECT_TRUE(Frame(current) == pure);
+    Scroll(page, s->distance, SB_THUMBTRACK, 1600);
+    ExpectShown(page, {{{current + 330, top + 330}, {0, 255, 127}}});
+    PressKey(page, VK_RIGHT);
+    EXPECT_EQ(s->wavelength->position, 501);
+    const int repaints = s->full_repaints;
+    for (const auto& [bar, value] : {std::pair{s->wavelength, 700}, {s->aperture, 2000}, {s->distance, 1100}})
+        for (int code : {SB_PAGEDOWN, SB_THUMBPOSITION, SB_ENDSCROLL, SB_THUMBTRACK})
+            Scroll(page, bar, code, value);
+    const PatternImage& computed = s->current->computed;
+    EXPECT_TRUE(computed.wavelength == 700 * 1e-9 && computed.aperture_radius == 2000 * 1e-6 &&
+                computed.ring_width == 2000 * 1e-6 / 1000 && computed.distance == 1100 * 1e-3);
+    EXPECT_EQ(s->full_repaints, repaints + 2);
+    const ColourTriple centre = Pixel(page, current + 330, top + 330);
+    EXPECT_TRUE(centre.green == 0 && centre.red > 150) << centre;
 }
 
-TEST_F(Pages, StartPageCoversTheScreenWithItsFiveButtons) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    HWND page = OnlyPage();
-    EXPECT_EQ(ClassOf(page), app.class_names[kStartPage]);
-    RECT rect{};
-    GetWindowRect(page, &rect);
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, 0);
-    EXPECT_EQ(rect.right, 1920);
-    EXPECT_EQ(rect.bottom, 1080);
-    EXPECT_EQ(GetWindowLongW(page, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN),
-              static_cast<LONG>(WS_POPUP | WS_CLIPCHILDREN));
-
-    const RECT authors = ChildRect(page, 201);
-    EXPECT_EQ(authors.left, 1689);
-    EXPECT_EQ(authors.top, 950);
-    EXPECT_EQ(authors.right - authors.left, 192);
-    EXPECT_EQ(authors.bottom - authors.top, 108);
-    EXPECT_EQ(ChildRect(page, 202).left, 38);
-    EXPECT_EQ(ChildRect(page, 204).top, 648);
-    EXPECT_EQ(ChildCaption(page, 201), L"Authors");
-    EXPECT_EQ(ChildCaption(page, 204), L"Intensity distribution\nalong the optical axis");
-    EXPECT_TRUE(GetWindowLongW(GetDlgItem(page, 213), GWL_STYLE) & BS_MULTILINE);
-    EXPECT_FALSE(GetWindowLongW(GetDlgItem(page, 202), GWL_STYLE) & BS_MULTILINE);
-
-    // The static picture: background, both emblems at their places, black title text.
-    const Surface* surface = app.page_surface;
-    ASSERT_NE(surface, nullptr);
-    EXPECT_EQ(SurfacePixel(surface, 5, 5), kBackgroundColour);
-    EXPECT_EQ(SurfacePixel(surface, 960, 700), kBackgroundColour);
-    EXPECT_NE(SurfacePixel(surface, 147 + 141, 51 + 141), kBackgroundColour);
-    EXPECT_NE(SurfacePixel(surface, 1491 + 141, 51 + 141), kBackgroundColour);
-    EXPECT_EQ(SurfacePixel(surface, 147 - 3, 51 + 141), kBackgroundColour);
-    int dark = 0;
-    for (int x = 600; x < 1320; ++x) dark += SurfacePixel(surface, x, 322 + 40).red < 80;
-    EXPECT_GT(dark, 50);  // the first bold title line crosses this row
-
-    // An ordinary paint copies that picture to the window.
-    InvalidateRect(page, nullptr, FALSE);
-    UpdateWindow(page);
-    HDC context = GetDC(page);
-    const COLORREF corner = GetPixel(context, 5, 5);
-    ReleaseDC(page, context);
-    EXPECT_EQ(corner, RGB(205, 206, 255));
-}
-
-TEST_F(Pages, StartToAuthorsAndBack) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    HWND start = OnlyPage();
-    Command(start, 201);
-    EXPECT_EQ(Pump(), kNoQuit);
-    EXPECT_FALSE(IsWindow(start));
-    HWND authors = OnlyPage();
-    EXPECT_EQ(ClassOf(authors), app.class_names[kAuthorsPage]);
-    ASSERT_NE(app.menu_button, nullptr);
-    EXPECT_EQ(app.menu_button->id, 205);
-    EXPECT_EQ(ChildCaption(authors, 205), L"Menu");
-    EXPECT_EQ(ChildRect(authors, 205).left, 1689);
-    // Portraits 297 x 396 at (546, 501) and (1077, 501): inside them is not the background.
-    EXPECT_NE(SurfacePixel(app.page_surface, 546 + 148, 501 + 300), kBackgroundColour);
-    EXPECT_NE(SurfacePixel(app.page_surface, 1077 + 148, 501 + 300), kBackgroundColour);
-    EXPECT_EQ(SurfacePixel(app.page_surface, 546 - 3, 501 + 300), kBackgroundColour);
-    EXPECT_EQ(SurfacePixel(app.page_surface, 1077 + 297 + 2, 501 + 300), kBackgroundColour);
-
-    Command(authors, 205);
-    EXPECT_EQ(Pump(), kNoQuit);
-    EXPECT_FALSE(IsWindow(authors));
-    EXPECT_EQ(ClassOf(OnlyPage()), app.class_names[kStartPage]);
-    EXPECT_EQ(app.menu_button, nullptr);
-}
-
-TEST_F(Pages, OtherCommandsAndUnpluggedScreensDoNothing) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    HWND start = OnlyPage();
-    for (int id : {203, 204, 999}) Command(start, id);  // the pattern and axial screens are not plugged in
-    EXPECT_EQ(Pump(), kNoQuit);
-    EXPECT_EQ(OnlyPage(), start);
-}
-
-TEST_F(Pages, ExitAndCloseEndWithZeroAndLeaveThePage) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    HWND start = OnlyPage();
-    Command(start, 202);
-    EXPECT_EQ(Pump(), 0);
-    EXPECT_TRUE(IsWindow(start));  // the page stays until the loop ends
-
-    SendMessageW(start, WM_CLOSE, 0, 0);
-    EXPECT_EQ(Pump(), 0);
-    EXPECT_TRUE(IsWindow(start));
-
-    Command(start, 201);
-    HWND authors = OnlyPage();
-    SendMessageW(authors, WM_CLOSE, 0, 0);
-    EXPECT_EQ(Pump(), 0);
-    EXPECT_TRUE(IsWindow(authors));
-}
-
-TEST_F(Pages, FailedCreationDuringNavigationEndsWithMinusOne) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    const PlatformObjectCounts before = LiveObjectCounts();
-    HWND start = OnlyPage();
-    Command(start, 213);
-    EXPECT_EQ(Pump(), -1);
-    EXPECT_FALSE(IsWindow(start));  // the old page is gone all the same
-    EXPECT_TRUE(PageWindows().empty());
-    // Its resources went with it: nothing of the start page is left (its four fonts and the axial
-    // button's own, shrunk to fit its two lines).
-    const PlatformObjectCounts after = LiveObjectCounts();
-    EXPECT_EQ(after.fonts, before.fonts - 5);
-    EXPECT_EQ(after.bitmaps, before.bitmaps - 1);
-    EXPECT_EQ(after.contexts, before.contexts - 1);
-    EXPECT_EQ(after.windows, before.windows - 6);
-    EXPECT_EQ(app.page_surface, nullptr);
-    EXPECT_EQ(app.page_font, nullptr);
-}
-
-TEST_F(Pages, APageWhoseWindowCannotBeMadeReturnsZeroAndMakesNothing) {
-    const PlatformObjectCounts before = LiveObjectCounts();
-    wchar_t saved[100];
-    wcscpy(saved, app.class_names[kStartPage]);
-    wcscpy(app.class_names[kStartPage], L"no such class");
-    EXPECT_EQ(CreateStartPage(SW_SHOWNORMAL), 0);
-    wcscpy(app.class_names[kStartPage], saved);
-    EXPECT_EQ(LiveObjectCounts(), before);
-}
-
-// Vetoes the creation of page windows of one class (or of every top-level window), as a system out of
-// window resources would.
-const wchar_t* vetoed_class = nullptr;
-
-LRESULT CALLBACK VetoPageWindows(int code, WPARAM first, LPARAM second) {
-    if (code == HCBT_CREATEWND) {
-        const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(second)->lpcs;
-        if (create->hwndParent == nullptr &&
-            (vetoed_class == nullptr || ClassOf(reinterpret_cast<HWND>(first)) == vetoed_class)) {
-            return 1;
-        }
-    }
-    return CallNextHookEx(nullptr, code, first, second);
-}
-
-struct ScopedVeto {
-    explicit ScopedVeto(const wchar_t* class_name) {
-        vetoed_class = class_name;
-        hook = SetWindowsHookExW(WH_CBT, VetoPageWindows, nullptr, GetCurrentThreadId());
-    }
-    ~ScopedVeto() { UnhookWindowsHookEx(hook); }
-    HHOOK hook;
-};
-
-TEST_F(Pages, AnAuthorsPageThatCannotBeCreatedEndsWithMinusOne) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    HWND start = OnlyPage();
-    const PlatformObjectCounts before = LiveObjectCounts();
-    {
-        ScopedVeto veto(app.class_names[kAuthorsPage]);
-        Command(start, 201);
-    }
-    EXPECT_EQ(Pump(), -1);
-    EXPECT_FALSE(IsWindow(start));
-    EXPECT_TRUE(PageWindows().empty());
-    // Nothing of either page is left behind.
-    EXPECT_EQ(LiveObjectCounts().fonts, before.fonts - 5);
-    EXPECT_EQ(LiveObjectCounts().windows, before.windows - 6);
-    EXPECT_EQ(app.menu_button, nullptr);
-}
-
-TEST_F(Pages, StartUpWithoutAStartPageReportsFailure) {
-    // The program ends at once, without a message loop, and says it failed.
-    ScopedVeto veto(nullptr);
-    EXPECT_EQ(RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts()), -1);
-    EXPECT_TRUE(PageWindows().empty());
-}
-
-TEST_F(Pages, DisplayChangeRebuildsTheSamePage) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    Command(OnlyPage(), 201);
-    HWND authors = OnlyPage();
-    const PlatformObjectCounts before = LiveObjectCounts();
-    SendMessageW(authors, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
-    EXPECT_EQ(Pump(), kNoQuit);
-    EXPECT_FALSE(IsWindow(authors));
-    HWND rebuilt = OnlyPage();
-    EXPECT_EQ(ClassOf(rebuilt), app.class_names[kAuthorsPage]);
-    // Laid out for the size the system reports now.
-    RECT rect{};
-    GetWindowRect(rebuilt, &rect);
-    EXPECT_EQ(rect.right, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(rect.bottom, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_EQ(LiveObjectCounts(), before);
-
-    Command(rebuilt, 205);
-    HWND start = OnlyPage();
-    SendMessageW(start, WM_DISPLAYCHANGE, 32, 0);
-    EXPECT_EQ(Pump(), kNoQuit);
-    EXPECT_FALSE(IsWindow(start));
-    EXPECT_EQ(ClassOf(OnlyPage()), app.class_names[kStartPage]);
-}
-
-TEST_F(Pages, TwentyRoundTripsLeaveTheCountsOfOne) {
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    const auto trip = [] {
-        Command(OnlyPage(), 201);
-        Command(OnlyPage(), 205);
-        Pump();
+TEST_F(Pattern, CompareAndTheSwitches) {
+    // Compare: the comparison shows the current picture, its lines in white over its top left; later changes
+    // move the current frame only.
+    Command(page, kCompare);
+    const PlatformObjectCounts open = LiveObjectCounts();
+    const std::vector<ColourTriple> taken = Frame(comparison, 200);
+    EXPECT_EQ(taken, Frame(current, 200));
+    EXPECT_GT(White(comparison, top, 220, 3 * 43), 200);
+    for (ScrollBarControl* bar : {s->distance, s->wavelength, s->aperture}) Scroll(page, bar, SB_LINEDOWN);
+    EXPECT_TRUE(Frame(comparison, 200) == taken && Frame(current, 200) != taken);
+    // The projection: the shadow edge (660/2)/1.5 = 220 pixels from the centre, white in both frames.
+    Command(page, kProjection);
+    for (int left : {comparison, current})
+        EXPECT_TRUE(White(left + 550, top + 330, 1, 1) + White(left + 330, top + 110, 1, 1) == 2 &&
+                    White(left + 552, top + 330, 1, 1) == 0);
+    Command(page, kProjection);
+    EXPECT_EQ(White(current + 550, top + 330, 1, 1), 0);
+    // The plots, 3 pixels wide, in the lowest 40% of each frame (264 of 660 rows) and nowhere above.
+    const int from = top + 660 - 264 - 2;
+    EXPECT_EQ(White(comparison + 200, from, 1, 266), 0);
+    Command(page, kPlots);
+    for (int left : {comparison, current})
+        EXPECT_TRUE(White(left + 200, from, 1, 266) >= 3 &&
+                    White(left, top + 189, 660, from - top - 189) == 0);
+    // A scroll step recomposes only what it changes: its picture is the one a whole repaint composes, on the
+    // work surface and on the window (but for its controls, left and along the top); a plain paint
+    // recomputes nothing.
+    for (ScrollBarControl* bar : {s->distance, s->wavelength, s->aperture}) Scroll(page, bar, SB_LINEDOWN);
+    const std::vector<ColourTriple> stepped = Block(s->work->context, 0, 0, 1920, 1080);
+    const auto window_as_stepped = [&] {
+        const std::vector<ColourTriple> window = Block(page, 0, 0, 1920, 1080);
+        for (int i = 0, x = 0, y = 0; i < 1920 * 1080; ++i, x = i % 1920, y = i / 1920)
+            if (window[i] != stepped[i] && (x >= 270 || y < 355) && (y < 172 || y >= 226)) return false;
+        return true;
     };
-    trip();
-    const PlatformObjectCounts one = LiveObjectCounts();
-    for (int i = 1; i < 20; ++i) trip();
-    const PlatformObjectCounts twenty = LiveObjectCounts();
-    EXPECT_EQ(twenty, one);
-    EXPECT_EQ(PageWindows().size(), 1u);
-    std::printf(
-        "live after one trip:     contexts %d bitmaps %d fonts %d pens %d brushes %d regions %d windows %d\n"
-        "live after twenty trips: contexts %d bitmaps %d fonts %d pens %d brushes %d regions %d windows %d\n",
-        one.contexts, one.bitmaps, one.fonts, one.pens, one.brushes, one.regions, one.windows,
-        twenty.contexts, twenty.bitmaps, twenty.fonts, twenty.pens, twenty.brushes, twenty.regions,
-        twenty.windows);
-    // What the start page holds: its surface (context and bitmap), four fonts and the axial button's own,
-    // itself and five buttons.
-    EXPECT_EQ(one.contexts, 1);
-    EXPECT_EQ(one.bitmaps, 1);
-    EXPECT_EQ(one.fonts, 5);
-    EXPECT_EQ(one.windows, 6);
-}
-
-TEST_F(Pages, RussianBuildCaptionsAndHeader) {
-    app.texts = &RussianTexts();
-    ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-    HWND start = OnlyPage();
-    EXPECT_EQ(ChildCaption(start, 201), L"Авторы");
-    EXPECT_EQ(ChildCaption(start, 202), L"Выход");
-    EXPECT_EQ(ChildCaption(start, 213), L"Радиальное распределение\nинтенсивности");  // broken as it is shown
-    // The Russian first title line is higher than the English one (300 instead of 322).
-    int dark = 0;
-    for (int x = 600; x < 1320; ++x) dark += SurfacePixel(app.page_surface, x, 300 + 40).red < 80;
-    EXPECT_GT(dark, 50);
-    Command(start, 201);
-    EXPECT_EQ(ChildCaption(OnlyPage(), 205), L"Меню");
+    EXPECT_TRUE(window_as_stepped());
+    Command(page, kProjection);  // twice: the same switches, the whole picture composed again
+    Command(page, kProjection);
+    EXPECT_TRUE(Block(s->work->context, 0, 0, 1920, 1080) == stepped);
+    const int repaints = s->full_repaints;
+    CoverAndUncover(page);
+    EXPECT_TRUE(s->full_repaints == repaints && window_as_stepped());
+    EXPECT_EQ(LiveObjectCounts(), open);
+    // Menu discards the comparison and the switches: a new visit starts from 500 nm, 2 mm, 2 m.
+    PressKey(page, VK_ESCAPE);
+    EXPECT_EQ(LiveObjectCounts(), start_counts_);
+    page = Open(kPatternButton);
+    s = OpenPatternScreen();
+    EXPECT_TRUE(s->wavelength->position == 500 && s->aperture->position == 2000 &&
+                s->distance->position == 2000);
+    EXPECT_FALSE(s->comparison_taken || s->aperture_projection || s->plots);
+    EXPECT_EQ(LiveObjectCounts(), open);
 }
 
 }  // namespace

@@ -1,418 +1,262 @@
-// Every page on every screen size a lecture may meet, under Wine: each page is opened at one size and
-// reaches the next by a display change while it is open, then shows that it covers the screen with all
-// its controls inside, that every surface it holds is a real bitmap of a positive size, that its
-// animation or its controls work to the end, and that "Menu" leaves the object and window counts where
-// the start page had them.
-#include <gtest/gtest.h>
-
-#include <algorithm>
+// Every page of both programs on every screen size a lecture may meet, the texts at their Windows widths. A
+// page opens once and reaches each size by a display change; there it draws to scale and works, each caption
+// fits its button, no text overlaps another, a control or a picture's edge, leaves the screen or is cut by a
+// copy over it, and the sum sign stands in its gap. Menu then leaves the start page's counts.
 #include <cmath>
-#include <cstdio>
-#include <vector>
+#include <functional>
+#include <sstream>
 
 #include "screens/axial/axial_screen.h"
 #include "screens/axial/axial_screen_state.h"
+#include "screens/axial/phasor_panel_model.h"
 #include "screens/pattern/pattern_screen.h"
 #include "screens/radial/radial_screen.h"
 #include "screens/radial/radial_screen_state.h"
-#include "shell/application.h"
-#include "shell/start_page.h"
-#include "shell/text_set.h"
-#include "tests/display_sizes.h"
+#include "shell/cp1251.h"
 #include "tests/page_driver.h"
 
 namespace {
 
-constexpr int kAuthorsButton = 201, kPatternButton = 203, kAxialButton = 204, kRadialButton = 213;
-constexpr int kAuthorsMenu = 205;
-constexpr int kPatternMenu = 206, kProjection = 207, kPlots = 208, kCompare = 209;
-constexpr int kAxialMenu = 210, kAxialStart = 211, kAxialReset = 212;
-constexpr int kRadialMenu = 214, kRadialStart = 215, kRadialReset = 216;
 constexpr ColourTriple kGreen{0, 255, 0}, kOrange600{255, 176, 0};
+using Pictures = std::vector<std::pair<RECT, const char*>>;
 
-// A surface that exists as a bitmap of exactly the expected positive size, in a drawing context.
-::testing::AssertionResult Sound(const Surface* surface, int width, int height) {
-    if (surface == nullptr) return ::testing::AssertionFailure() << "no surface";
-    if (width <= 0 || height <= 0)
-        return ::testing::AssertionFailure() << "an empty surface is asked for: " << width << " x " << height;
-    if (surface->width != width || surface->height != height)
-        return ::testing::AssertionFailure()
-               << surface->width << " x " << surface->height << " instead of " << width << " x " << height;
-    if (surface->context == nullptr || surface->bitmap == nullptr)
-        return ::testing::AssertionFailure() << "no context or no bitmap";
-    BITMAP bitmap{};
-    if (GetObjectW(surface->bitmap, sizeof bitmap, &bitmap) == 0 || bitmap.bmWidth != width ||
-        bitmap.bmHeight != height)
-        return ::testing::AssertionFailure()
-               << "the bitmap is " << bitmap.bmWidth << " x " << bitmap.bmHeight;
-    return ::testing::AssertionSuccess();
+RECT Square(int x, int y, int side) {
+    return {x, y, x + side, y + side};
+}
+RECT AsRect(const Rect& r) {
+    return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+bool Overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+bool Within(const RECT& in, const RECT& out) {
+    return in.left >= out.left && in.right <= out.right && in.top >= out.top && in.bottom <= out.bottom;
 }
 
-BOOL CALLBACK CollectChild(HWND child, LPARAM found) {
-    reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
-    return TRUE;
-}
-
-// The page covers the screen, and each of its controls (hidden ones too) lies inside it with a positive
-// size. The page sits at (0, 0) without a frame, so screen and page coordinates are the same.
-void ExpectLaidOutFor(HWND page, DisplaySize size) {
-    ASSERT_NE(page, nullptr);
+// Each visible button's caption, line by line in the button's font, fits within it less the 4 pixels left
+// and right and 2 at the top and bottom where its edge and focus frame are drawn.
+void ExpectCaptionsFit(HWND page) {
     RECT r{};
-    GetWindowRect(page, &r);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.right, size.width);
-    EXPECT_EQ(r.bottom, size.height);
-    std::vector<HWND> children;
-    EnumChildWindows(page, CollectChild, reinterpret_cast<LPARAM>(&children));
-    EXPECT_GE(children.size(), 1u);  // the authors page has its Menu button only
-    for (HWND child : children) {
-        RECT c{};
-        GetWindowRect(child, &c);
-        EXPECT_TRUE(c.left >= 0 && c.top >= 0 && c.right <= size.width && c.bottom <= size.height &&
-                    c.right > c.left && c.bottom > c.top)
-            << "control " << GetDlgCtrlID(child) << " at (" << c.left << ", " << c.top << ") - (" << c.right
-            << ", " << c.bottom << ")";
+    for (HWND c = GetWindow(page, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(c) || _wcsicmp(ClassOf(c).c_str(), L"button") != 0) continue;
+        GetClientRect(c, &r);
+        HDC dc = GetDC(c);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        std::wistringstream caption(Caption(c));
+        int lines = 0;
+        for (std::wstring line; std::getline(caption, line); ++lines) {
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+            EXPECT_LE(extent.cx, r.right - 8) << line;
+        }
+        EXPECT_LE(lines * metrics.tmHeight, r.bottom - 4) << Caption(c);
+        SelectObject(dc, previous);
+        ReleaseDC(c, dc);
     }
 }
 
-// Distances from the centre of a square picture, along the row through its centre and to the right, at
-// which the colour changes: the edges of the zones painted around that centre, then the aperture's.
-std::vector<double> ColourEdgesRightOfCentre(const Surface* picture) {
-    const int side = picture->width, centre = side / 2;
-    std::vector<double> edges;
-    ColourTriple previous = SurfacePixel(picture, centre, centre);
-    for (int x = centre + 1; x < side; ++x) {
-        const ColourTriple c = SurfacePixel(picture, x, centre);
-        if (!(c == previous)) edges.push_back(x - side / 2.0);
-        previous = c;
+// The texts a surface shows keep clear of each other (their letters), of the visible controls and of the
+// screen's edges, lie off each picture or wholly on it, and are not cut by a picture copied over them.
+void ExpectTextsClear(HWND page, const Surface* shown, const Pictures& pictures) {
+    const std::vector<DrawnText> texts = TextsShownOn(shown->context);
+    EXPECT_FALSE(texts.empty());
+    for (auto t = texts.begin(); t != texts.end(); ++t) {
+        EXPECT_TRUE(!t->cut && Within(t->ink, {0, 0, shown->width, shown->height}))
+            << t->text << " cut or off";
+        for (HWND c = GetWindow(page, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT box{};
+            GetWindowRect(c, &box);
+            EXPECT_FALSE(IsWindowVisible(c) && Overlap(t->ink, box)) << t->text << " overlaps " << Caption(c);
+        }
+        for (const auto& [box, what] : pictures)
+            EXPECT_TRUE(!Overlap(t->ink, box) || Within(t->ink, box)) << t->text << " lies across " << what;
+        for (auto u = t + 1; u != texts.end() && t->text != L"\u03A3"; ++u)
+            for (const RECT& a : t->letters)
+                for (const RECT& b : u->letters)
+                    EXPECT_FALSE(u->text != L"\u03A3" && Overlap(a, b)) << t->text << " overlaps " << u->text;
     }
-    return edges;
 }
 
-// Zones drawn to scale: the edge of zone m lies at sqrt(m/N) of the aperture's radius (N zones cover the
-// aperture), within 2 % or a pixel, and the aperture's edge comes last.
+// The sum sign stands in the spaces after the formula line's "=": a clear column on each side between it and
+// the "=" and the next letter, by the letters' places as GDI put them and by the frame's pixels in those
+// columns below `free_y` (above lies the picture over the line).
+void ExpectSumSignInItsGap(const Surface* shown, int free_y, const std::string& caption) {
+    const std::u16string text16 = Cp1251ToUtf16(caption.data(), static_cast<int>(caption.size()));
+    const std::wstring text(text16.begin(), text16.end());
+    DrawnText line{}, sign{}, other{};
+    for (const DrawnText& t : TextsShownOn(shown->context))
+        (t.text == text ? line : t.text == L"\u03A3" ? sign : other) = t;
+    ASSERT_TRUE(!line.letters.empty() && !sign.letters.empty()) << "no formula line or no sum sign";
+    const SumSignGap gap = FindSumSignGap(caption);
+    const auto letter = [&](int at) {
+        return line.letters.at(at - std::count(text.begin(), text.begin() + at, L' '));
+    };
+    EXPECT_GT(sign.ink.left, letter(gap.equals_end - 1).right) << "no clear column after the \"=\"";
+    EXPECT_GT(letter(gap.gap_end).left, sign.ink.right) << "no clear column before the next letter";
+    const int top = std::max<int>(free_y, line.ink.top);
+    for (int x : {sign.ink.left - 1, sign.ink.right})
+        for (ColourTriple c : Block(shown->context, x, top, 1, line.ink.bottom - top))
+            ASSERT_EQ(c, kBackgroundColour) << "ink beside the sum sign at x = " << x;
+}
+
+// Zones to scale in a square picture: along the row through its centre the colour changes at the edge of
+// zone m, sqrt(m/N) of the aperture's radius out (N zones cover it), within 2 % or a pixel, and last at the
+// aperture's edge, within a pixel.
 void ExpectZonesToScale(const Surface* picture, double covering_zones, int full_zones) {
-    const std::vector<double> edges = ColourEdgesRightOfCentre(picture);
+    const int side = picture->width;
+    const std::vector<ColourTriple> row = Block(picture->context, 0, side / 2, side, 1);
+    std::vector<double> edges;
+    for (int x = side / 2 + 1; x < side; ++x)
+        if (row[x] != row[x - 1]) edges.push_back(x - side / 2.0);
     ASSERT_EQ(static_cast<int>(edges.size()), full_zones + 1) << "zone edges and the aperture's edge";
-    const double aperture = (picture->width - 2 * (picture->width / 12)) / 2.0;
-    EXPECT_NEAR(edges.back(), aperture, 1.0) << "the aperture's edge";
-    for (int m = 1; m <= full_zones; ++m) {
-        const double expected = aperture * std::sqrt(m / covering_zones);
-        EXPECT_NEAR(edges[m - 1], expected, std::max(0.02 * expected, 1.0)) << "zone " << m;
+    for (int m = 1; m <= full_zones + 1; ++m) {
+        const double expected = (side - 2 * (side / 12)) / 2.0 * std::sqrt(std::min(1.0, m / covering_zones));
+        EXPECT_NEAR(edges[m - 1], expected, m > full_zones ? 1.0 : std::max(0.02 * expected, 1.0)) << m;
     }
 }
 
-// The row of the middle of the white line that crosses column x near row y (NaN if none is there).
-double WhiteLineRow(const Surface* frame, int x, int y) {
-    double sum = 0;
-    int rows = 0;
-    for (int row = y - 12; row <= y + 12; ++row)
-        if (SurfacePixel(frame, x, row) == kWhite) sum += row, ++rows;
-    return rows > 0 ? sum / rows : std::nan("");
-}
-
-// The optical axis is one straight line: its drawn points at the three columns, each found near the line
-// through (x0, y0) with the rise tan(theta), lie on one line within a pixel.
-void ExpectStraightAxis(const Surface* frame, Point centre, double theta, const int (&columns)[3]) {
-    double rows[3];
-    for (int i = 0; i < 3; ++i) {
-        const int guess = centre.y - static_cast<int>(std::tan(theta) * (columns[i] - centre.x));
-        rows[i] = WhiteLineRow(frame, columns[i], guess);
-        ASSERT_FALSE(std::isnan(rows[i])) << "no axis at x = " << columns[i] << " near y = " << guess;
-    }
-    const double on_line = rows[0] + (rows[2] - rows[0]) * (columns[1] - columns[0]) /
-                                         static_cast<double>(columns[2] - columns[0]);
-    EXPECT_NEAR(rows[1], on_line, 1.0) << "the axis at x = " << columns[1] << " bends";
-}
-
-class ScreenSizes : public ::testing::Test {
+class ScreenSizes : public Program<::testing::TestWithParam<TextLanguage>> {
 protected:
-    static void SetUpTestSuite() {
-        PlugInScreen(kAxialScreen, RegisterAxialScreenClass, CreateAxialScreen);
-        PlugInScreen(kPatternScreen, RegisterPatternScreenClass, CreatePatternScreen);
-        PlugInScreen(kRadialScreen, RegisterRadialScreenClass, CreateRadialScreen);
-        StartApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts());
-    }
-
-    // The start page at the last size of the list, so that the first size is reached by a change too.
-    void SetUp() override {
-        UseDisplaySize(LectureDisplaySizes().back());
-        ReadScreenSize();
-        RadialSavedStep() = -1;
-        ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
-        Pump();
+    // Opens a page with its button (the start page itself with 0) at the last size, checks it at each size in
+    // turn, reached by a display change; then Menu.
+    void Tour(int button, const std::function<void(HWND, DisplaySize)>& check) {
+        app.texts = GetParam() == TextLanguage::kEnglish ? &EnglishTexts() : &RussianTexts();
+        RecordDrawnTexts(true);
+        ChangeDisplay(OnlyPage(), kLectureDisplaySizes.back());  // in this program's texts
         start_counts_ = LiveObjectCounts();
-        started_ = Seconds();
+        HWND page = button != 0 ? Open(button) : OnlyPage();
+        for (DisplaySize size : kLectureDisplaySizes) {
+            SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
+            ASSERT_NE(page = ChangeDisplay(page, size), nullptr);
+            check(page, size);
+            ExpectCaptionsFit(page);
+        }
+        EXPECT_EQ(ClassOf(button != 0 ? Open(app.menu_button->id) : page), app.class_names[kStartPage]);
+        EXPECT_EQ(LiveObjectCounts(), start_counts_);
+        RecordDrawnTexts(false);
     }
-
-    void TearDown() override {
-        std::printf("[ figures  ] %s: %.1f s for %zu sizes\n",
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name(), Seconds() - started_,
-                    LectureDisplaySizes().size());
-        for (HWND page : PageWindows()) DestroyWindow(page);
-        app.page_surface = nullptr;
-        SetScreenSizeSource(nullptr);
-    }
-
-    // Opens a page from the start page (at whatever size the start page has) and changes the display to
-    // `size` while it is open.
-    HWND OpenAndChangeTo(int button, DisplaySize size) {
-        Command(OnlyPage(), button);
-        Pump();
-        return ChangeDisplay(OnlyPage(), size);
-    }
-
-    // "Menu": back on the start page, the counts are the start page's again.
-    void Leave(HWND page, int menu, DisplaySize size) {
-        Command(page, menu);
-        EXPECT_EQ(Pump(), kNoQuit);
-        EXPECT_FALSE(IsWindow(page));
-        HWND start = OnlyPage();
-        EXPECT_EQ(ClassOf(start), app.class_names[kStartPage]) << SizeName(size);
-        EXPECT_EQ(Counts(LiveObjectCounts()), Counts(start_counts_)) << SizeName(size);
-    }
-
-    PlatformObjectCounts start_counts_{};
-    double started_ = 0;
 };
 
-TEST_F(ScreenSizes, StartPage) {
-    for (DisplaySize size : LectureDisplaySizes()) {
-        SCOPED_TRACE(SizeName(size));
-        HWND old = OnlyPage();
-        HWND page = ChangeDisplay(old, size);
-        EXPECT_FALSE(IsWindow(old));
-        ASSERT_NE(page, nullptr);
-        EXPECT_EQ(ClassOf(page), app.class_names[kStartPage]);
-        ExpectLaidOutFor(page, size);
-        EXPECT_TRUE(Sound(app.page_surface, size.width, size.height));
-        // The picture reaches the window: the top left corner is the background.
-        RepaintAsUncovered(page);
-        EXPECT_TRUE(Same(WindowPixel(page, 2, 2), kBackgroundColour));
-        EXPECT_EQ(Counts(LiveObjectCounts()), Counts(start_counts_));
-    }
+Pictures HeaderPictures(const PageHeaderLayout& h) {
+    return {{Square(h.left_emblem_x, h.emblem_y, h.S), "an emblem"},
+            {Square(h.right_emblem_x, h.emblem_y, h.S), "an emblem"}};
 }
 
-TEST_F(ScreenSizes, AuthorsPage) {
-    for (DisplaySize size : LectureDisplaySizes()) {
-        SCOPED_TRACE(SizeName(size));
-        HWND page = OpenAndChangeTo(kAuthorsButton, size);
-        ASSERT_NE(page, nullptr);
-        EXPECT_EQ(ClassOf(page), app.class_names[kAuthorsPage]);
-        ExpectLaidOutFor(page, size);
-        EXPECT_TRUE(Sound(app.page_surface, size.width, size.height));
-        Leave(page, kAuthorsMenu, size);
-    }
+TEST_P(ScreenSizes, StartAndAuthorsPages) {
+    Tour(0, [](HWND page, DisplaySize size) {
+        ExpectTextsClear(page, app.page_surface,
+                         HeaderPictures(ComputeStartPageLayout(size.width, size.height, *app.texts).header));
+        RepaintAsUncovered(page);  // the picture reaches the window
+        EXPECT_EQ(Pixel(page, 2, 2), kBackgroundColour);
+    });
+    Tour(kAuthorsButton, [](HWND page, DisplaySize size) {
+        const AuthorsPageLayout a = ComputeAuthorsPageLayout(size.width, size.height, *app.texts);
+        Pictures pictures = HeaderPictures(a.header);
+        for (int x : {a.left_portrait_x, a.right_portrait_x})
+            pictures.push_back(
+                {{x, a.portrait_y, x + a.portrait_width, a.portrait_y + a.portrait_height}, "a portrait"});
+        ExpectTextsClear(page, app.page_surface, pictures);
+    });
 }
 
-TEST_F(ScreenSizes, AxialScreenRunsToTheEnd) {
-    for (DisplaySize size : LectureDisplaySizes()) {
-        SCOPED_TRACE(SizeName(size));
-        HWND page = OpenAndChangeTo(kAxialButton, size);
-        AxialScreen* screen = OpenAxialScreen();
-        ASSERT_NE(screen, nullptr);
-        ASSERT_EQ(screen->window, page);
-        ExpectLaidOutFor(page, size);
-        const AxialLayout& l = screen->layout;
-        ASSERT_EQ(l.width, size.width);
-        ASSERT_EQ(l.height, size.height);
-        for (const Surface* s :
-             {app.page_surface, screen->parameters, screen->repaint_frame, screen->animation_frame})
-            EXPECT_TRUE(Sound(s, size.width, size.height));
-        const AxialPlot& plot = *screen->plot;
-        EXPECT_TRUE(Sound(plot.picture, l.plot.width, l.plot.height));
-        EXPECT_TRUE(Sound(plot.clean, l.plot.width, l.plot.height));
-        EXPECT_TRUE(Sound(plot.strip, plot.model.m, plot.model.h));
-        EXPECT_TRUE(Sound(plot.clean_strip, plot.model.m, plot.model.h));
-        const ZonePicture& zones = *screen->zones;
-        for (const Surface* s :
-             {zones.base, zones.composed, zones.background, zones.odd_zone, zones.even_zone})
-            EXPECT_TRUE(Sound(s, l.zones.side, l.zones.side));
+TEST_P(ScreenSizes, PatternScreen) {
+    Tour(kPatternButton, [](HWND page, DisplaySize) {
+        PatternScreen* s = OpenPatternScreen();
+        const PatternLayout& l = s->layout;
+        const int side = l.size;
+        const Pictures frames = {{Square(l.comparison_left, l.frame_top, side), "the comparison frame"},
+                                 {Square(l.current_left, l.frame_top, side), "the current frame"}};
+        ExpectTextsClear(page, s->work, frames);
+        // Fresh after the change, the current frame where the layout puts it.
+        const std::uint32_t w = s->current->computed.pixels[(side / 2) * side + side / 2];
+        EXPECT_EQ(SurfacePixel(s->work, l.current_left + side / 2, l.frame_top + side / 2),
+                  (ColourTriple{std::uint8_t(w >> 16), std::uint8_t(w >> 8), std::uint8_t(w)}));
+        // The largest numbers: a comparison (the current picture below its lines) at the longest distance and
+        // shortest wavelength, the projection (a white circle a third of the side out) and the plots.
+        for (const auto& [bar, at] : {std::pair{s->distance, 10000}, {s->wavelength, 400}})
+            Scroll(page, bar, SB_THUMBTRACK, at);
+        for (int button : {kCompare, kProjection, kPlots}) Command(page, button);
+        ExpectTextsClear(page, s->work, frames);
+        const int y = l.frame_top + side * 3 / 4;
+        EXPECT_TRUE(Block(s->work->context, l.comparison_left, y, side, side / 4) ==
+                    Block(s->work->context, l.current_left, y, side, side / 4));
+        const std::vector<ColourTriple> edge =
+            Block(s->work->context, l.current_left + side * 5 / 6 - 3, l.frame_top + side / 2, 7, 1);
+        EXPECT_TRUE(std::count(edge.begin(), edge.end(), kWhite) > 0 &&
+                    int(s->current->computed.plot_points.size()) == side);
+    });
+}
 
-        // Ready after the change; the full repaint shows the green start marker on the axis.
-        const int n = screen->animation.n;
-        ASSERT_GT(n, 0);
-        EXPECT_EQ(screen->animation.k, -1);
-        EXPECT_EQ(ChildCaption(page, kAxialStart), L"Start");
-        const Point start = StartMarker(l, 600);
-        EXPECT_TRUE(Same(SurfacePixel(screen->shown, start.x, start.y), kGreen));
-        // One straight axis: coming in left of the picture, inside the aperture, and on to the marker.
+TEST_P(ScreenSizes, AxialScreen) {
+    Tour(kAxialButton, [](HWND page, DisplaySize) {
+        AxialScreen* s = OpenAxialScreen();
+        const AxialLayout& l = s->layout;
         const ZonePictureGeometry& g = l.zones;
-        const int picture_left = g.x0 - g.side / 2, picture_right = g.x0 + g.side / 2;
-        ExpectStraightAxis(screen->shown, {g.x0, g.y0}, l.theta,
-                           {(l.incoming_axis_end.x + picture_left) / 2, g.x0 + (g.side / 2 - g.side / 12) / 2,
-                            (picture_right + start.x - 7) / 2});
-
+        const Pictures pictures = {{Square(g.left, g.top, g.side), "the zone picture"},
+                                   {{l.plot.x, l.plot.y + s->plot->model.blank_rows, l.plot.x + l.plot.width,
+                                     l.plot.y + l.plot.height},
+                                    "the plot"}};
+        // Ready after the change, with the green start marker.
+        const Point start = StartMarker(l, 600);
+        EXPECT_TRUE(s->animation.k == -1 && SurfacePixel(s->shown, start.x, start.y) == kGreen);
+        ExpectTextsClear(page, s->shown, pictures);
+        // Step 0: six zones cover the aperture, each to scale; the longest sum; the phasor panel.
         Command(page, kAxialStart);
-        // Step 0: six zones cover the aperture, every one drawn to the aperture's scale.
-        ExpectZonesToScale(screen->zones->composed, 6.0, 5);
+        ExpectZonesToScale(s->zones->composed, 6.0, 5);
+        ExpectSumSignInItsGap(s->shown, g.top + g.side, app.texts->sum_caption);
+        ExpectTextsClear(page, s->shown, pictures);
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
+        ExpectTextsClear(page, s->shown,
+                         {pictures[0], pictures[1], {AsRect(AxialPhasorPanel(l).box), "the panel"}});
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
+        // Continue: three steps on, the point of observation where the third step puts it; the captions fit.
         Command(page, kAxialStart);
-        EXPECT_EQ(ChildCaption(page, kAxialStart), L"Pause");
-        int ticks = 0;
-        while (screen->animation.k <= n && ticks <= n) {
-            SendMessageW(page, WM_TIMER, 301, 0);
-            ++ticks;
-        }
-        EXPECT_EQ(ticks, n);  // steps 1..n after step 0
-        std::printf("[ figures  ] axial screen at %s: n = %d, zone picture %d px\n", SizeName(size).c_str(),
-                    n, l.zones.side);
-        SendMessageW(page, WM_TIMER, 301, 0);
-        EXPECT_EQ(screen->animation.k, n + 1);
-        EXPECT_EQ(ChildCaption(page, kAxialStart), L"Pause");
-        // The last frame: the point of observation at the end of its travel, the start marker where it was.
-        const Point end = ObservationPoint(l, 600, n, n);
-        EXPECT_TRUE(Same(SurfacePixel(screen->shown, end.x, end.y), kOrange600));
-        EXPECT_TRUE(Same(SurfacePixel(screen->shown, start.x, start.y), kGreen));
-        EXPECT_EQ(screen->zones->number_of_zones, 1);  // 0.8 zones open at the end
-        Command(page, kAxialReset);
-        EXPECT_EQ(screen->animation.k, -1);
-        Leave(page, kAxialMenu, size);
-    }
+        ExpectCaptionsFit(page);
+        for (int i = 0; i < 3; ++i) SendMessageW(page, WM_TIMER, 301, 0);
+        const Point point = ObservationPoint(l, 600, 3, s->animation.n);
+        EXPECT_EQ(SurfacePixel(s->shown, point.x, point.y), kOrange600);
+    });
 }
 
-TEST_F(ScreenSizes, RadialScreenRunsToTheEnd) {
-    for (DisplaySize size : LectureDisplaySizes()) {
-        SCOPED_TRACE(SizeName(size));
-        // The step the last size ended at comes along through Menu and the display change.
-        const int saved = RadialSavedStep();
-        HWND page = OpenAndChangeTo(kRadialButton, size);
-        RadialScreen* screen = OpenRadialScreen();
-        ASSERT_NE(screen, nullptr);
-        ASSERT_EQ(screen->window, page);
-        ExpectLaidOutFor(page, size);
-        const RadialLayout& l = screen->layout;
-        ASSERT_EQ(l.width, size.width);
-        ASSERT_EQ(l.height, size.height);
-        for (const Surface* s : {app.page_surface, screen->repaint_frame, screen->animation_frame})
-            EXPECT_TRUE(Sound(s, size.width, size.height));
-        EXPECT_TRUE(Sound(screen->sketch, l.side, l.side));
-        const RadialPlot& plot = *screen->plot;
-        EXPECT_TRUE(Sound(plot.composed, l.plot_width, l.plot_height));
-        EXPECT_TRUE(Sound(plot.clean, l.plot_width, l.plot_height));
-        EXPECT_TRUE(Sound(plot.curve, l.plot_width + 4, plot.model.strip_height));
-        const ZonePicture& zones = *screen->zones;
-        for (const Surface* s :
-             {zones.base, zones.composed, zones.background, zones.odd_zone, zones.even_zone})
-            EXPECT_TRUE(Sound(s, l.side, l.side));
-
-        // A smaller screen has fewer steps: a step beyond them is shown as the last one.
-        const int last = screen->animation.last;
-        ASSERT_GT(last, 0);
-        if (saved != -1) {
-            EXPECT_EQ(screen->animation.k, std::min(saved, last));
-            EXPECT_EQ(screen->shown, screen->animation_frame);
-            const Box point = ObservationPointBox(l, screen->animation.k, last);
-            EXPECT_TRUE(Same(SurfacePixel(screen->shown, point.left + 6, point.top + 6), kGreen));
-        }
-        EXPECT_EQ(ChildCaption(page, kRadialStart), L"Start");
-        EXPECT_FALSE(app.animation_running);
-
-        Command(page, kRadialReset);
-        EXPECT_EQ(screen->animation.k, -1);
-        const Point z = l.zone_centre;
-        ExpectStraightAxis(
-            screen->shown, z, l.theta,
-            {(l.incoming_axis_end.x + z.x - l.side / 2) / 2, z.x + (l.side / 2 - l.side / 12) / 2,
-             z.x + l.side / 2 + (l.sketch_centre.x - z.x - l.side / 2) / 4});
-        Command(page, kRadialStart);
-        // Step 0: one and a half zones cover the aperture; zone 1 is drawn to its scale.
-        ExpectZonesToScale(screen->zones->composed, 1.5, 1);
-        Command(page, kRadialStart);
-        EXPECT_EQ(ChildCaption(page, kRadialStart), L"Pause");
-        int ticks = 0;
-        while (RadialSavedStep() == -1 && ticks <= last) {
-            SendMessageW(page, WM_TIMER, 301, 0);
-            ++ticks;
-        }
-        EXPECT_EQ(ticks, last);
-        std::printf("[ figures  ] radial screen at %s: N = %d, restored at step %d\n", SizeName(size).c_str(),
-                    last, saved == -1 ? -1 : std::min(saved, last));
-        EXPECT_EQ(screen->animation.k, last);
-        EXPECT_EQ(RadialSavedStep(), last);
-        EXPECT_EQ(ChildCaption(page, kRadialStart), L"Pause");
-        // At the last step the point of observation stands as far out as the aperture's rim.
+TEST_P(ScreenSizes, RadialScreen) {
+    RadialSavedStep() = 1 << 20;  // opened at its last step
+    Tour(kRadialButton, [](HWND page, DisplaySize) {
+        RadialScreen* s = OpenRadialScreen();
+        const RadialLayout& l = s->layout;
+        const int side = l.side, last = s->animation.last;
+        const Point c = l.zone_centre;
+        const Pictures pictures = {
+            {Square(c.x - side / 2, c.y - side / 2, side), "the zone picture"},
+            {{l.plot_origin.x, l.plot_origin.y + l.plot_height - s->plot->model.strip_height,
+              l.plot_origin.x + l.plot_width, l.plot_origin.y + l.plot_height},
+             "the plot"},
+            {Square(l.sketch_centre.x - side / 2, l.sketch_centre.y - side / 2, side), "the sketch"}};
+        // The step it was left at is beyond this size's run: shown as the last one, the point as far out as
+        // the aperture's rim and the most zones in the sum; then with the phasor panel in the sketch's place.
         const Box point = ObservationPointBox(l, last, last);
-        EXPECT_EQ(point.left + 6, l.sketch_centre.x + l.side / 2 - l.side / 12);
-        EXPECT_TRUE(Same(SurfacePixel(screen->shown, point.left + 6, point.top + 6), kGreen));
-        Leave(page, kRadialMenu, size);
-        EXPECT_EQ(RadialSavedStep(), last);
-    }
+        EXPECT_TRUE(s->animation.k == last && s->shown == s->animation_frame && !app.animation_running);
+        EXPECT_EQ(SurfacePixel(s->shown, point.left + 6, point.top + 6), kGreen);
+        ExpectTextsClear(page, s->shown, pictures);
+        ExpectSumSignInItsGap(s->shown, c.y - side / 2 + side, app.texts->sum_caption);
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
+        ExpectTextsClear(page, s->shown,
+                         {pictures[0], pictures[1], {AsRect(RadialPhasorPanel(l).box), "the panel"}});
+        SendMessageW(page, kPhasorKeyMessage, 0, 0);
+        // The fresh picture has no sketch yet.
+        Command(page, kRadialReset);
+        ExpectTextsClear(page, s->shown, {pictures[0], pictures[1]});
+        // Step 0: one and a half zones cover the aperture, zone 1 to scale; Continue; the captions fit.
+        Command(page, kRadialStart);
+        ExpectZonesToScale(s->zones->composed, 1.5, 1);  // a new picture since Reset
+        Command(page, kRadialStart);
+        ExpectCaptionsFit(page);
+        s->animation.k = 1 << 20;  // as if the run had gone on: the next size opens at its last step
+    });
 }
 
-TEST_F(ScreenSizes, PatternScreenAnswersEveryControl) {
-    for (DisplaySize size : LectureDisplaySizes()) {
-        SCOPED_TRACE(SizeName(size));
-        HWND page = OpenAndChangeTo(kPatternButton, size);
-        PatternScreen* screen = OpenPatternScreen();
-        ASSERT_NE(screen, nullptr);
-        ASSERT_EQ(screen->window, page);
-        ExpectLaidOutFor(page, size);
-        const PatternLayout& l = screen->layout;
-        ASSERT_EQ(l.width, size.width);
-        ASSERT_EQ(l.height, size.height);
-        const int s = l.size;
-        EXPECT_TRUE(Sound(app.page_surface, size.width, size.height));
-        EXPECT_TRUE(Sound(screen->work, size.width, size.height));
-        EXPECT_TRUE(Sound(screen->blank, s, s));
-        EXPECT_TRUE(Sound(screen->current->image, s, s));
-        EXPECT_TRUE(Sound(screen->comparison->image, s, s));
-        std::printf("[ figures  ] pattern screen at %s: frames of %d px\n", SizeName(size).c_str(), s);
-
-        // The current frame lands at its place: its centre in the work surface is the computed centre.
-        const auto centre_matches = [&] {
-            const std::uint32_t word = screen->current->computed.pixels[(s / 2) * s + s / 2];
-            const ColourTriple computed{static_cast<unsigned char>(word >> 16),
-                                        static_cast<unsigned char>(word >> 8),
-                                        static_cast<unsigned char>(word)};
-            return Same(SurfacePixel(screen->work, l.current_left + s / 2, l.frame_top + s / 2), computed);
-        };
-        EXPECT_TRUE(centre_matches());
-
-        int repaints = screen->full_repaints;
-        struct Bar {
-            ScrollBarControl* bar;
-            int start, step;
-        };
-        for (const Bar& b : {Bar{screen->wavelength, 500, 1}, Bar{screen->aperture, 2000, 10},
-                             Bar{screen->distance, 2000, 100}}) {
-            EXPECT_EQ(b.bar->position, b.start);
-            SendMessageW(page, WM_HSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(b.bar->window));
-            EXPECT_EQ(b.bar->position, b.start + b.step);
-            EXPECT_EQ(screen->full_repaints, ++repaints);
-        }
-        EXPECT_TRUE(centre_matches());
-
-        Command(page, kCompare);
-        EXPECT_TRUE(screen->comparison_taken);
-        EXPECT_EQ(screen->full_repaints, ++repaints);
-        // The comparison shows the current picture (its lines and zone count aside: the lower half).
-        for (int y = s / 2; y < s; y += std::max(1, s / 9)) {
-            for (int x = 0; x < s; x += std::max(1, s / 11)) {
-                ASSERT_TRUE(Same(SurfacePixel(screen->work, l.comparison_left + x, l.frame_top + y),
-                                 SurfacePixel(screen->work, l.current_left + x, l.frame_top + y)))
-                    << x << ", " << y;
-            }
-        }
-
-        // The projection: a white circle a third of the side from the centre, in both frames.
-        Command(page, kProjection);
-        EXPECT_TRUE(screen->aperture_projection);
-        const auto white_near_edge = [&](int left) {
-            int white = 0;
-            for (int x = s / 2 + s / 3 - 3; x <= s / 2 + s / 3 + 3; ++x)
-                white += SurfacePixel(screen->work, left + x, l.frame_top + s / 2) == kWhite;
-            return white;
-        };
-        EXPECT_GT(white_near_edge(l.current_left), 0);
-        EXPECT_GT(white_near_edge(l.comparison_left), 0);
-        Command(page, kPlots);
-        EXPECT_TRUE(screen->plots);
-        EXPECT_EQ(screen->full_repaints, repaints + 2);
-        EXPECT_EQ(static_cast<int>(screen->current->computed.plot_points.size()), s);
-        EXPECT_TRUE(Sound(screen->current->image, s, s));
-        Leave(page, kPatternMenu, size);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(BothPrograms, ScreenSizes,
+                         ::testing::Values(TextLanguage::kEnglish, TextLanguage::kRussian));
 
 }  // namespace
