@@ -283,16 +283,6 @@ double* IntensityOverRadius(int count, double* maximum, double* values, double a
     return values;
 }
 
-int DistanceSampleCount(double z_start, double z_end, double step) {
-    return static_cast<int>(std::fabs(z_end - z_start) / step) + 1;
-}
-
-std::vector<double> IntensityOverDistance(double a, double delta, double r, double lambda, double z_start,
-                                          double z_end, double step) {
-    return IntensityOverDistanceSamples(a, delta, r, lambda, z_start, step,
-                                        DistanceSampleCount(z_start, z_end, step));
-}
-
 std::vector<double> IntensityOverDistanceSamples(double a, double delta, double r, double lambda,
                                                  double z_start, double step, int count) {
     std::vector<double> values(count > 0 ? count : 0);

@@ -62,16 +62,8 @@ private:
     std::vector<double> phases_;
 };
 
-// The number of samples of a distance series: trunc(|z_end - z_start| / step) + 1.
-int DistanceSampleCount(double z_start, double z_end, double step);
-
-// Intensities at z_i = z_start + i*step for i = 0 .. DistanceSampleCount(...)-1. The result carries its
-// true count: where (z_end - z_start)/step rounds just below a whole n it holds n values, not n + 1.
-std::vector<double> IntensityOverDistance(double a, double delta, double r, double lambda, double z_start,
-                                          double z_end, double step);
-
-// Exactly count intensities at z_i = z_start + i*step: for a caller that needs a known number of samples
-// whatever the rounding of the range.
+// Exactly count intensities at z_i = z_start + i*step (none for a count below 1). The caller gives the
+// count, so the rounding of a range divided by its step never adds or drops a sample.
 std::vector<double> IntensityOverDistanceSamples(double a, double delta, double r, double lambda,
                                                  double z_start, double step, int count);
 

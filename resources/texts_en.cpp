@@ -49,6 +49,15 @@ const TextSet& EnglishTexts() {
         t.screen_label = T("Screen");
         t.phasor_title = T("Phasor diagram");
 
+        t.pattern_title = T("Fresnel diffraction");
+        t.comparison_caption = T("Frame for comparison");
+        t.current_caption = T("Current frame");
+        t.projection_button = T("Projection of aperture");
+        t.plots_button = T("Plots");
+        t.compare_button = T("Compare");
+        t.pattern_zones_prefix = T("Number of zones = ");
+        t.comparison_equals = T(" = ");
+
         ReadDeployerTexts(EnglishDeployerTexts(), &t);
         return t;
     }();

@@ -51,6 +51,15 @@ const TextSet& RussianTexts() {
         t.screen_label = T("Экран");
         t.phasor_title = T("Векторная диаграмма");
 
+        t.pattern_title = T("Дифракция Френеля");
+        t.comparison_caption = T("Кадр сравнения");
+        t.current_caption = T("Текущий кадр");
+        t.projection_button = T("Проекция отверстия");
+        t.plots_button = T("Графики");
+        t.compare_button = T("Сравнить");
+        t.pattern_zones_prefix = T("Число зон Френеля = ");
+        t.comparison_equals = T(" = ");
+
         ReadDeployerTexts(RussianDeployerTexts(), &t);
         return t;
     }();

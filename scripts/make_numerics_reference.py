@@ -11,10 +11,9 @@ of a double.
 - Both sides of every row boundary of the J0 table (k/8 and the double just below it, k = 1 .. 2560).
 - A sweep: 3000 well-spread arguments in [0, 320) and 1000 in [320, 1000).
 - sin and cos: landmarks (the doubles nearest multiples of pi/2, among them the closest any double below
-  2^20 comes, both sides of |r| = 2^-11 and of 2^20, where other reductions take over, the closest
-  approach of all doubles), a sweep over [-100, 100) (the ring sums' phases), [-1e5, 1e5) and huge
-  arguments up to the largest doubles.
-The bulk arguments follow formulas that tests/numerics_reference_data.h repeats; only values are stored.
+  2^20 comes, both sides of |r| = 2^-11, where the finer reduction takes over, the last double below 2^20), a
+  sweep over [-100, 100) (the ring sums' phases) and [-1e5, 1e5).
+Every point is stored with its argument; a landmark also with its source.
 
 Usage: python3 scripts/make_numerics_reference.py [output.cpp]   (needs python3-mpmath; a few seconds)
 """
@@ -72,23 +71,23 @@ def j0_landmarks():
 
 
 def spread_fraction(i):
-    """SpreadFraction of tests/numerics_reference_data.h."""
+    """A well-spread fraction in [0, 1) with 32 bits (a Weyl sequence)."""
     return float((i * 2654435761) % 2**32) * 2.0**-32
 
 
 def j0_boundaries():
-    """BesselJ0BoundaryArgument: the double below k/8, then k/8, for k = 1 .. 2560."""
+    """Both sides of every row boundary k/8: the double below, then k/8, for k = 1 .. 2560."""
     points = []
     for k in range(1, 2561):
         b = k / 8.0
         points += [math.nextafter(b, 0.0), b]
-    return [j0(x) for x in points]
+    return [(x, j0(x)) for x in points]
 
 
 def j0_sweep():
-    """BesselJ0SweepArgument."""
+    """3000 arguments in [0, 320), the table, and 1000 in [320, 1000), the asymptotic form."""
     xs = [spread_fraction(i) * 320.0 if i < 3000 else 320.0 + spread_fraction(i) * 680.0 for i in range(4000)]
-    return [j0(x) for x in xs]
+    return [(x, j0(x)) for x in xs]
 
 
 def sin_cos(x):
@@ -112,14 +111,7 @@ def trig_landmarks():
         (-nearest_double(29 * pio2), "the same, negative"),
         (-80.0, "largest phase of the ring sums"),
         (1e5, "1e5"),
-        (math.nextafter(2.0**20, 0.0), "last double of the Cody-Waite reduction"),
-        (2.0**20, "first double of the exact reduction"),
-        (1e6, "exact reduction"),
-        (1e10, "exact reduction"),
-        (1e22, "exact reduction"),
-        (1e300, "exact reduction"),
-        (float.fromhex("0x1.fffffffffffffp+1023"), "largest double"),
-        (6381956970095103.0 * 2.0**797, "closest double to a multiple of pi/2 of all"),
+        (math.nextafter(2.0**20, 0.0), "last double of the reduction"),
     ]
     for k in range(1, 9):
         cases.append((nearest_double(k * pio2), "nearest double to %d*pi/2" % k))
@@ -132,16 +124,14 @@ def trig_landmarks():
 
 
 def sin_cos_sweep_argument(i):
-    """SinCosSweepArgument of tests/numerics_reference_data.h."""
+    """1000 arguments in [-100, 100) (the ring sums' phases) and 300 in [-1e5, 1e5)."""
     if i < 1000:
         return (spread_fraction(i) - 0.5) * 200.0
-    if i < 1300:
-        return (spread_fraction(i) - 0.5) * 2e5
-    return math.ldexp(0.5 + 0.5 * spread_fraction(i), 21 + i * 7919 % 1003) * (-1 if i % 2 == 1 else 1)
+    return (spread_fraction(i) - 0.5) * 2e5
 
 
 def trig_sweep():
-    return [sin_cos(sin_cos_sweep_argument(i)) for i in range(1500)]
+    return [(sin_cos_sweep_argument(i),) + sin_cos(sin_cos_sweep_argument(i)) for i in range(1300)]
 
 
 def format_source(path):
@@ -158,26 +148,18 @@ def main():
         f.write("// Written by scripts/make_numerics_reference.py; edit the script, not this file.\n")
         f.write('#include "tests/numerics_reference_data.h"\n\n')
         f.write("namespace numerics_reference {\n\n")
-        rows = j0_landmarks()
-        f.write("const BesselJ0Landmark kBesselJ0Landmarks[] = {\n")
-        for x, v, source in rows:
+        points = [(x, v, source) for x, v, source in j0_landmarks()]
+        points += [(x, v, "") for x, v in j0_boundaries() + j0_sweep()]
+        f.write("const BesselJ0Point kBesselJ0Points[] = {\n")
+        for x, v, source in points:
             f.write('    {%s, %s, "%s"},\n' % (x.hex(), lit(v), source))
-        f.write("};\nconst int kBesselJ0LandmarkCount = %d;\n\n" % len(rows))
-        for name, values in (("kBesselJ0BoundaryValues[kBesselJ0BoundaryCount]", j0_boundaries()),
-                             ("kBesselJ0SweepValues[kBesselJ0SweepCount]", j0_sweep())):
-            f.write("const long double %s = {\n" % name)
-            for i in range(0, len(values), 4):
-                f.write("    " + ", ".join(lit(v) for v in values[i:i + 4]) + ",\n")
-            f.write("};\n\n")
-        rows = trig_landmarks()
-        f.write("const SinCosLandmark kSinCosLandmarks[] = {\n")
-        for x, s, c, source in rows:
-            f.write('    {%s, %s, %s, "%s"},\n' % (x.hex(), lit(s), lit(c), source))
-        f.write("};\nconst int kSinCosLandmarkCount = %d;\n\n" % len(rows))
-        f.write("const long double kSinCosSweepValues[kSinCosSweepCount][2] = {\n")
-        for sin_x, cos_x in trig_sweep():
-            f.write("    {%s, %s},\n" % (lit(sin_x), lit(cos_x)))
-        f.write("};\n\n")
+        f.write("};\nconst int kBesselJ0PointCount = %d;\n\n" % len(points))
+        points = [(x, sv, cv, source) for x, sv, cv, source in trig_landmarks()]
+        points += [(x, sv, cv, "") for x, sv, cv in trig_sweep()]
+        f.write("const SinCosPoint kSinCosPoints[] = {\n")
+        for x, sv, cv, source in points:
+            f.write('    {%s, %s, %s, "%s"},\n' % (x.hex(), lit(sv), lit(cv), source))
+        f.write("};\nconst int kSinCosPointCount = %d;\n\n" % len(points))
         f.write("}  // namespace numerics_reference\n")
     format_source(out)
 

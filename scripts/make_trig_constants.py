@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
-"""Prints the constants of numerics/trig.cpp (paste them there when they change).
+"""Prints the constants of numerics/sse2_kernels.h (paste them there when they change).
 
 - pi/2 split into four doubles: three of 32 significant bits, so that k*part is exact for |k| < 2^21,
   and a last one of 53 bits; together they carry 149 bits of pi/2. Also pi/2 - part 1 - part 2 rounded,
   the rest used by the ordinary reduction.
 - The sine and cosine kernels on |r| <= pi/4: near-minimax polynomials in z = r^2 from Chebyshev
   interpolation (mpmath.chebyfit) of (sin r - r)/r^3 and (cos r - 1 + r^2/2)/r^4, with the fitting error.
-- The leading bits of 2/pi as 32-bit words, for the exact reduction of huge arguments.
 - The smallest |x - k*pi/2| over doubles x below 2^20, which tells how much precision the reduction needs.
 
 Needs python3-mpmath.
@@ -42,17 +41,6 @@ def kernel(f, degree, zmax):
     return [float(c) for c in reversed(coeffs)], err
 
 
-def two_over_pi_words(count):
-    v = 2 / mp.pi
-    words = []
-    for _ in range(count):
-        v *= 2**32
-        w = int(mp.floor(v))
-        words.append(w)
-        v -= w
-    return words
-
-
 def closest_to_multiple(limit_exponent=20):
     prec = 300
     pio2 = int(mp.floor(mp.pi / 2 * mp.mpf(2) ** prec))
@@ -82,12 +70,6 @@ def main():
     print("constexpr double kSin[] = {%s};" % ", ".join(c.hex() for c in sin_c))
     print("// cos r = 1 - r^2/2 + r^4*C(r^2); fitting error of C: %s (times r^4 <= 0.39)" % mp.nstr(cos_err, 3))
     print("constexpr double kCos[] = {%s};" % ", ".join(c.hex() for c in cos_c))
-    words = two_over_pi_words(40)
-    print("// 2/pi = sum of kTwoOverPiBits[i] * 2^(-32*(i+1))")
-    print("constexpr std::uint32_t kTwoOverPiBits[] = {")
-    for i in range(0, len(words), 8):
-        print("    " + ", ".join("0x%08x" % w for w in words[i:i + 8]) + ",")
-    print("};")
     log_d, k = closest_to_multiple()
     print("// closest double below 2^20 to a multiple of pi/2: k = %d, |x - k*pi/2| = 2^%.2f" % (k, log_d))
 

@@ -71,6 +71,16 @@ struct TextSet {
     std::string radial_plot_caption_2;
     std::string screen_label;  // over the face-on sketch of the observation screen
     std::string phasor_title;  // the phasor diagram panel of the axial and radial screens (key V)
+
+    // The Fresnel pattern screen; its parameter labels share the prefixes and units above.
+    std::string pattern_title;
+    std::string comparison_caption;  // over the left frame
+    std::string current_caption;     // over the right frame
+    std::string projection_button;   // two lines where the button is narrow
+    std::string plots_button;
+    std::string compare_button;
+    std::string pattern_zones_prefix;  // "Number of zones = " + the count with one decimal
+    std::string comparison_equals;     // between a comparison symbol (λ, R, L) and its value
 };
 
 // Where the sum sign goes in a formula line: into the run of spaces after its "=". The text up to and

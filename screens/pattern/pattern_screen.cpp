@@ -32,17 +32,8 @@ constexpr double kViewFactor = 1.5;
 
 PatternScreen* screen = nullptr;
 
-const PatternTexts& Texts() {
-    return PatternTextsFor(screen->language);
-}
-
-void DrawLiteral(HDC context, int x, int y, const char* utf8) {
-    DrawLabel(context, x, y, PatternLabel(utf8).get());
-}
-
-void SetCaption(PushButton* button, const char* utf8) {
-    const LabelTextPtr caption = PatternLabel(utf8);
-    SetControlCaption(button->window, caption->text, caption->length);
+void DrawPageText(HDC context, int x, int y, const std::string& text) {
+    DrawLabel(context, x, y, MakeLabel(text.c_str()).get());
 }
 
 // A frame for the controls' values as they stand, with the switches as they stand; with `into_image`
@@ -66,17 +57,17 @@ void RenderComparison() {
 // The title, the two frame captions and the separator line, drawn once.
 void DrawStatic(Surface* page) {
     const PatternLayout& l = screen->layout;
-    const PatternTexts& t = Texts();
+    const TextSet& t = *app.texts;
     HDC dc = page->context;
     page->saved_font = SelectObject(dc, screen->caption_font);
     page->saved_pen = SelectObject(dc, screen->separator_pen);
     PrepareText(dc, TA_CENTER);
     SetTextColour(dc, kBlack);
     SelectObject(dc, screen->title_font);
-    DrawLiteral(dc, l.title_x, l.title_y, t.title);
+    DrawPageText(dc, l.title_x, l.title_y, t.pattern_title);
     SelectObject(dc, screen->caption_font);
-    DrawLiteral(dc, l.comparison_caption_x, l.caption_y, t.comparison_caption);
-    DrawLiteral(dc, l.current_caption_x, l.caption_y, t.current_caption);
+    DrawPageText(dc, l.comparison_caption_x, l.caption_y, t.comparison_caption);
+    DrawPageText(dc, l.current_caption_x, l.caption_y, t.current_caption);
     // The line runs across the captions' top edge, drawn after them.
     SelectObject(dc, app.page_font);
     DrawLine(dc, 0, l.separator_y, l.width, l.separator_y);
@@ -90,20 +81,20 @@ void DrawParameterLabels(HDC dc, bool moved_only = false) {
     };
     if (moved(0, screen->wavelength))
         DrawLabel(dc, l.wavelength_label_x, l.label_y,
-                  PatternWavelengthLabel(screen->language, screen->wavelength->position).get());
+                  PatternWavelengthLabel(*app.texts, screen->wavelength->position).get());
     if (moved(1, screen->aperture))
         DrawLabel(dc, l.aperture_label_x, l.label_y,
-                  PatternApertureLabel(screen->language, screen->aperture->position).get());
+                  PatternApertureLabel(*app.texts, screen->aperture->position).get());
     if (moved(2, screen->distance))
         DrawLabel(dc, l.distance_label_x, l.label_y,
-                  PatternDistanceLabel(screen->language, screen->distance->position).get());
+                  PatternDistanceLabel(*app.texts, screen->distance->position).get());
 }
 
 // "Number of zones = 4.0" under the frame whose caption stands at x; leaves the page font selected.
 void DrawZoneCount(HDC dc, int x, const PatternFrame* frame) {
     SelectObject(dc, screen->caption_font);
     DrawLabel(dc, x, screen->layout.count_y,
-              PatternZoneCountLabel(screen->language, frame->computed.zone_count).get());
+              PatternZoneCountLabel(*app.texts, frame->computed.zone_count).get());
     SelectObject(dc, app.page_font);
 }
 
@@ -111,19 +102,18 @@ void DrawZoneCount(HDC dc, int x, const PatternFrame* frame) {
 // R = 2.0 mm, L = 2.0 m, each symbol a wide character of its own.
 void DescribeComparison(HDC dc) {
     const PatternLayout& l = screen->layout;
-    const PatternTexts& t = Texts();
     const PatternImage& taken = screen->comparison->computed;
     SetTextColour(dc, kWhite);
     SetTextAlign(dc, TA_LEFT);
     DrawLabel(dc, l.description_x, l.description_y[0],
-              ComparisonWavelengthLabel(screen->language, taken.wavelength).get());
+              ComparisonWavelengthLabel(*app.texts, taken.wavelength).get());
     DrawLabel(dc, l.description_x, l.description_y[1],
-              ComparisonRadiusLabel(screen->language, taken.aperture_radius).get());
+              ComparisonRadiusLabel(*app.texts, taken.aperture_radius).get());
     DrawLabel(dc, l.description_x, l.description_y[2],
-              ComparisonDistanceLabel(screen->language, taken.distance).get());
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[0], static_cast<wchar_t>(t.wavelength_symbol));
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[1], static_cast<wchar_t>(t.radius_symbol));
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[2], static_cast<wchar_t>(t.distance_symbol));
+              ComparisonDistanceLabel(*app.texts, taken.distance).get());
+    DrawWideSymbol(dc, l.symbol_x, l.description_y[0], static_cast<wchar_t>(kWavelengthSymbol));
+    DrawWideSymbol(dc, l.symbol_x, l.description_y[1], static_cast<wchar_t>(kRadiusSymbol));
+    DrawWideSymbol(dc, l.symbol_x, l.description_y[2], static_cast<wchar_t>(kDistanceSymbol));
     SetTextColour(dc, kBlack);
     SetTextAlign(dc, TA_CENTER);
     DrawZoneCount(dc, l.comparison_count_x, screen->comparison);
@@ -297,16 +287,15 @@ void OnCommand(HWND window, int id) {
     }
 }
 
-PushButton* MakeButton(HWND window, int id, DWORD extra_style, const PatternRect& r, const char* caption) {
+PushButton* MakeButton(HWND window, int id, DWORD extra_style, const PatternRect& r,
+                       const std::string& caption) {
     PushButton* button = CreatePushButton(app.instance, window, id, WS_CHILD | WS_VISIBLE | extra_style, r.x,
                                           r.y, r.width, r.height);
-    const LabelTextPtr text = PatternLabel(caption);
-    const std::string cp1251(text->text, text->length);
     const PatternLayout& l = screen->layout;
     if (HFONT shrunk = SetFittingButtonFont(button->window, app.page_font,
-                                            {l.page_font_height, l.page_font_width, 400}, {&cp1251}))
+                                            {l.page_font_height, l.page_font_width, 400}, {&caption}))
         screen->shrunk_fonts.push_back(shrunk);
-    SetCaption(button, caption);
+    SetControlCaption(button->window, caption);
     return button;
 }
 
@@ -339,10 +328,8 @@ int CreatePatternScreen() {
     screen = new PatternScreen{};
     screen->window = window;
     screen->layout = ComputePatternLayout(app.screen_width, app.screen_height);
-    screen->language =
-        app.texts->language == TextLanguage::kRussian ? PatternLanguage::kRussian : PatternLanguage::kEnglish;
     const PatternLayout& l = screen->layout;
-    const PatternTexts& t = Texts();
+    const TextSet& t = *app.texts;
     screen->comparison_taken = false;
 
     app.page_font = CreateTextFont(l.page_font_height, l.page_font_width, 400);

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "screens/pattern/pattern_frame.h"
+#include "screens/pattern/pattern_labels.h"
 #include "screens/pattern/pattern_layout.h"
-#include "screens/pattern/pattern_texts.h"
 #include "shell/platform.h"
 #include "shell/worker_pool.h"
 
@@ -24,7 +24,6 @@ LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPAR
 struct PatternScreen {
     HWND window;
     PatternLayout layout;
-    PatternLanguage language;
     Surface* work;   // W x H: every full repaint composes the picture here, then copies it out
     Surface* blank;  // S x S, black: stands in for the comparison frame until one is taken
     PatternFrame* current;

@@ -1,0 +1,613 @@
+// The pure core of the three demonstration screens and the pages: their layouts against the worked numbers
+// of a 1920 x 1080 and a 1024 x 768 screen and swept over every screen a lecture may meet, the axial and
+// radial plots, zone pictures, sum texts and phasor panels step by step, the animations' state tables, the
+// Fresnel pattern's pixels read back, and its labels.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "numerics/spectral_ramp.h"
+#include "numerics/zone_geometry.h"
+#include "numerics/zone_series.h"
+#include "screens/axial/axial_animation.h"
+#include "screens/axial/axial_model.h"
+#include "screens/axial/phasor_panel_model.h"
+#include "screens/axial/zone_picture_model.h"
+#include "screens/pattern/pattern_image.h"
+#include "screens/pattern/pattern_labels.h"
+#include "screens/pattern/pattern_layout.h"
+#include "screens/pattern/pattern_reference.h"
+#include "screens/radial/radial_animation.h"
+#include "screens/radial/radial_model.h"
+#include "shell/cp1251.h"
+#include "shell/page_layout.h"
+#include "tests/worked_numbers.h"
+
+namespace {
+
+std::string Text(const LabelTextPtr& label) {
+    return std::string(label->text, label->length);
+}
+
+// ---- Axial screen ------------------------------------------------------------------------------------
+
+std::string Worked(const AxialLayout& l) {
+    const ZonePictureGeometry& z = l.zones;
+    return Numbers(l.mx, l.my, l.column, l.plot_left, l.band, l.plot_centre, l.axis_x, l.axis_y,
+                   l.menu_button, l.start_button, l.reset_button, l.wavelength_control, l.plot, z.side,
+                   z.left, z.top, z.x0, z.y0, z.x1, z.y1, z.step_count, l.title, l.separator_y,
+                   l.plot_caption[0], l.plot_caption[1], l.intensity_letter, l.distance_caption[0],
+                   l.distance_caption[1], l.zone_caption, l.vertical_axis_top, l.horizontal_axis_tip,
+                   l.horizontal_arrow[0], l.horizontal_arrow[1], l.vertical_arrow[0], l.vertical_arrow[1],
+                   l.wavelength_label, l.radius_label, l.escapement, l.axis_label, l.incoming_axis_end,
+                   l.inner_axis_end, l.arrow_up, l.arrow_down, l.travel_origin, l.travel_unit,
+                   l.travel_length, l.sum_text, l.zone_count_label, l.formula_line);
+}
+
+TEST(AxialScreen, LayoutAtFullHdAndAtTheSmallScreen) {
+    const AxialLayout l = ComputeAxialLayout(1920, 1080);
+    EXPECT_EQ(Worked(l),
+              "38 43 538 1344 467 1613 1309 778 (1651,950 230x108) (76,312 249x108) (365,312 249x108) "
+              "(76,172 538x54) (1344,398 538x369) 467 111 484 344 717 1233 484 690 (960,21) 269 (1613,312) "
+              "(1613,355) (1325,398) (1613,821) (1613,864) (345,430) (1309,441) (1881,778) (1843,768) "
+              "(1843,788) (1300,484) (1318,484) (345,107) (959,107) 146 (788,519) (55,792) (531,668) "
+              "(316,710) (316,738) 730 167 336 (111,1014) (960,833) (111,950)");
+    EXPECT_DOUBLE_EQ(l.theta, std::atan(233.0 / 889.0));
+    EXPECT_EQ(Worked(ComputeAxialLayout(1024, 768)),
+              "20 30 288 716 340 860 700 555 (880,675 122x76) (40,218 133x76) (195,218 133x76) (40,120 "
+              "288x38) (716,278 288x268) 288 40 364 184 508 660 364 332 (512,15) 188 (860,218) (860,248) "
+              "(706,278) (860,585) (860,615) (184,314) (700,308) (1002,555) (982,548) (982,562) (695,338) "
+              "(705,338) (184,75) (512,75) 168 (422,385) (20,557) (297,474) (169,504) (169,520) 408 84 168 "
+              "(40,697) (522,580) (40,652)");
+    // Markers at 600 nm; 400 nm starts at the travel origin, 700 nm three quarters of a unit nearer.
+    EXPECT_EQ(Numbers(StartMarker(l, 600), ObservationPoint(l, 600, 100, 310),
+                      ObservationPoint(l, 600, 310, 310), StartMarker(l, 400), StartMarker(l, 700)),
+              "(647,638) (755,610) (983,550) (730,616) (605,649)");
+    const PhasorPanelLayout panel = AxialPhasorPanel(l);
+    EXPECT_EQ(Numbers(panel.box, panel.text_height, panel.diameter, panel.origin),
+              "(652,290 268x268) 29 168 (134,218)");
+}
+
+// The plot at 600 nm on the full HD screen, revealed step by step; the marker's height is the intensity of
+// the sample the phasor panel shows, and its resultant squared is that intensity to the last bit.
+TEST(AxialScreen, PlotRevealedStepByStep) {
+    const AxialLayout l = ComputeAxialLayout(1920, 1080);
+    const DistanceRange r = AxialDistanceRange(0.001, 600 * 1e-9);
+    const AxialPlotModel p =
+        ComputeAxialPlot(l.plot.width, l.my, 600 * 1e-9, 0.001, r.z_min, r.z_max, l.plot.height, l.mx);
+    EXPECT_EQ(Numbers(p.m, p.h, p.blank_rows, p.points.size()), "310 283 80 311");
+    int top = p.h, bottom = 0;
+    for (std::size_t i = 0; i < p.points.size(); ++i) {
+        ASSERT_EQ(p.points[i].x, static_cast<int>(i));
+        top = std::min(top, p.points[i].y), bottom = std::max(bottom, p.points[i].y);
+    }
+    EXPECT_EQ(top, 0);
+    EXPECT_LE(bottom, p.h - 6);
+    // The run goes from six open zones to 0.8 of a zone: 4 sin^2(0.4 pi) at its end.
+    EXPECT_NEAR(numerics::OpenZoneCount(0.001, 600e-9, 0.0, r.z_min), 6.0, 1e-12);
+    EXPECT_NEAR(p.intensities.back(), 4 * std::pow(std::sin(3.14159265358979 * 0.4), 2), 1e-5);
+    std::string steps;
+    for (int k : {0, 1, 100, 310}) {
+        const AxialPlotStep s = AxialPlotAt(p, k, 310);
+        steps += Numbers(s.shift, s.curve_points, s.strip_columns, s.strip_origin, s.marker, s.start_marker,
+                         s.marked_sample) +
+                 "; ";
+        EXPECT_EQ(s.marker.y, 86 + p.points[s.marked_sample].y);
+        EXPECT_EQ(
+            numerics::RingPhasor(p.a, p.a / 1000, AxialSampleDistance(p, s.marked_sample), p.lambda, 0.0)
+                .intensity,
+            p.intensities[s.marked_sample])
+            << "step " << k;
+    }
+    EXPECT_EQ(steps,
+              "260 0 0 (50,86) (50,363) (50,363) 0; 260 1 1 (50,86) (51,363) (50,363) 0; 260 100 100 (50,86) "
+              "(150,362) (50,363) 99; 260 310 310 (50,86) (360,112) (50,363) 309; ");
+    // The curve starts further right for shorter wavelengths.
+    for (int nm : {400, 700}) {
+        const DistanceRange rn = AxialDistanceRange(0.001, nm * 1e-9);
+        const AxialPlotModel pn =
+            ComputeAxialPlot(l.plot.width, l.my, nm * 1e-9, 0.001, rn.z_min, rn.z_max, l.plot.height, l.mx);
+        EXPECT_EQ(AxialPlotAt(pn, 0, 310).strip_origin.x, nm == 400 ? 137 : 6) << nm;
+    }
+}
+
+// The zone picture and the sum of contributions at 600 nm: six whole zones at the start, 1.94 in the
+// middle (discs from the outermost zone inwards), 0.8 at the end.
+TEST(AxialScreen, ZonePictureAndSumTexts) {
+    const DistanceRange r = AxialDistanceRange(0.001, 600 * 1e-9);
+    EXPECT_EQ(Text(AxialZoneStep(600e-9, 0.001, r.z_min, r.z_max, 0, 310, 467).sum_text),
+              "E  =  1.00 * E1 - 1.00 * E2 + 1.00 * E3 - 1.00 * E4 + 1.00 * E5 - 1.00 * E6 ");
+    const ZoneStep mid = AxialZoneStep(600 * 1e-9, 0.001, r.z_min, r.z_max, 100, 310, 467);
+    EXPECT_NEAR(mid.distance, 0.8602, 1e-4);
+    EXPECT_NEAR(mid.open_zones, 1.9375, 1e-4);
+    EXPECT_EQ(Text(mid.sum_text), "E  =  1.00 * E1 - 0.93 * E2 ");
+    ASSERT_EQ(mid.discs.size(), 2u);
+    EXPECT_EQ(Numbers(mid.discs[0].zone, mid.discs[0].box, mid.discs[1].zone, mid.discs[1].box),
+              "2 [35,35 432,432] 1 [93,93 374,374]");
+    EXPECT_EQ(Text(AxialZoneStep(600 * 1e-9, 0.001, r.z_min, r.z_max, 310, 310, 467).sum_text),
+              "E  =  0.80 * E1 ");
+    // N = 2.005 opens 2 zones; 2.02 opens 3: a fractional zone counts from one percent.
+    EXPECT_EQ(AxialZoneStep(500e-9, 0.001, 1e-6 / (500e-9 * 2.005), 1.0, 0, 1, 467).number_of_zones, 2);
+    EXPECT_EQ(AxialZoneStep(500e-9, 0.001, 1e-6 / (500e-9 * 2.02), 1.0, 0, 1, 467).number_of_zones, 3);
+    EXPECT_EQ(Numbers(ApertureBox(467)), "[38,38 429,429]");
+    // The colours look up truncated nanometres: 479e-9/1e-9 computes just below 479.
+    for (int nm : {479, 482, 486, 489, 493, 496, 503, 510})
+        EXPECT_EQ(ZoneColourNanometres(nm * 1e-9), nm - 1);
+    EXPECT_EQ(ZoneColourNanometres(600 * 1e-9), 600);
+    EXPECT_EQ(ZoneColourNanometres(5e-7), 499);
+}
+
+// The phasor picture of two whole zones: the on-axis circle spans `diameter` pixels upwards from the
+// origin and as much across, zone 1 in the odd colour, zone 2 in the even one.
+TEST(AxialScreen, PhasorPictureIsTheCircleInTheZonesColours) {
+    const PhasorPanelLayout p = PhasorPanelInBox({0, 0, 270, 270});
+    const numerics::RingPhasorSums two = numerics::RingPhasor(0.001, 1e-6, 1.0, 500e-9, 0.0);
+    const PhasorPicture picture = DrawPhasorPicture(p, two, 0x0000FF00, 0x00008000);
+    int top = p.origin.y, left = p.origin.x, right = p.origin.x;
+    for (const Point& c : picture.curve)
+        top = std::min(top, c.y), left = std::min(left, c.x), right = std::max(right, c.x);
+    EXPECT_NEAR(p.origin.y - top, p.diameter, 1);
+    EXPECT_NEAR(right - left, p.diameter, 2);
+    ASSERT_EQ(picture.zone_ends, ZoneEnds(two));
+    ASSERT_EQ(picture.zone_ends.size(), 2u);
+    EXPECT_EQ(picture.intensity, two.intensity);
+    const auto pixel = [&](Point c) { return picture.pixels[static_cast<std::size_t>(c.y) * 270 + c.x]; };
+    EXPECT_EQ(pixel(picture.curve[picture.zone_ends[0] / 2]), 0x0000FF00u);
+    EXPECT_EQ(pixel(picture.curve[(picture.zone_ends[0] + picture.zone_ends[1]) / 2]), 0x00008000u);
+    EXPECT_EQ(pixel({2, 2}), kPhasorBackground);
+}
+
+// ---- Radial screen -----------------------------------------------------------------------------------
+
+std::string Worked(const RadialLayout& l) {
+    return Numbers(l.mx, l.my, l.h5, l.h10, l.h88, l.column, l.band, l.free_height, l.side, l.plot_centre,
+                   l.plot_width, l.plot_height, l.axis_x, l.axis_y, l.axis_end_x, l.axis_top_y, l.zone_centre,
+                   l.sketch_centre, l.menu_button, l.start_button, l.reset_button, l.title,
+                   l.wavelength_label, l.radius_label, l.distance_label, l.plot_heading[0], l.plot_heading[1],
+                   l.plot_caption[0], l.plot_caption[1], l.intensity_letter, l.horizontal_arrow[0],
+                   l.horizontal_arrow[1], l.vertical_arrow[0], l.vertical_arrow[1], l.aperture_caption,
+                   l.plot_origin, l.escapement, l.axis_label, l.fresh_axis_end, l.incoming_axis_end,
+                   l.inner_axis_end, l.arrow_up, l.arrow_down, l.sum_text, l.zone_count_label, l.screen_label,
+                   l.formula_line);
+}
+
+TEST(RadialScreen, LayoutAtFullHdAndAtTheSmallScreen) {
+    const RadialLayout l = ComputeRadialLayout(1920, 1080);
+    EXPECT_EQ(Worked(l),
+              "38 43 54 108 950 538 242 451 451 1613 532 293 1271 778 1881 441 (344,725) (1008,645) "
+              "(1651,950 230x108) (76,312 249x108) (365,312 249x108) (960,21) (76,172) (690,172) (1306,172) "
+              "(1575,312) (1575,355) (1575,821) (1575,864) (1309,441) (1843,768) (1843,788) (1262,484) "
+              "(1280,484) (345,438) (1273,484) 68 (934,593) (1120,632) (59,759) (529,703) (306,721) "
+              "(306,737) (119,1014) (1008,871) (1008,356) (119,950)");
+    EXPECT_EQ(
+        Worked(ComputeRadialLayout(1024, 768)),
+        "20 30 38 76 675 288 169 329 288 860 280 216 680 555 1002 308 (184,513) (516,438) (880,675 122x76) "
+        "(40,218 133x76) (195,218 133x76) (512,15) (40,120) (368,120) (696,120) (840,218) (840,248) "
+        "(840,585) (840,615) (700,308) (982,548) (982,562) (675,338) (685,338) (184,316) (682,338) 127 "
+        "(488,391) (588,422) (20,550) (300,487) (164,509) (164,525) (40,702) (516,582) (516,249) (40,657)");
+    // The zone picture computes the same centre as its axis start, and the sketch's x as its axis end.
+    const ZonePictureGeometry g = RadialZonePictureGeometry(1920, 1080);
+    EXPECT_EQ(Numbers(g.side, g.x0, g.y0, g.x1, g.y1, g.step_count), "451 344 725 1008 725 481");
+    const PhasorPanelLayout panel = RadialPhasorPanel(l);
+    EXPECT_EQ(Numbers(panel.box, panel.text_height, panel.diameter, panel.origin),
+              "(783,420 451x451) 50 280 (225,365)");
+}
+
+TEST(RadialScreen, PlotMarkersAndZonesStepByStep) {
+    const RadialLayout l = ComputeRadialLayout(1920, 1080);
+    const RadialPlotModel p = ComputeRadialPlot(l.plot_width, l.plot_height, l.mx, l.my, kRadialWavelength,
+                                                kRadialAperture, RadialScreenDistance());
+    EXPECT_NEAR(p.z, 0.002 * 0.002 / (1.5 * 500e-9), 1e-12);
+    int heights = 0;
+    for (const Point& point : p.points) {
+        ASSERT_TRUE(point.y >= 0 && point.y <= p.strip_height - 4) << point.x;
+        heights += point.y;
+    }
+    EXPECT_EQ(Numbers(p.n, p.strip_height, p.total_steps, p.points.size(), p.points[0], heights),
+              "532 250 304 533 (2,0) 58908");
+    // One and a half zones open on the axis: the largest intensity, then a minimum and a lower maximum.
+    std::size_t i = 1;
+    while (i < p.points.size() && p.points[i].y >= p.points[i - 1].y) ++i;
+    const std::size_t minimum = i - 1;
+    while (i < p.points.size() && p.points[i].y <= p.points[i - 1].y) ++i;
+    EXPECT_EQ(Numbers(minimum, i - 1, p.points[minimum].y, p.points[i - 1].y), "118 222 98 22");
+    std::vector<double> plotted(p.n + 1);
+    double maximum;
+    numerics::IntensityOverRadius(p.n + 1, &maximum, plotted.data(), p.a, p.a / 1000, p.z, p.lambda, 0.0,
+                                  p.a);
+    EXPECT_EQ(p.maximum, maximum);  // the plot is scaled to the very values the phasor panel shows
+    std::string steps;
+    for (int k : {0, 1, 57, 152, 304}) {
+        const int j = RadialMarkedSample(p, k, 304);
+        steps += Numbers(RadialRevealedWidth(p, k, 304), j, ObservationPointBox(l, k, 304),
+                         RadialPlotMarkerBox(l, p, k, 304)) +
+                 "; ";
+        EXPECT_EQ(numerics::RingPhasor(p.a, p.a / 1000, p.z, p.lambda, RadialSampleRadius(p, j)).intensity,
+                  plotted[j]);
+    }
+    EXPECT_EQ(steps,
+              "0 0 [1002,639 1014,651] [1269,521 1281,533]; 1 0 [1002,639 1014,651] [1269,521 1281,533]; 99 "
+              "96 [1037,639 1049,651] [1365,614 1377,626]; 266 263 [1096,639 1108,651] [1532,579 1544,591]; "
+              "532 529 [1190,639 1202,651] [1798,746 1810,758]; ");
+    // Zone 3 seen from 100/304 of the aperture's radius off the axis, the picture's centre (225.5, 225.5).
+    const ZoneStep s = RadialZoneStep(500e-9, 0.002, RadialScreenDistance(), 100, 304, 451);
+    ASSERT_EQ(s.discs.size(), 3u);
+    EXPECT_EQ(Numbers(s.discs[0].zone, s.discs[0].box, s.discs[2].box),
+              "3 [21,-41 554,492] [134,72 441,379]");
+    EXPECT_EQ(Text(s.sum_text), "E  =  0.91 * E1 - 0.45 * E2 + 0.12 * E3 ");
+}
+
+// ---- Animations ----------------------------------------------------------------------------------------
+
+std::string State(const AxialAnimation& a, const AnimationEffects& e) {
+    return Numbers(a.k, a.plot_k, a.running, a.wavelength_enabled, int(a.caption), e.draw_step, e.drawn_step,
+                   e.start_timer, e.stop_timer, e.caption_changed);
+}
+
+// Start draws step 0 and waits, Continue runs, the wavelength stays locked until Reset; a full run draws
+// every step once and finishes on "Pause", after which the button does nothing until Reset.
+TEST(Animation, AxialStatesThroughAWholeRun) {
+    AxialAnimation a;
+    AxialRebuilt(a, 310);
+    EXPECT_EQ(State(a, AxialPressStart(a)), "1 1 0 1 1 1 0 0 0 1");
+    AxialRebuilt(a, 310);  // a wavelength change after Start: ready again, the caption kept
+    EXPECT_EQ(State(a, AxialPressStart(a)), "1 1 0 1 1 1 0 0 0 1");
+    EXPECT_EQ(State(a, AxialPressStart(a)), "1 1 1 0 2 0 -1 1 0 1");
+    EXPECT_EQ(State(a, AxialTick(a)), "2 2 1 0 2 1 1 0 0 0");
+    EXPECT_EQ(State(a, AxialPressStart(a)), "2 2 0 0 1 0 -1 0 1 1");
+    EXPECT_EQ(State(a, AxialPressStart(a)), "2 2 1 0 2 0 -1 1 0 1");
+    int expected = 2;
+    AnimationEffects e;
+    while ((e = AxialTick(a)).draw_step) ASSERT_EQ(e.drawn_step, expected++);
+    EXPECT_EQ(expected, 311);
+    EXPECT_EQ(State(a, e), "311 311 1 0 2 0 -1 0 1 1");
+    EXPECT_TRUE(AxialFinished(a));
+    EXPECT_EQ(State(a, AxialPressStart(a)), "311 311 1 0 2 0 -1 0 0 0");
+    EXPECT_EQ(State(a, AxialReset(a)), "-1 -1 0 1 0 0 -1 0 1 1");
+}
+
+// The radial screen keeps its step when left with Menu; restoring redraws it, one press runs on from
+// there, a step beyond a smaller screen's run shows as its last, and the tick that draws the last step
+// ends the run.
+TEST(Animation, RadialStatesAndTheSavedStep) {
+    const auto state = [](const RadialAnimation& a, const AnimationEffects& e) {
+        return Numbers(a.k, a.plot_k, a.running, int(a.caption), e.draw_step, e.drawn_step, e.start_timer,
+                       e.stop_timer, e.caption_changed, RadialSavedStep());
+    };
+    RadialSavedStep() = -1;
+    RadialAnimation a;
+    RadialCreated(a, 304);
+    EXPECT_EQ(state(a, RadialPressStart(a)), "1 1 0 1 1 0 0 0 1 -1");
+    EXPECT_EQ(state(a, RadialPressStart(a)), "1 1 1 2 0 -1 1 0 1 -1");
+    AnimationEffects e;
+    int ticks = 0;
+    while (!(e = RadialTick(a, 301)).stop_timer) ++ticks;
+    EXPECT_EQ(ticks, 303);
+    EXPECT_EQ(state(a, e), "304 304 1 2 1 304 0 1 1 304");
+    EXPECT_EQ(state(a, RadialPressStart(a)), "304 304 0 1 0 -1 0 1 1 304");
+    EXPECT_EQ(state(a, RadialPressStart(a)), "304 304 1 2 0 -1 1 0 1 304");
+    EXPECT_EQ(state(a, RadialTick(a, 301)), "304 304 1 2 1 304 0 1 1 304");
+
+    RadialSavedStep() = 57;  // left with Menu at step 57
+    RadialAnimation b;
+    RadialCreated(b, 304);
+    EXPECT_EQ(state(b, RadialTick(b, kRedrawStep)), "57 57 0 0 1 57 0 0 0 57");
+    EXPECT_EQ(state(b, RadialPressStart(b)), "57 57 1 2 0 -1 1 0 1 57");
+    EXPECT_EQ(state(b, RadialTick(b, 301)), "58 58 1 2 1 57 0 0 0 57");
+    EXPECT_EQ(state(b, RadialReset(b)), "-1 -1 0 0 0 -1 0 1 1 -1");
+
+    RadialSavedStep() = 608;  // a run finished on a large screen, then the display shrank
+    RadialAnimation c;
+    RadialCreated(c, 101);
+    EXPECT_EQ(state(c, RadialTick(c, kRedrawStep)), "101 101 0 0 1 101 0 0 0 608");
+    RadialSavedStep() = -1;
+}
+
+// ---- Pattern screen ------------------------------------------------------------------------------------
+
+std::string Worked(const PatternLayout& l) {
+    return Numbers(l.mx, l.my, l.column_width, l.wp, l.hp, l.size, l.frame_top, l.comparison_left,
+                   l.current_left, l.wavelength_bar_x, l.aperture_bar_x, l.distance_bar_x, l.bar_y,
+                   l.bar_height, l.wavelength_label_x, l.aperture_label_x, l.distance_label_x, l.label_y,
+                   l.title_x, l.title_y, l.comparison_caption_x, l.current_caption_x, l.caption_y,
+                   l.separator_y, l.comparison_count_x, l.current_count_x, l.count_y, l.description_x,
+                   l.symbol_x, l.description_y[0], l.description_y[1], l.description_y[2], l.menu_button,
+                   l.projection_button, l.plots_button, l.compare_button, l.page_font_height,
+                   l.page_font_width, l.caption_font_height, l.caption_font_width, l.title_font_height,
+                   l.title_font_width);
+}
+
+// Frames 660 pixels square at 378 and 1148 with a 110-pixel gap on the full HD screen; on 4:3 the width
+// limits them and they move down by (Hp - S)/2.
+TEST(PatternScreen, LayoutAtFullHdAndAtTheSmallScreen) {
+    EXPECT_EQ(Worked(ComputePatternLayout(1920, 1080)),
+              "38 43 538 768 660 660 355 378 1148 76 690 1306 172 54 345 959 1575 107 960 21 708 1478 269 "
+              "269 708 1478 1026 416 388 355 398 441 (38,950 230x108) (38,657 230x108) (38,506 230x108) "
+              "(38,355 230x108) 54 19 54 25 75 26");
+    EXPECT_EQ(Worked(ComputePatternLayout(1024, 768)),
+              "20 30 288 410 474 410 280 163 593 40 368 696 120 38 184 512 840 75 512 15 368 798 220 188 368 "
+              "798 714 183 168 280 310 340 (20,675 122x76) (20,462 122x76) (20,355 122x76) (20,248 122x76) "
+              "38 10 38 13 53 14");
+}
+
+// The screen's controls at their starting positions: position times scale (500e-9 itself lies just below
+// 500 * 1e-9 and would take the colour of 499 nm).
+PatternImage Render(int size, double z, bool projection = false, bool plots = false,
+                    double lambda = 500 * 1e-9, double a = 2000 * 1e-6) {
+    PatternImage image;
+    EXPECT_TRUE(ComputePatternImage(size, lambda, a, a / 1000, z, 1.5, projection, plots, &image));
+    return image;
+}
+
+// Four open zones leave the centre dark; five make it the brightest pixel, in the full colour of 500 nm
+// (0, 255, 127) stored as the bytes blue, green, red, 0, and only the central spot is that bright.
+TEST(PatternScreen, TheCentreIsDarkForFourZonesAndBrightestForFive) {
+    const PatternImage four = Render(400, 2.0);
+    EXPECT_NEAR(four.zone_count, 4.0, 1e-12);
+    EXPECT_EQ(four.sample_count, 283);  // trunc(0.7071 * 400) + 1
+    EXPECT_LE(four.pixels[200 * 400 + 200] >> 8 & 0xFF, 3u);
+    const PatternImage five = Render(400, 1.6);
+    const std::uint32_t centre = five.pixels[200 * 400 + 200];
+    EXPECT_EQ(centre, 127u | 255u << 8);
+    EXPECT_EQ(five.intensities[0], five.maximum);
+    int full = 0;
+    for (std::uint32_t pixel : five.pixels) full += pixel == centre;
+    EXPECT_LT(full, 400 * 400 / 100);
+}
+
+// The projection paints exactly the pixels whose whole distance is the shadow edge's, two pixels wide where
+// the edge falls between whole distances (250/1.5); the plot is a white stroke three pixels wide, 40 % of
+// the height at its peak, mirrored about the centre.
+TEST(PatternScreen, ProjectionCircleAndPlot) {
+    const PatternImage image = Render(600, 2.0, true);
+    for (int i = 0; i < 600; ++i)
+        for (int j = 0; j < 600; ++j) {
+            const int k = static_cast<int>(std::sqrt(double((i - 300) * (i - 300) + (j - 300) * (j - 300))));
+            ASSERT_EQ(image.pixels[i * 600 + j] == kPatternWhite, k == 200) << "row " << i << " column " << j;
+        }
+    const PatternImage wide = Render(500, 2.0, true);
+    for (int dx = 165; dx <= 168; ++dx)
+        EXPECT_EQ(wide.pixels[250 * 500 + 250 + dx] == kPatternWhite, dx == 166 || dx == 167) << dx;
+    const PatternImage plot = Render(600, 1.6, false, true);
+    ASSERT_EQ(plot.plot_points.size(), 600u);
+    for (int d = 1; d < 300; ++d) ASSERT_EQ(plot.plot_points[300 - d].y, plot.plot_points[300 + d].y) << d;
+    const int peak = plot.plot_points[300].y;
+    EXPECT_EQ(peak, 600 - 240);
+    for (int y = peak - 2; y <= peak + 1; ++y)
+        EXPECT_EQ(plot.pixels[y * 600 + 300] == kPatternWhite, y >= peak - 1) << y;
+    for (std::uint32_t pixel : Render(600, 2.0).pixels) ASSERT_NE(pixel, kPatternWhite);
+}
+
+// No ring at all (a ring wider than the aperture): a black frame, the plot flat on the bottom line of
+// which only the top pixel row shows; no image for a size below one.
+TEST(PatternScreen, EdgeCases) {
+    PatternImage image;
+    ASSERT_TRUE(ComputePatternImage(120, 500e-9, 0.002, 0.004, 2.0, 1.5, false, true, &image));
+    EXPECT_EQ(image.maximum, 0.0);
+    for (std::size_t p = 0; p < image.pixels.size(); ++p)
+        ASSERT_EQ(image.pixels[p], p >= 119 * 120 ? kPatternWhite : 0u) << p;
+    EXPECT_EQ(PatternLevel(std::nan(""), 1.0, 1000), 0);
+    ASSERT_TRUE(ComputePatternImage(0, 500e-9, 0.002, 2e-6, 2.0, 1.5, true, true, &image));
+    EXPECT_TRUE(image.pixels.empty() && image.plot_points.empty());
+    // The palette is the ramp of the truncated wavelength (479e-9 takes the colour of 478 nm).
+    std::vector<std::uint8_t> ramp(3000);
+    numerics::FillSpectralRamp(ramp.data(), 1000, 478);
+    EXPECT_EQ(Render(50, 2.0, false, false, 479e-9).palette, ramp);
+}
+
+// The fast rendering against the pixel-by-pixel one (the same pixels exactly) and against the frame from
+// the plain ring sum (levels within one step, 99.9 % equal); again into a used record, and on threads.
+TEST(PatternScreen, FastRenderingAgreesWithTheStraightforwardOne) {
+    const struct {
+        int size, nm;
+        double a, z;
+    } sets[] = {
+        {160, 500, 0.002, 2.0}, {201, 400, 0.001, 1.0}, {250, 700, 0.003, 1.0}, {317, 555, 0.0015, 7.3}};
+    for (const auto& s : sets) {
+        PatternImage pixel_by_pixel = Render(s.size, s.z, true, false, s.nm * 1e-9, s.a);
+        const std::vector<std::uint32_t> fast = pixel_by_pixel.pixels;
+        PaintPatternPixelsReference(&pixel_by_pixel);
+        ASSERT_EQ(fast, pixel_by_pixel.pixels) << s.size;
+        const PatternImage image = Render(s.size, s.z, true, true, s.nm * 1e-9, s.a);
+        PatternImage reference;
+        ComputePatternImageReference(s.size, s.nm * 1e-9, s.a, s.a / 1000, s.z, 1.5, false, true, &reference);
+        EXPECT_NEAR(image.maximum, reference.maximum, 1e-12 * reference.maximum);
+        const double power = std::pow(image.maximum, 0.7), reference_power = std::pow(reference.maximum, 0.7);
+        int same = 0;
+        for (int k = 0; k < image.sample_count; ++k) {
+            const int level = PatternLevel(image.intensities[k], power, 1000);
+            const int expected = PatternLevel(reference.intensities[k], reference_power, 1000);
+            ASSERT_LE(std::abs(level - expected), 1) << k;
+            same += level == expected;
+        }
+        EXPECT_GE(same, image.sample_count * 99 / 100);
+        for (int j = 0; j < s.size; ++j)
+            ASSERT_LE(std::abs(image.plot_points[j].y - reference.plot_points[j].y), 1);
+        PatternImage again = Render(90, 1.0);
+        WorkerPool pool(3);
+        ASSERT_TRUE(
+            ComputePatternImage(s.size, s.nm * 1e-9, s.a, s.a / 1000, s.z, 1.5, true, true, &again, &pool));
+        EXPECT_EQ(again.pixels, image.pixels);
+        EXPECT_EQ(again.intensities, image.intensities);
+    }
+    EXPECT_EQ(WorkerPool::LiveWorkers(), 0);
+}
+
+// The labels show the controls' positions exactly, though 1.16 mm and 1.2 m are stored just below
+// themselves; the zone count rounds up only from .95 and is never printed a tenth low.
+TEST(PatternScreen, Labels) {
+    const TextSet& en = EnglishTexts();
+    EXPECT_EQ(Text(PatternWavelengthLabel(en, 500)), "Wavelength 500 nm");
+    EXPECT_EQ(Text(PatternDistanceLabel(RussianTexts(), 2000)), Utf8ToCp1251("Расстояние до экрана 2.0 м"));
+    EXPECT_EQ(Text(PatternZoneCountLabel(RussianTexts(), 3.9999999999999996)),
+              Utf8ToCp1251("Число зон Френеля = 4.0"));
+    // Values stored just below themselves, which a plain truncation of the double would show one unit low.
+    EXPECT_EQ(Text(PatternApertureLabel(en, 1160)) + Text(PatternDistanceLabel(en, 1200)),
+              "Radius of aperture 1.16 mmDistance to the screen 1.2 m");
+    EXPECT_EQ(Text(ComparisonWavelengthLabel(en, 479 * 1e-9)) + Text(ComparisonRadiusLabel(en, 1300 * 1e-6)) +
+                  Text(ComparisonDistanceLabel(en, 1200 * 0.001)) + Text(ComparisonDistanceLabel(en, 10.0)),
+              " = 479 nm = 1.3 mm = 1.2 m = 10.0 m");
+    const struct {
+        double count;
+        const char* shown;
+    } counts[] = {{3.96, "4.0"},
+                  {3.95, "4.0"},
+                  {3.94, "3.9"},
+                  {0.4, "0.4"},
+                  {12.3, "12.3"},
+                  {2.3, "2.3"},
+                  {numerics::OpenZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 2500 * 0.001), "3.2"}};
+    for (const auto& c : counts)
+        EXPECT_EQ(Text(PatternZoneCountLabel(en, c.count)), std::string("Number of zones = ") + c.shown);
+    // Against the exact count um^2 / (nm * mm) in integers over the controls' positions (every third
+    // wavelength); an exact fractional part of 0.95 is left out, where the double decides.
+    for (long long nm = 400; nm <= 700; nm += 3)
+        for (long long um = 1000; um <= 3000; um += 10)
+            for (long long mm = 1000; mm <= 10000; mm += 100) {
+                const long long numerator = um * um, denominator = nm * mm,
+                                remainder = numerator % denominator;
+                if (20 * remainder == 19 * denominator) continue;
+                const long long tenths = 20 * remainder > 19 * denominator
+                                             ? (numerator / denominator + 1) * 10
+                                             : 10 * numerator / denominator;
+                ASSERT_EQ(
+                    PatternShownZoneTenths(numerics::OpenZoneCount(um * 1e-6, nm * 1e-9, 0.0, mm * 0.001)),
+                    tenths)
+                    << nm << " nm, " << um << " um, " << mm << " mm";
+            }
+}
+
+// ---- Every screen size ----------------------------------------------------------------------------------
+//
+// On the projector sizes every control and picture lies on the screen, every animation has steps to take
+// and its markers stay in their pictures, and the phasor panel covers nothing; over widths and heights
+// from 320 to 7680 the arithmetic itself (under the sanitizers: no overflow or division by zero).
+
+const Rect kProjectorSizes[] = {{0, 0, 640, 480},   {0, 0, 800, 600},   {0, 0, 1024, 768},
+                                {0, 0, 1280, 720},  {0, 0, 1366, 768},  {0, 0, 1920, 1080},
+                                {0, 0, 1920, 1200}, {0, 0, 2560, 1440}, {0, 0, 3840, 2160},
+                                {0, 0, 768, 1024},  {0, 0, 1080, 1920}};
+
+Rect Square(Point centre, int side) {
+    return {centre.x - side / 2, centre.y - side / 2, side, side};
+}
+Rect Of(const Box& b) {
+    return {b.left, b.top, b.right - b.left, b.bottom - b.top};
+}
+
+// A rectangle of positive size inside another.
+::testing::AssertionResult Inside(const Rect& r, const Rect& screen) {
+    if (r.width > 0 && r.height > 0 && r.x >= screen.x && r.y >= screen.y &&
+        r.x + r.width <= screen.x + screen.width && r.y + r.height <= screen.y + screen.height)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << r.x << ", " << r.y << ") " << r.width << " x " << r.height
+                                         << " outside " << screen.width << " x " << screen.height;
+}
+
+::testing::AssertionResult Apart(const Rect& a, const Rect& b) {
+    if (a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "(" << a.x << ", " << a.y << ") covers (" << b.x << ", " << b.y << ")";
+}
+
+// The axial screen at both ends of the wavelength control, at the start, middle and end of a run; every
+// run ends on 0.8 of a zone at every wavelength the control offers. The phasor panel is at least a fifth
+// of the screen high, below the separator, clear of everything and above the optical axis and the point
+// of observation travelling along it.
+TEST(LayoutSweep, AxialScreenOnProjectors) {
+    for (const Rect& s : kProjectorSizes) {
+        const AxialLayout l = ComputeAxialLayout(s.width, s.height);
+        const Rect zones{l.zones.left, l.zones.top, l.zones.side, l.zones.side};
+        for (const Rect& r :
+             {l.menu_button, l.start_button, l.reset_button, l.wavelength_control, l.plot, zones})
+            EXPECT_TRUE(Inside(r, s)) << s.width << " x " << s.height;
+        const Rect panel = AxialPhasorPanel(l).box;
+        EXPECT_GE(panel.height, s.height / 5);
+        EXPECT_TRUE(Inside(panel, {0, l.separator_y + 1, s.width, s.height}));
+        for (const Rect& r :
+             {zones, l.plot, l.menu_button, l.start_button, l.reset_button, l.wavelength_control})
+            EXPECT_TRUE(Apart(panel, r)) << s.width << " x " << s.height;
+        EXPECT_LT(panel.x + panel.width, l.intensity_letter.x);
+        for (int x : {panel.x, panel.x + panel.width})
+            EXPECT_LE(panel.y + panel.height + 6, l.zones.y0 - std::tan(l.theta) * (x - l.zones.x0)) << x;
+        for (int nm = 400; nm <= 700; ++nm) {
+            const DistanceRange r = AxialDistanceRange(0.001, nm * 1e-9);
+            const int n = std::min(l.plot.width - 6 * l.mx, l.zones.step_count);
+            const ZoneStep last = AxialZoneStep(nm * 1e-9, 0.001, r.z_min, r.z_max, n, n, l.zones.side);
+            ASSERT_EQ(std::string(last.sum_text->text, last.sum_text->length), "E  =  0.80 * E1 ")
+                << nm << " nm";
+            if (nm != 400 && nm != 700) continue;
+            const AxialPlotModel plot =
+                ComputeAxialPlot(l.plot.width, l.my, nm * 1e-9, 0.001, r.z_min, r.z_max, l.plot.height, l.mx);
+            ASSERT_EQ(n, std::min(plot.m, l.zones.step_count));
+            for (int k : {0, n / 2, n}) {
+                const AxialPlotStep step = AxialPlotAt(plot, k, n);
+                EXPECT_TRUE(Inside({step.strip_origin.x, 0, std::max(step.strip_columns, 1), 1},
+                                   {0, 0, plot.width, 1}));
+                EXPECT_TRUE(Inside(Square(step.marker, 12), {0, 0, plot.width, plot.height}));
+                const Point p = ObservationPoint(l, nm, k, n);
+                EXPECT_TRUE(Inside(Square(p, 12), s));
+                EXPECT_TRUE(Apart(Square(p, 12), panel));
+                const ZoneStep zone_step =
+                    AxialZoneStep(nm * 1e-9, 0.001, r.z_min, r.z_max, k, n, l.zones.side);
+                EXPECT_TRUE(zone_step.number_of_zones >= 1 && zone_step.number_of_zones <= 6);
+            }
+        }
+    }
+}
+
+// The radial screen at the start, middle and end of its run; the phasor panel takes the sketch's place
+// and covers nothing else.
+TEST(LayoutSweep, RadialScreenOnProjectors) {
+    for (const Rect& s : kProjectorSizes) {
+        const RadialLayout l = ComputeRadialLayout(s.width, s.height);
+        const Rect picture = Square(l.zone_centre, l.side),
+                   plot{l.plot_origin.x, l.plot_origin.y, l.plot_width, l.plot_height};
+        for (const Rect& r :
+             {l.menu_button, l.start_button, l.reset_button, picture, plot, Square(l.sketch_centre, l.side)})
+            EXPECT_TRUE(Inside(r, s)) << s.width << " x " << s.height;
+        const Rect panel = RadialPhasorPanel(l).box;
+        EXPECT_GE(panel.height, s.height / 5);
+        EXPECT_TRUE(Inside(panel, {0, l.band + 1, s.width, s.height}));
+        for (const Rect& o : {picture, plot, l.menu_button, l.start_button, l.reset_button})
+            EXPECT_TRUE(Apart(panel, o)) << s.width << " x " << s.height;
+        const RadialPlotModel model =
+            ComputeRadialPlot(l.plot_width, l.plot_height, l.mx, l.my, kRadialWavelength, kRadialAperture,
+                              RadialScreenDistance());
+        const int last = std::min(model.total_steps, RadialZonePictureGeometry(s.width, s.height).step_count);
+        ASSERT_GT(last, 0);
+        for (int k : {0, last / 2, last}) {
+            EXPECT_LE(RadialRevealedWidth(model, k, last), model.width);
+            EXPECT_TRUE(Inside(Of(ObservationPointBox(l, k, last)), s)) << "step " << k;
+            EXPECT_TRUE(Inside(Of(RadialPlotMarkerBox(l, model, k, last)), s)) << "step " << k;
+            const ZoneStep zones =
+                RadialZoneStep(kRadialWavelength, kRadialAperture, RadialScreenDistance(), k, last, l.side);
+            EXPECT_TRUE(zones.number_of_zones >= 1 && zones.number_of_zones <= 6);
+        }
+    }
+}
+
+// The arithmetic over the whole range of sizes: positive steps to take and pictures to draw on.
+TEST(LayoutSweep, EveryWidthAndHeightFrom320To7680) {
+    for (int w = 320; w <= 7680; w += 37) {
+        for (int h = 320; h <= 7680; h += 41) {
+            const AxialLayout a = ComputeAxialLayout(w, h);
+            ASSERT_GT(a.zones.side, 0) << w << " x " << h;
+            ASSERT_GT(std::min(a.plot.width - 6 * a.mx, a.zones.step_count), 0) << w << " x " << h;
+            ASSERT_GT(a.plot.height - 2 * a.my, 6) << w << " x " << h;
+            const RadialLayout r = ComputeRadialLayout(w, h);
+            ASSERT_GT(r.side, 0) << w << " x " << h;
+            ASSERT_GT(std::min(r.plot_width - 6 * r.mx, RadialZonePictureGeometry(w, h).step_count), 0);
+            ASSERT_GT(r.plot_height - r.my, 4) << w << " x " << h;
+            ASSERT_GT(ComputePatternLayout(w, h).size, 0) << w << " x " << h;
+            ComputeStartPageLayout(w, h, EnglishTexts());
+            ComputeAuthorsPageLayout(w, h, RussianTexts());
+        }
+    }
+}
+
+}  // namespace

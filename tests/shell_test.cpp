@@ -1,0 +1,269 @@
+// The shell's pure parts: number formatting and labels, code page 1251, the lecture keys, the start and
+// authors pages laid out against their worked numbers, the text sets and the deployer's file, the scroll
+// rule and the 3-pixel strokes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/cp1251.h"
+#include "shell/label_text.h"
+#include "shell/lecture_keys.h"
+#include "shell/page_layout.h"
+#include "shell/scroll_rule.h"
+#include "shell/strokes.h"
+#include "shell/text_set.h"
+#include "tests/worked_numbers.h"
+
+namespace {
+
+std::string Text(const LabelTextPtr& label) {
+    EXPECT_EQ(label->text[label->length], '\0');
+    return std::string(label->text, label->length);
+}
+
+TEST(Labels, IntegersFixedPointAndJoining) {
+    for (int value : {0, 9, 10, 99, 100, 600, 999999999})
+        EXPECT_EQ(Text(IntegerLabel(value)), std::to_string(value));
+    // The fraction is truncated, not rounded.
+    const struct {
+        int decimals;
+        double value;
+        const char* text;
+    } fixed[] = {{2, 2.5, "2.50"},         {2, 0.05, "0.05"},   {1, 12.37, "12.3"},
+                 {3, 1.5, "1.500"},        {0, 7.9, "7"},       {2, 0.29, "0.28"},
+                 {1, 0.05, "0.0"},         {2, 0.9375, "0.93"}, {1, 3.9999999999999996, "3.9"},
+                 {2, 2000 * 0.001, "2.00"}};
+    for (const auto& f : fixed) EXPECT_EQ(Text(FixedLabel(f.decimals, f.value)), f.text) << f.value;
+    LabelTextPtr part(MakeLabelText(11, nullptr, "Wavelength nm"));  // only the first 11 characters
+    const LabelTextPtr label = JoinLabels(part.get(), IntegerLabel(600).get(), MakeLabel(" nm").get());
+    EXPECT_EQ(Text(label), "Wavelength 600 nm");
+    EXPECT_EQ(Text(part), "Wavelength ");
+    const LabelTextPtr empty(ConcatLabelTexts(MakeLabel("").get(),
+                                              LabelTextPtr(MakeLabelText(0, nullptr, "x")).get(),
+                                              LabelTextPtr(MakeLabelText(0, nullptr, nullptr)).get()));
+    EXPECT_EQ(Text(empty), "");
+}
+
+TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
+    const std::string bytes = Utf8ToCp1251("Длина волны Ёё Е = Сn");
+    EXPECT_EQ(bytes.size(), 21u);
+    EXPECT_EQ(Numbers(int(static_cast<unsigned char>(bytes[0])), int(static_cast<unsigned char>(bytes[12])),
+                      int(static_cast<unsigned char>(bytes[15])), int(static_cast<unsigned char>(bytes[19]))),
+              "196 168 197 209");  // Д, Ё, the sum's Cyrillic Ie and Es
+    EXPECT_EQ(Cp1251ToUtf16(bytes.data(), static_cast<int>(bytes.size())), u"Длина волны Ёё Е = Сn");
+    EXPECT_EQ(Utf8ToCp1251("λ"), "?");
+    EXPECT_EQ(Utf8ToCp1251(std::string("a\xD0", 2)), "a?");
+    EXPECT_EQ(Utf8ToCp1251(std::string("\xFF", 1)), "?");
+}
+
+// Which button each key presses on each page, the wavelength arrows, the phasor key, and which keys stop
+// at the page (Space and Enter never reach a focused button): key:command/step/phasor for each key taken.
+TEST(LectureKeys, EveryPagesKeys) {
+    const struct {
+        unsigned code;
+        const char* name;
+    } keys[] = {{0x20, "Space"}, {0x0D, "Enter"}, {0x22, "PgDn"},  {'R', "R"}, {0x21, "PgUp"}, {0x1B, "Esc"},
+                {0x08, "BkSp"},  {0x25, "Left"},  {0x27, "Right"}, {'V', "V"}, {'1', "1"},     {'2', "2"},
+                {0x62, "Num2"},  {'3', "3"},      {'A', "A"},      {'B', "B"}, {'Q', "Q"}};
+    std::string taken;
+    for (PageKind page : {kAxialScreen, kRadialScreen, kPatternScreen, kStartPage, kAuthorsPage}) {
+        for (const auto& key : keys) {
+            const LectureKeyAction a = LectureKeyFor(page, key.code);
+            if (a.taken || a.command || a.wavelength_step || a.phasor)
+                taken += std::string(key.name) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
+                         (a.phasor ? "/V " : (a.taken ? " " : "/free "));
+        }
+        taken += "| ";
+    }
+    EXPECT_EQ(
+        taken,
+        "Space:211/0 Enter:211/0 PgDn:211/0 R:212/0 PgUp:212/0 Esc:210/0 BkSp:210/0 Left:0/-1 Right:0/1 "
+        "V:0/0/V | Space:215/0 Enter:215/0 PgDn:215/0 R:216/0 PgUp:216/0 Esc:214/0 BkSp:214/0 V:0/0/V | "
+        "Space:0/0 Enter:0/0 Esc:206/0 BkSp:206/0 Left:0/-1 Right:0/1 | Space:0/0 Enter:0/0 1:203/0 2:204/0 "
+        "Num2:204/0 3:213/0 A:201/0 | Space:0/0 Enter:0/0 Esc:205/0 BkSp:205/0 | ");
+}
+
+std::string Worked(const PageHeaderLayout& h) {
+    std::string s = Numbers(h.mx, h.my, h.L, h.R, h.T, h.S, h.left_emblem_x, h.right_emblem_x, h.emblem_y,
+                            h.xl, h.xr, h.xc, h.y1, h.first_title_y, h.text_count);
+    for (int i = 0; i < h.text_count; ++i)
+        s += " " + Numbers(int(h.texts[i].font), h.texts[i].x, h.texts[i].y);
+    return s;
+}
+
+std::string Worked(const FontSize (&fonts)[kPageFontRoleCount]) {
+    std::string s;
+    for (const FontSize& f : fonts) s += Numbers(f.height, f.width, f.weight) + "; ";
+    return s;
+}
+
+std::string Worked(const ButtonPlace& b) {
+    return Numbers(b.id, b.x, b.y, b.width, b.height, b.multiline);
+}
+
+// The start page: the header, the fonts and the buttons in their order of creation (201, 203, 202, 204,
+// 213), on the full HD screen in both languages, on 4:3 (the emblem limited by the left column) and upright.
+TEST(StartPage, WorkedNumbers) {
+    const TextSet& en = EnglishTexts();
+    const StartPageLayout p = ComputeStartPageLayout(1920, 1080, en);
+    EXPECT_EQ(Worked(p.header),
+              "38 43 576 768 486 282 147 1491 51 288 1632 960 376 322 10 1 288 376 1 288 406 1 1632 376 1 "
+              "960 43 1 960 129 1 960 172 1 960 215 2 960 322 2 960 408 3 960 1025");
+    EXPECT_EQ(Worked(p.fonts), "54 19 1; 36 12 1; 70 24 800; 54 19 1; ");
+    std::string buttons;
+    for (const ButtonPlace& b : p.buttons) buttons += Worked(b) + "; ";
+    EXPECT_EQ(buttons,
+              "201 1689 950 192 108 0; 203 576 486 768 108 1; 202 38 950 192 108 0; 204 576 648 768 108 1; "
+              "213 576 810 768 108 1; ");
+    const std::string* captions[] = {&en.authors_button, &en.pattern_button, &en.exit_button,
+                                     &en.axial_button, &en.radial_button};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(p.buttons[i].caption, captions[i]) << i;
+    const std::string* header_texts[] = {&en.left_emblem_caption_1, &en.left_emblem_caption_2,
+                                         &en.right_emblem_caption,  &en.institution_line_1,
+                                         &en.presentations_line,    &en.lecture_course_line,
+                                         &en.course_title,          &en.title_line_1,
+                                         &en.title_line_2,          &en.year_line};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(p.header.texts[i].text, header_texts[i]) << i;
+    const TextSet& ru = RussianTexts();
+    const StartPageLayout russian = ComputeStartPageLayout(1920, 1080, ru);
+    EXPECT_EQ(Worked(russian.header),
+              "38 43 576 768 486 282 147 1491 51 288 1632 960 376 300 9 1 288 376 1 1632 376 1 960 43 1 960 "
+              "86 1 960 150 1 960 193 2 960 300 2 960 386 3 960 1025");
+    EXPECT_EQ(russian.header.texts[3].text, &ru.institution_line_2);
+    const StartPageLayout small = ComputeStartPageLayout(1024, 768, en);
+    EXPECT_EQ(Worked(small.header) + " / " + Worked(small.fonts) + Worked(small.buttons[0]),
+              "20 30 307 409 345 187 60 776 39 153 869 511 256 225 10 1 153 256 1 153 277 1 869 256 1 511 30 "
+              "1 511 90 1 511 120 1 511 150 2 511 225 2 511 285 3 511 727 / 38 10 1; 25 6 1; 49 13 800; 38 "
+              "10 1; 201 901 675 102 76 0");
+    const StartPageLayout tall = ComputeStartPageLayout(1080, 1920, en);
+    EXPECT_EQ(Worked(tall.header) + " / " + Worked(tall.buttons[1]),
+              "21 76 324 432 864 198 63 819 166 162 918 540 440 570 10 1 162 440 1 162 493 1 918 440 1 540 "
+              "76 1 540 228 1 540 304 1 540 380 2 540 570 2 540 722 3 540 1822 / 203 324 864 432 192 1");
+}
+
+std::string Worked(const AuthorsPageLayout& a) {
+    std::string s =
+        Numbers(a.F, a.Er, a.El, a.G, a.Y, a.u, a.portrait_width, a.portrait_height, a.left_portrait_x,
+                a.right_portrait_x, a.portrait_y, Worked(a.menu), Worked(a.fonts));
+    for (const PlacedText& n : a.names) s += " " + Numbers(int(n.font), n.x, n.y);
+    return s;
+}
+
+// The authors page: portraits limited by the height on the full HD screen, by the width on 4:3, and
+// placed after the first title line upright, where the two languages differ.
+TEST(AuthorsPage, WorkedNumbers) {
+    for (const TextSet* t : {&EnglishTexts(), &RussianTexts()}) {
+        const AuthorsPageLayout a = ComputeAuthorsPageLayout(1920, 1080, *t);
+        EXPECT_EQ(Worked(a),
+                  "54 429 1491 376 774 99 297 396 546 1077 501 205 1689 950 192 108 0 54 19 1; 36 12 1; 75 "
+                  "26 800; 45 16 1;  3 694 908 3 1225 908 3 960 961");
+        EXPECT_EQ(a.names[0].text, &t->first_author);
+        EXPECT_EQ(a.names[2].text, &t->lecturers);
+        EXPECT_EQ(a.menu.caption, &t->menu_button);
+        EXPECT_EQ(a.header.texts[a.header.text_count - 1].text, &t->year_line);
+    }
+    EXPECT_EQ(Worked(ComputeAuthorsPageLayout(1024, 768, EnglishTexts())),
+              "38 247 776 256 551 61 183 244 287 552 368 205 901 675 102 76 0 38 10 1; 25 6 1; 53 14 800; 32 "
+              "8 1;  3 379 645 3 643 645 3 511 682");
+    EXPECT_EQ(Worked(ComputeAuthorsPageLayout(1080, 1920, EnglishTexts())),
+              "96 261 819 570 1375 65 195 260 303 582 1062 205 950 1689 108 192 0 96 10 1; 64 6 1; 134 14 "
+              "800; 81 8 1;  3 400 1613 3 679 1613 3 540 1708");
+    EXPECT_EQ(Worked(ComputeAuthorsPageLayout(1080, 1920, RussianTexts())),
+              "96 261 819 532 1375 65 195 260 303 582 1043 205 950 1689 108 192 0 96 10 1; 64 6 1; 134 14 "
+              "800; 81 8 1;  3 400 1613 3 679 1613 3 540 1708");
+}
+
+std::u16string Widened(const std::string& cp1251) {
+    return Cp1251ToUtf16(cp1251.data(), static_cast<int>(cp1251.size()));
+}
+
+// The Russian set is code page 1251 (one byte a letter, so counted lengths stay right); every text a page
+// draws is present with no character lost on the way.
+TEST(TextSets, BothLanguages) {
+    const TextSet& ru = RussianTexts();
+    EXPECT_EQ(ru.language, TextLanguage::kRussian);
+    EXPECT_EQ(ru.menu_button, "\xCC\xE5\xED\xFE");
+    EXPECT_EQ(Widened(ru.axial_button), u"Распределение интенсивности\nвдоль оптической оси");
+    EXPECT_EQ(Widened(ru.first_author), u"Автор Первый");
+    EXPECT_EQ(Widened(ru.pattern_zones_prefix), u"Число зон Френеля = ");
+    EXPECT_TRUE(ru.lecture_course_line.empty());
+    const TextSet& en = EnglishTexts();
+    EXPECT_EQ(en.language, TextLanguage::kEnglish);
+    EXPECT_EQ(en.axial_button, "Intensity distribution\nalong the optical axis");
+    EXPECT_EQ(en.projection_button, "Projection of aperture");
+    for (const TextSet* t : {&en, &ru}) {
+        const StartPageLayout p = ComputeStartPageLayout(1920, 1080, *t);
+        for (int i = 0; i < p.header.text_count; ++i) {
+            EXPECT_FALSE(p.header.texts[i].text->empty()) << "header text " << i;
+            EXPECT_EQ(p.header.texts[i].text->find('?'), std::string::npos) << *p.header.texts[i].text;
+        }
+        for (const PlacedText& n : ComputeAuthorsPageLayout(1920, 1080, *t).names)
+            EXPECT_FALSE(n.text->empty());
+        // The sum sign goes into the run of spaces after the formula line's "=".
+        const SumSignGap gap = FindSumSignGap(t->sum_caption);
+        EXPECT_EQ(t->sum_caption[gap.equals_end - 1], '=');
+        EXPECT_EQ(t->sum_caption.find_first_not_of(' ', gap.equals_end), std::size_t(gap.gap_end));
+        EXPECT_GE(gap.gap_end - gap.equals_end, 3);
+    }
+    EXPECT_EQ(
+        Numbers(FindSumSignGap("E =").equals_end, FindSumSignGap("E =").gap_end, FindSumSignGap("E").gap_end),
+        "3 3 0");
+}
+
+TEST(TextSets, DeployerFileIsKeyValueLines) {
+    TextSet t{};
+    ReadDeployerTexts(
+        "\xEF\xBB\xBF# comment = ignored\r\n"
+        "first_author =  Author One \r\n"
+        "unknown = x\n"
+        "lecturers = A = B\n"
+        "second_author = \xD0\x90\xD0\xB1\n"  // Аб in UTF-8
+        "no equals sign here\n"
+        "course_title = last line without a line feed",
+        &t);
+    EXPECT_EQ(t.first_author, "Author One");
+    EXPECT_EQ(t.lecturers, "A = B");
+    EXPECT_EQ(t.second_author, "\xC0\xE1");
+    EXPECT_EQ(t.course_title, "last line without a line feed");
+    EXPECT_TRUE(t.institution_line_1.empty());
+}
+
+// Line arrows step and stop at the ends, thumb tracking takes the unsigned 16-bit position, every other
+// code changes nothing.
+TEST(ScrollRule, Notifications) {
+    EXPECT_EQ(
+        Numbers(ApplyScrollRule(400, 700, 600, 1, 0).position, ApplyScrollRule(400, 700, 600, 1, 1).position,
+                ApplyScrollRule(1000, 3000, 1005, 10, 0).position,
+                ApplyScrollRule(400, 700, 700, 1, 1).position, ApplyScrollRule(400, 700, 700, 1, 1).changed),
+        "599 601 1000 700 1");
+    EXPECT_EQ(ApplyScrollRule(1000, 10000, 2000, 100, 5 | (10000ul << 16)).position, 10000);
+    EXPECT_FALSE(ApplyScrollRule(1000, 10000, 2000, 100, 5 | (65535ul << 16)).changed);
+    for (unsigned long code : {2ul, 3ul, 4ul | (650ul << 16), 6ul, 7ul, 8ul}) {
+        const ScrollOutcome o = ApplyScrollRule(400, 700, 600, 1, code);
+        EXPECT_TRUE(o.position == 600 && !o.changed) << code;
+    }
+}
+
+// A 3-pixel stroke: a horizontal one covers three rows and reaches round caps half a pixel beyond its
+// ends; a diagonal one stays as wide across; nothing is painted outside the picture.
+TEST(Strokes, ThreePixelsWideWithRoundCaps) {
+    std::vector<std::uint32_t> pixels(20 * 20, 0);
+    const auto picture = [&] {
+        std::string s;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) s += pixels[y * 20 + x] ? '#' : '.';
+        return s;
+    };
+    PaintStroke(pixels.data(), 20, 20, {3, 4}, {12, 4}, 1);
+    PaintStroke(pixels.data(), 20, 20, {4, 10}, {10, 16}, 1);
+    PaintStroke(pixels.data(), 20, 20, {18, 0}, {25, -3}, 1);
+    EXPECT_EQ(picture(),
+              ".................###..................##.......................###########........############"
+              "#........###########......................................................................##.."
+              "...............####.................####.................####.................####............"
+              ".....####.................####.................####.................##........................"
+              "........................");
+}
+
+}  // namespace
