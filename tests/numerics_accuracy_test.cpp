@@ -1,5 +1,5 @@
-// J0 and SinCos against high-precision values (the mpmath tables of tests/numerics_reference_data.cpp) in
-// both builds, and the two-lane kernels against the scalar functions bit for bit.
+// J0 and SinCos against high-precision values: the mpmath tables of tests/numerics_reference_data.cpp, in
+// both builds. (The two-lane kernels give the scalar functions' bits: the ring sums' test checks that.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "numerics/bessel_j0.h"
-#include "numerics/sse2_kernels.h"
 #include "numerics/trig.h"
 #include "tests/numerics_reference_data.h"
 
@@ -78,38 +77,6 @@ TEST(SinCos, WithinOneUlpOfTheReferenceValues) {
     SinCos(1e-300, &s, &c);
     EXPECT_EQ(s, 1e-300);
     EXPECT_EQ(c, 1.0);
-}
-
-// The ring sums evaluate two lanes at a time; each lane must give the scalar function's bits, also when
-// the other lane takes another route (near a multiple of pi/2, beyond 2^20, beyond the J0 table, NaN).
-TEST(TwoLanes, EachLaneGivesTheScalarFunctionsBits) {
-    const double trig_others[] = {0.1, 29 * 1.5707963267948966, 4.0 * 1.5707963267948966, 3e6, -77.7};
-    for (int i = 0; i < kSinCosPointCount; ++i) {
-        const double x = kSinCosPoints[i].x, other = trig_others[i % 5];
-        double s, c, lanes_s[2], lanes_c[2];
-        __m128d vs, vc;
-        kernels::SinCos2(_mm_set_pd(other, x), &vs, &vc);
-        _mm_storeu_pd(lanes_s, vs), _mm_storeu_pd(lanes_c, vc);
-        SinCos(x, &s, &c);
-        ASSERT_TRUE(lanes_s[0] == s && lanes_c[0] == c) << x << " beside " << other;
-        SinCos(other, &s, &c);
-        ASSERT_TRUE(lanes_s[1] == s && lanes_c[1] == c) << other << " beside " << x;
-    }
-    const double j0_others[] = {
-        0.0, 3.7, 319.9, 320.0, 777.7, -5.5, std::numeric_limits<double>::quiet_NaN()};
-    for (int i = 0; i < kBesselJ0PointCount; ++i) {
-        const double x = kBesselJ0Points[i].x, other = j0_others[i % 7];
-        double lanes[2];
-        _mm_storeu_pd(lanes, kernels::BesselJ02(_mm_set_pd(other, x)));
-        ASSERT_EQ(lanes[0], BesselJ0(x)) << x << " beside " << other;
-        if (!std::isnan(other)) {
-            ASSERT_EQ(lanes[1], BesselJ0(other)) << other << " beside " << x;
-        }
-        if (x < kernels::kBesselJ0TableEnd) {  // the scaled entry of the radial profile: u = 8x
-            _mm_storeu_pd(lanes, kernels::BesselJ0TableScaled2(_mm_set1_pd(8 * x)));
-            ASSERT_EQ(lanes[0], BesselJ0(x)) << x;
-        }
-    }
 }
 
 }  // namespace
