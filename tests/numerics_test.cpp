@@ -13,6 +13,7 @@
 #include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
+#include "tests/worked_numbers.h"
 #if !defined(_WIN32)
 #include "tests/paraxial_integral.h"
 #endif
@@ -105,13 +106,6 @@ TEST(RingPhasor, ZonesAreHalfTurnsOfTheCircleAndTheResultantIsTheIntensity) {
     EXPECT_TRUE(RingPhasor(a2, a2 / 1000, z2, 500e-9, 0.0015, false).partial_sums.empty());
 }
 
-TEST(RingSum, EveryApertureOfTheControlHasItsThousandRings) {
-    for (int um = 1000; um <= 3000; ++um) ASSERT_EQ(RingCount(um * 1e-6, um * 1e-9), 1000) << um << " um";
-    EXPECT_EQ(RingCount(0.5e-6, 1e-6), 0);  // away from a whole number the quotient is truncated
-    EXPECT_EQ(RingCount(2.5e-6, 1e-6), 2);
-    EXPECT_EQ(RingCount(1000.4e-6, 1e-6), 1000);
-}
-
 // The two-lane samplings give the term-by-term sum's bits: profiles as the pattern and the radial screens
 // ask for them (with offsets, backwards, beyond the J0 table, without rings, every length of a last
 // partial block), and the axial series on and off the axis.
@@ -163,6 +157,10 @@ TEST(RingSum, FastSamplingsAreTheTermByTermSumBitForBit) {
 }
 
 TEST(RingSum, SamplingEdges) {
+    // Every aperture of the control has its 1000 rings; away from a whole number the quotient is truncated.
+    for (int um = 1000; um <= 3000; ++um) ASSERT_EQ(RingCount(um * 1e-6, um * 1e-9), 1000) << um << " um";
+    EXPECT_EQ(Numbers(RingCount(0.5e-6, 1e-6), RingCount(2.5e-6, 1e-6), RingCount(1000.4e-6, 1e-6)),
+              "0 2 1000");
     double values[3] = {7.0, 7.0, 7.0}, maximum = 42.0;
     EXPECT_EQ(IntensityOverRadius(0, &maximum, values, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), nullptr);
     EXPECT_EQ(IntensityOverRadius(2, &maximum, nullptr, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), nullptr);
