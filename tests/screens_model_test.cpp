@@ -320,7 +320,7 @@ TEST(PatternScreen, LayoutAtFullHdAndAtTheSmallScreen) {
     EXPECT_EQ(Worked(ComputePatternLayout(1024, 768)),
               "20 30 288 410 474 410 280 163 593 40 368 696 120 38 184 512 840 75 512 15 368 798 220 188 368 "
               "798 714 183 168 280 310 340 (20,675 122x76) (20,462 122x76) (20,355 122x76) (20,248 122x76) "
-              "38 10 38 13 53 14");
+              "38 10 38 13 53 14");  // 4:3: the width limits the frames
 }
 
 // The screen's controls at their starting positions: position times scale (500e-9 itself lies just below

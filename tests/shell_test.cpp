@@ -222,11 +222,9 @@ TEST(TextSets, DeployerFileIsKeyValueLines) {
         "no equals sign here\n"
         "course_title = last line without a line feed",
         &t);
-    EXPECT_EQ(t.first_author, "Author One");
-    EXPECT_EQ(t.lecturers, "A = B");
-    EXPECT_EQ(t.second_author, "\xC0\xE1");
-    EXPECT_EQ(t.course_title, "last line without a line feed");
-    EXPECT_TRUE(t.institution_line_1.empty());
+    EXPECT_EQ(t.first_author + "|" + t.lecturers + "|" + t.second_author + "|" + t.course_title + "|" +
+                  t.institution_line_1,
+              "Author One|A = B|\xC0\xE1|last line without a line feed|");
 }
 
 // Line arrows step and stop at the ends, thumb tracking takes the unsigned 16-bit position, every other
