@@ -28,11 +28,7 @@ inline GaussLegendreRule MakeGaussLegendre(int n) {
     for (int i = 1; i <= n; ++i) {
         long double x = std::cos(pi * (i - 0.25L) / (n + 0.5L)), derivative = 0;
         for (int iteration = 0; iteration < 100; ++iteration) {
-            long double p0 = 1, p1 = x;
-            for (int k = 2; k <= n; ++k) {
-                const long double p2 = ((2 * k - 1) * x * p1 - (k - 1) * p0) / k;
-                p0 = p1, p1 = p2;
-            }
+            const long double p1 = std::legendrel(n, x), p0 = std::legendrel(n - 1, x);
             derivative = n * (x * p1 - p0) / (x * x - 1);
             const long double dx = p1 / derivative;
             x -= dx;
