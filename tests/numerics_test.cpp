@@ -1,6 +1,5 @@
-// The diffraction numerics against independent physics (the closed form on the axis, the paraxial
-// Fresnel integral off it), the fast samplings against the term-by-term ring sum bit for bit, pinned bits
-// that the Windows build reproduces under Wine, the zone geometry and the spectral colours.
+// The ring sum against independent physics, its fast samplings against the term-by-term sum bit for bit,
+// bits pinned for both builds (this runs under Wine too), the zone geometry and the spectral colours.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -161,16 +160,15 @@ TEST(RingSum, SamplingEdges) {
     for (int um = 1000; um <= 3000; ++um) ASSERT_EQ(RingCount(um * 1e-6, um * 1e-9), 1000) << um << " um";
     EXPECT_EQ(Numbers(RingCount(0.5e-6, 1e-6), RingCount(2.5e-6, 1e-6), RingCount(1000.4e-6, 1e-6)),
               "0 2 1000");
+    // Nothing is written for no samples or no place for them; a negative count stores a maximum of 0.
     double values[3] = {7.0, 7.0, 7.0}, maximum = 42.0;
     EXPECT_EQ(IntensityOverRadius(0, &maximum, values, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), nullptr);
     EXPECT_EQ(IntensityOverRadius(2, &maximum, nullptr, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), nullptr);
-    EXPECT_EQ(maximum, 42.0);
-    EXPECT_EQ(values[0], 7.0);
+    EXPECT_EQ(Numbers(maximum, values[0]), "42 7");
     EXPECT_EQ(IntensityOverRadius(-3, &maximum, values, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), values);
     EXPECT_EQ(maximum, 0.0);
     EXPECT_EQ(IntensityOverRadius(3, nullptr, values, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.003), values);
     EXPECT_EQ(values[2], RingSumIntensity(0.002, 2e-6, 2.0, 5e-7, 0.002));
-    EXPECT_TRUE(IntensityOverDistanceSamples(0.001, 1e-6, 0.0, 5e-7, 1.0, 0.1, 0).empty());
     EXPECT_TRUE(IntensityOverDistanceSamples(0.001, 1e-6, 0.0, 5e-7, 1.0, 0.1, -4).empty());
 }
 

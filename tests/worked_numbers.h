@@ -1,6 +1,5 @@
-// The worked numbers of a page as one line of text, so that a test states every position of a layout in
-// one place and a failure shows which numbers moved: Numbers(l.mx, l.plot, box) gives
-// "38 (1344,398 538x369) [38,38 429,429]" for a number, a rectangle and a box.
+// Worked numbers as one line, so that a test states a layout in one place and a failure shows which moved:
+// Numbers(l.mx, l.plot, box) gives "38 (1344,398 538x369) [38,38 429,429]" for a number, a rect and a box.
 #pragma once
 
 #include <sstream>
