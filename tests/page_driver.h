@@ -10,16 +10,22 @@
 #include <string>
 #include <vector>
 
-#include "screens/radial/radial_animation.h"
+#include "screens/axial/axial_screen.h"
+#include "screens/axial/axial_screen_state.h"
+#include "screens/axial/phasor_panel_model.h"
+#include "screens/pattern/pattern_screen.h"
+#include "screens/radial/radial_screen.h"
+#include "screens/radial/radial_screen_state.h"
 #include "shell/application.h"
 #include "shell/start_page.h"
-#include "shell/text_set.h"
 
-// The pages' buttons by control id.
-constexpr int kAuthorsButton = 201, kExitButton = 202, kPatternButton = 203, kAxialButton = 204,
-              kAuthorsMenu = 205, kPatternMenu = 206, kProjection = 207, kPlots = 208, kCompare = 209,
-              kAxialMenu = 210, kAxialStart = 211, kAxialReset = 212, kRadialButton = 213, kRadialMenu = 214,
-              kRadialStart = 215, kRadialReset = 216;
+// The pages' buttons by control id (Exit 202, the screens' Menu buttons 206, 210 and 214).
+constexpr int kAuthorsButton = 201, kPatternButton = 203, kAxialButton = 204, kAuthorsMenu = 205,
+              kProjection = 207, kPlots = 208, kCompare = 209, kAxialStart = 211, kAxialReset = 212,
+              kRadialButton = 213, kRadialStart = 215, kRadialReset = 216;
+// The markers' green, 600 nm (the axial screen's first wavelength), the apertures' surround, the sketch.
+constexpr ColourTriple kGreen{0, 255, 0}, kOrange{255, 176, 0}, kGrey{64, 64, 64}, kSketch{230, 230, 240};
+using Pixels = std::vector<ColourTriple>;
 
 // So that failed comparisons show colours and counts.
 inline std::ostream& operator<<(std::ostream& o, ColourTriple c) {
@@ -42,14 +48,9 @@ inline std::wstring ClassOf(HWND window) {
 // The page windows of this thread, and the only one (a failure if there is not one).
 inline std::vector<HWND> PageWindows() {
     std::vector<HWND> pages;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            for (const auto& name : app.class_names)
-                if (ClassOf(window) == name) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&pages));
+    for (const auto& name : app.class_names)
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, name, nullptr)) != nullptr;)
+            if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId()) pages.push_back(w);
     return pages;
 }
 inline HWND OnlyPage() {
@@ -74,9 +75,12 @@ inline HWND Open(int id) {
     Pump();
     return OnlyPage();
 }
-// A scroll bar's notification to its page.
+// A scroll bar's notification to its page; the animations' timer.
 inline void Scroll(HWND page, const ScrollBarControl* bar, int code, int position = 0) {
     SendMessageW(page, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar->window));
+}
+inline void Tick(HWND page, int times = 1) {
+    for (int i = 0; i < times; ++i) SendMessageW(page, WM_TIMER, 301, 0);
 }
 // A key pressed and released while `window` (a page or one of its controls) has the focus.
 inline void PressKey(HWND window, unsigned key) {
@@ -85,8 +89,9 @@ inline void PressKey(HWND window, unsigned key) {
     Pump();
 }
 
-// A block of pixels of a context, or of a window as it is shown, in one read, rows from the top.
-inline std::vector<ColourTriple> Block(HDC source, int x, int y, int width, int height) {
+// A block of pixels of a context, or of a window as it is shown, in one read, rows from the top; by
+// default the whole of a 1920 x 1080 page.
+inline Pixels Block(HDC source, int x = 0, int y = 0, int width = 1920, int height = 1080) {
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
     HBITMAP block = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -94,23 +99,27 @@ inline std::vector<ColourTriple> Block(HDC source, int x, int y, int width, int 
     HGDIOBJ previous = SelectObject(context, block);
     BitBlt(context, 0, 0, width, height, source, x, y, SRCCOPY);
     GdiFlush();
-    std::vector<ColourTriple> pixels(static_cast<std::size_t>(width) * height);
+    Pixels pixels(static_cast<std::size_t>(width) * height);
     const auto* bgr = static_cast<const unsigned char*>(bits);
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = {bgr[4 * i + 2], bgr[4 * i + 1], bgr[4 * i]};
     DeleteObject(SelectObject(context, previous));
     DeleteDC(context);
     return pixels;
 }
-inline std::vector<ColourTriple> Block(HWND window, int x, int y, int width, int height) {
+inline Pixels Block(HWND window, int x = 0, int y = 0, int width = 1920, int height = 1080) {
     HDC context = GetDC(window);
-    std::vector<ColourTriple> pixels = Block(context, x, y, width, height);
+    Pixels pixels = Block(context, x, y, width, height);
     return ReleaseDC(window, context), pixels;
 }
 inline ColourTriple Pixel(HWND window, int x, int y) {
     return Block(window, x, y, 1, 1)[0];
 }
-// A paint request like the one after the window was covered and uncovered: first parameter 0.
-inline void RepaintAsUncovered(HWND window) {
+// The window covered (white all over) and uncovered: the paint request that follows, first parameter 0, must
+// show the last complete picture.
+inline void CoverAndUncover(HWND window) {
+    HDC context = GetDC(window);
+    PatBlt(context, 0, 0, 4096, 4096, WHITENESS);
+    ReleaseDC(window, context);
     InvalidateRect(window, nullptr, FALSE), UpdateWindow(window);
 }
 struct DisplaySize {
@@ -128,8 +137,7 @@ inline HWND ChangeDisplay(HWND page, DisplaySize size) {
     SetScreenSizeSource([] { return ScreenSize{shown.width, shown.height}; });
     if (page != nullptr) SendMessageW(page, WM_DISPLAYCHANGE, 32, MAKELPARAM(size.width, size.height));
     Pump();
-    const std::vector<HWND> pages = PageWindows();
-    return pages.size() == 1 ? pages.front() : nullptr;
+    return PageWindows().size() == 1 ? PageWindows().front() : nullptr;
 }
 
 // The program with its three screens plugged in as in the programs: each test starts on the start page at
