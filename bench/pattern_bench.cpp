@@ -13,7 +13,7 @@
 
 #include "screens/pattern/pattern_image.h"
 #include "screens/pattern/pattern_layout.h"
-#include "screens/pattern/pattern_reference.h"
+#include "tests/pattern_reference.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const long double kExactPi = 3.141592653589793238462643383279502884L;
+using numerics::kExactPi;
 
 struct Worst {
     double deviation = 0, a = 0, lambda = 0, z = 0, r = 0, sum = 0, exact = 0;

@@ -75,7 +75,7 @@ BENCHMARK(BM_AxialSeriesReference)->Unit(benchmark::kMillisecond);
 
 // One sine/cosine pair through the scalar function, at the axial curve's phases j^2*alpha (up to -13 rad).
 void BM_SinCos(benchmark::State& state) {
-    const double alpha = -3.1415926 * 1e-12 / (kLambda * kAxialStart);
+    const double alpha = -numerics::kPi * 1e-12 / (kLambda * kAxialStart);
     std::vector<double> phases(1000);
     for (int j = 1; j <= 1000; ++j) phases[j - 1] = static_cast<double>(j) * j * alpha;
     for (auto _ : state) {

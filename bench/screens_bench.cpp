@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include "screens/axial/axial_model.h"
-#include "screens/axial/phasor_panel_model.h"
-#include "screens/axial/zone_picture_model.h"
 #include "screens/radial/radial_model.h"
+#include "screens/zones/phasor_panel_model.h"
+#include "screens/zones/zone_picture_model.h"
 
 namespace {
 

@@ -10,11 +10,9 @@
 #include <complex>
 #include <vector>
 
-namespace numerics {
+#include "numerics/pi.h"
 
-// pi and 2*pi as the diffraction numerics use them everywhere: eight-digit values, not full precision.
-inline constexpr double kPi = 3.1415926;
-inline constexpr double kTwoPi = 6.2831852;
+namespace numerics {
 
 // Number of rings: the quotient a/delta, rounded to the nearest whole number where it lies within
 // rounding of one (a/(a/1000) is 1000 rings even where it computes as 999.9999999999999), otherwise
@@ -38,7 +36,8 @@ struct RingPhasorSums {
     double phase_step = 0;                           // alpha, negative
     double intensity = 0;
 };
-RingPhasorSums RingPhasor(double a, double delta, double z, double lambda, double r, bool keep_partial_sums = true);
+RingPhasorSums RingPhasor(double a, double delta, double z, double lambda, double r,
+                          bool keep_partial_sums = true);
 
 // Intensities at r_i = r_start + i*(r_end - r_start)/count, i = 0 .. count-1 (r_end itself is not
 // sampled), written to values; their maximum (starting from 0, strictly greater replaces) goes to

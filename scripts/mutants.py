@@ -3,7 +3,7 @@
 comparison, a constant, a truth value changed) one at a time in a copy of the tree, rebuilds the native
 tests and reports which faults no test catches.
 
-    python3 scripts/mutants.py make LIST [--count N]   # draws N faults and writes them to LIST
+    python3 scripts/mutants.py make LIST [--count N] [--seed S]   # draws N faults and writes them to LIST
     python3 scripts/mutants.py run LIST                # plants each fault of LIST and runs ctest
 
 A fault whose line is gone from the code is skipped, so one LIST can be run before and after a change.
@@ -21,8 +21,8 @@ PURE = [
     "numerics/bessel_j0.cpp", "numerics/spectral_ramp.cpp", "numerics/trig.cpp", "numerics/zone_geometry.cpp",
     "numerics/zone_series.cpp", "numerics/sse2_kernels.h", "shell/label_text.cpp", "shell/lecture_keys.cpp",
     "shell/page_layout.cpp", "shell/scroll_rule.cpp", "shell/strokes.cpp", "shell/text_set.cpp",
-    "screens/axial/axial_animation.cpp", "screens/axial/axial_model.cpp", "screens/axial/phasor_panel_model.cpp",
-    "screens/axial/zone_picture_model.cpp", "screens/pattern/pattern_image.cpp",
+    "screens/axial/axial_animation.cpp", "screens/axial/axial_model.cpp", "screens/zones/phasor_panel_model.cpp",
+    "screens/zones/zone_picture_model.cpp", "screens/zones/step_animation.cpp", "screens/pattern/pattern_image.cpp",
     "screens/pattern/pattern_layout.cpp", "screens/radial/radial_animation.cpp",
     "screens/radial/radial_model.cpp",
 ]
@@ -61,9 +61,9 @@ def candidates():
                 yield path, line, m.start(), text, new
 
 
-def make(target, count):
+def make(target, count, seed):
     every = list(candidates())
-    chosen = random.Random(20261207).sample(every, min(count, len(every)))
+    chosen = random.Random(seed).sample(every, min(count, len(every)))
     json.dump([dict(path=p, line=l, column=c, old=o, new=n) for p, l, c, o, n in chosen], open(target, "w"),
               indent=1, ensure_ascii=False)
     print(f"{len(chosen)} of {len(every)} faults written to {target}")
@@ -117,7 +117,8 @@ def run(source):
 
 if __name__ == "__main__":
     if len(sys.argv) >= 3 and sys.argv[1] == "make":
-        make(sys.argv[2], int(sys.argv[4]) if len(sys.argv) > 4 and sys.argv[3] == "--count" else 120)
+        options = dict(zip(sys.argv[3::2], sys.argv[4::2]))
+        make(sys.argv[2], int(options.get("--count", 120)), int(options.get("--seed", 20261207)))
     elif len(sys.argv) == 3 and sys.argv[1] == "run":
         run(sys.argv[2])
     else:

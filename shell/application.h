@@ -22,8 +22,14 @@
 #include "shell/platform.h"
 #include "shell/text_set.h"
 
-// String table ids of the class names: start 100, authors 101, axial 102, pattern 103, radial 104.
-constexpr int kClassStringIds[kPageKindCount] = {100, 101, 103, 102, 104};
+// String table ids of the class names, in PageKind order.
+constexpr int kClassStringIds[kPageKindCount] = {
+    100,  // kStartPage
+    101,  // kAuthorsPage
+    103,  // kPatternScreen
+    102,  // kAxialScreen
+    104,  // kRadialScreen
+};
 
 // Resource ids shared by the pages.
 constexpr int kIconId = 305;
@@ -43,7 +49,8 @@ struct ApplicationState {
     Surface* page_surface;    // the open page's static picture; its teardown destroys it
     HFONT page_font;          // the font the open page keeps selected in its surface; deleted at teardown
     PushButton* menu_button;  // the "Menu" button of the open authors page or screen
-    bool animation_running;   // true while a screen's step timer runs
+    bool animation_running;   // the open screen's run was set going with Continue and not paused or reset
+                              // since; it stays true after the last step, when the timer has stopped
     bool phasor_panel;        // the axial and radial screens show the phasor diagram (key V); off at start
 };
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+#include "numerics/pi.h"
 #include "shell/cp1251.h"
 #include "shell/scroll_rule.h"
 #include "shell/worker_pool.h"
@@ -94,7 +95,7 @@ std::vector<RECT> LetterBoxes(HDC context, int x, int y, const std::wstring& tex
     LOGFONTW font{};
     GetObjectW(GetCurrentObject(context, OBJ_FONT), sizeof font, &font);
     if (font.lfEscapement != 0) {
-        const double angle = font.lfEscapement * 3.14159265358979 / 1800;
+        const double angle = font.lfEscapement * static_cast<double>(numerics::kExactPi) / 1800;
         const double along_x = std::cos(angle), along_y = -std::sin(angle);
         const double down_x = std::sin(angle), down_y = std::cos(angle);
         RECT box{x, y, x, y};

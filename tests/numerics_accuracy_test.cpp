@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "numerics/bessel_j0.h"
+#include "numerics/pi.h"
 #include "numerics/trig.h"
 #include "tests/numerics_reference_data.h"
 
@@ -30,7 +31,8 @@ struct Worst {
 
 // J0's bound: 4*2^-52*min(1, sqrt(2/(pi*x))) absolute.
 double J0Error(double x, long double reference) {
-    const double bound = 4 * 0x1p-52 * std::fmin(1.0, std::sqrt(2 / (3.141592653589793 * x)));
+    const double bound =
+        4 * 0x1p-52 * std::fmin(1.0, std::sqrt(2 / (static_cast<double>(numerics::kExactPi) * x)));
     return static_cast<double>(std::fabs(static_cast<long double>(BesselJ0(x)) - reference)) / bound;
 }
 

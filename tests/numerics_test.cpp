@@ -28,7 +28,7 @@ std::uint64_t Bits(double v) {
 
 // On the axis the open zones add up to the amplitude 2*sin(pi*a^2/(2*lambda*z)).
 double OnAxisClosedForm(double a, double lambda, double z) {
-    const double s = std::sin(3.14159265358979323846 * a * a / (2.0 * lambda * z));
+    const double s = std::sin(static_cast<double>(kExactPi) * a * a / (2.0 * lambda * z));
     return 4.0 * s * s;
 }
 
@@ -212,8 +212,8 @@ TEST(ZoneGeometry, CountsDistancesAndTheirInverse) {
 // The lens of two discs, and its continuity where they touch: rounding there once pushed acos past +-1.
 TEST(ZoneGeometry, CircleOverlapAreas) {
     EXPECT_NEAR(CircleOverlapArea(1, 1, 1), 1.2283697, 1e-7);
-    EXPECT_DOUBLE_EQ(CircleOverlapArea(2, 1, 0), 3.1415926);
-    EXPECT_DOUBLE_EQ(CircleOverlapArea(1, 2, 0), 3.1415926);
+    EXPECT_DOUBLE_EQ(CircleOverlapArea(2, 1, 0), kPi);
+    EXPECT_DOUBLE_EQ(CircleOverlapArea(1, 2, 0), kPi);
     EXPECT_EQ(CircleOverlapArea(0, 1, 0.5), 0.0);
     const struct {
         double r1, r2;

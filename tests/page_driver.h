@@ -12,10 +12,10 @@
 
 #include "screens/axial/axial_screen.h"
 #include "screens/axial/axial_screen_state.h"
-#include "screens/axial/phasor_panel_model.h"
 #include "screens/pattern/pattern_screen.h"
 #include "screens/radial/radial_screen.h"
 #include "screens/radial/radial_screen_state.h"
+#include "screens/zones/phasor_panel_model.h"
 #include "shell/application.h"
 #include "shell/start_page.h"
 

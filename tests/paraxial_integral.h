@@ -14,6 +14,8 @@
 #include <cmath>
 #include <vector>
 
+#include "numerics/pi.h"
+
 namespace numerics {
 namespace paraxial {
 
@@ -24,7 +26,7 @@ struct GaussLegendreRule {
 // Nodes as roots of P_n by Newton's method from Chebyshev starting points.
 inline GaussLegendreRule MakeGaussLegendre(int n) {
     GaussLegendreRule rule;
-    const long double pi = 3.141592653589793238462643383279502884L;
+    const long double pi = numerics::kExactPi;
     for (int i = 1; i <= n; ++i) {
         long double x = std::cos(pi * (i - 0.25L) / (n + 0.5L)), derivative = 0;
         for (int iteration = 0; iteration < 100; ++iteration) {
@@ -74,7 +76,7 @@ inline long double Intensity(long double theta, long double kappa) {
 
 // The intensity at radius r for aperture radius a, distance z and wavelength lambda (metres).
 inline long double Intensity(double a, double lambda, double z, double r) {
-    const long double pi = 3.141592653589793238462643383279502884L;
+    const long double pi = numerics::kExactPi;
     const long double theta = pi * a * a / (static_cast<long double>(lambda) * z);
     const long double kappa = 2 * pi * a * r / (static_cast<long double>(lambda) * z);
     return Intensity(theta, kappa);

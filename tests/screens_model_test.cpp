@@ -12,15 +12,15 @@
 #include "numerics/zone_series.h"
 #include "screens/axial/axial_animation.h"
 #include "screens/axial/axial_model.h"
-#include "screens/axial/phasor_panel_model.h"
-#include "screens/axial/zone_picture_model.h"
 #include "screens/pattern/pattern_image.h"
 #include "screens/pattern/pattern_labels.h"
 #include "screens/pattern/pattern_layout.h"
-#include "screens/pattern/pattern_reference.h"
 #include "screens/radial/radial_animation.h"
 #include "screens/radial/radial_model.h"
+#include "screens/zones/phasor_panel_model.h"
+#include "screens/zones/zone_picture_model.h"
 #include "shell/cp1251.h"
+#include "tests/pattern_reference.h"
 #include "tests/worked_numbers.h"
 
 namespace {
@@ -83,7 +83,8 @@ TEST(AxialScreen, PlotRevealedStepByStep) {
     EXPECT_EQ(Numbers(p.m, p.h, p.blank_rows, p.points.size(), top, bottom), "310 283 80 311 0 277");
     // The run goes from six open zones to 0.8 of a zone: 4 sin^2(0.4 pi) at its end.
     EXPECT_NEAR(numerics::OpenZoneCount(0.001, 600e-9, 0.0, r.z_min), 6.0, 1e-12);
-    EXPECT_NEAR(p.intensities.back(), 4 * std::pow(std::sin(3.14159265358979 * 0.4), 2), 1e-5);
+    EXPECT_NEAR(p.intensities.back(),
+                4 * std::pow(std::sin(static_cast<double>(numerics::kExactPi) * 0.4), 2), 1e-5);
     std::string steps;
     for (int k : {0, 1, 100, 310}) {
         const AxialPlotStep s = AxialPlotAt(p, k, 310);

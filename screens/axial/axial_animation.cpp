@@ -1,17 +1,6 @@
 // The axial screen's animation state machine.
 #include "screens/axial/axial_animation.h"
 
-const std::string& StartCaptionText(const TextSet& texts, StartCaption caption) {
-    switch (caption) {
-        case StartCaption::kStart:
-            return texts.start_caption;
-        case StartCaption::kContinue:
-            return texts.continue_caption;
-        default:
-            return texts.pause_caption;
-    }
-}
-
 bool AxialFinished(const AxialAnimation& a) {
     return a.plot_k > a.n || a.k > a.n;
 }

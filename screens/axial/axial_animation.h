@@ -7,14 +7,7 @@
 // then does nothing until Reset).
 #pragma once
 
-#include <string>
-
-#include "shell/text_set.h"
-
-enum class StartCaption { kStart, kContinue, kPause };
-
-// The caption's text in a build's text set.
-const std::string& StartCaptionText(const TextSet& texts, StartCaption caption);
+#include "screens/zones/step_animation.h"
 
 struct AxialAnimation {
     int k = -1;       // zone picture step counter: -1 not started, 0..n drawn, n + 1 finished
@@ -23,15 +16,6 @@ struct AxialAnimation {
     bool running = false;
     bool wavelength_enabled = true;
     StartCaption caption = StartCaption::kStart;
-};
-
-// What the window does after a handler has changed the animation.
-struct AnimationEffects {
-    bool draw_step = false;  // draw the step the counters held before the handler advanced them
-    int drawn_step = -1;
-    bool start_timer = false;
-    bool stop_timer = false;
-    bool caption_changed = false;
 };
 
 bool AxialFinished(const AxialAnimation& a);

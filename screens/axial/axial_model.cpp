@@ -7,6 +7,22 @@
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
 
+// The picture is centred in the left column below the controls; the axis rises from it to the plot.
+ZonePictureGeometry AxialZonePictureGeometry(int width, int height) {
+    const int mx = width * 2 / 100, my = height * 4 / 100, column = (width - 8 * mx) / 3;
+    const int band = height - 13 * my - height * 5 / 100;
+    ZonePictureGeometry g{};
+    g.side = std::min(column, band);
+    g.x1 = (width * 70 / 100 + width - mx) / 2 - 10 * mx;
+    g.top = height * 5 / 100 + (band - g.side) / 2 + 10 * my;
+    g.y1 = g.top;
+    g.y0 = g.y1 + g.side / 2;
+    g.x0 = g.side / 2 + (column - g.side) / 2 + 2 * mx;
+    g.left = (column - g.side) / 2 + 2 * mx;
+    g.step_count = g.x1 - g.side - 2 * mx;
+    return g;
+}
+
 AxialLayout ComputeAxialLayout(int width, int height) {
     AxialLayout l{};
     const int w = width, h = height;
@@ -53,7 +69,7 @@ AxialLayout ComputeAxialLayout(int width, int height) {
     const int x0 = l.zones.x0, y0 = l.zones.y0, x1 = l.zones.x1;
     l.theta = std::atan(static_cast<double>(y0 - l.zones.y1) / (x1 - x0));
     const double sin_t = std::sin(l.theta), cos_t = std::cos(l.theta);
-    l.escapement = static_cast<int>(l.theta * 1800 / 3.141592);
+    l.escapement = static_cast<int>(l.theta * 1800 / numerics::kLabelAnglePi);
     l.axis_label = {(x1 + x0) / 2, y0 - my / 2 - static_cast<int>(((x0 / 2 + x1) / 2) * sin_t)};
     // The incoming axis continues the outgoing one: the same slope through the aperture centre.
     const int incoming_x = (x0 - s / 2) / 2;
@@ -136,4 +152,25 @@ AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n) {
     s.start_marker = {plot.points[0].x + 8 * plot.mx + 6 - s.shift, plot.points[0].y + plot.height - plot.h};
     s.marked_sample = previous;
     return s;
+}
+
+PhasorPanelLayout AxialPhasorPanel(const AxialLayout& l) {
+    const ZonePictureGeometry& g = l.zones;
+    const int left = std::max(g.left + g.side, l.reset_button.x + l.reset_button.width) + l.mx;
+    const int top = l.separator_y + l.my / 2;
+    // The axis y0 - tan(theta)*(x - x0) passes below the box's bottom right corner with room for the
+    // marker of the point of observation (6 pixels) and two more.
+    const double slope = std::tan(l.theta);
+    const int margin = 8;
+    const auto room_above_axis = [&](int right_edge) {
+        return static_cast<int>(g.y0 - slope * (right_edge - g.x0)) - margin - top;
+    };
+    // On the right, the plot: its letter "I" and its picture.
+    const int right = std::min(l.intensity_letter.x, l.plot.x) - l.mx;
+    const int by_axis = static_cast<int>((g.y0 - slope * (left - g.x0) - margin - top) / (1.0 + slope));
+    const int width = std::max(0, std::min(by_axis, right - left));
+    // The largest square; where it would be lower than a fifth of the screen (a tall screen, where the
+    // width runs out first), a box that high if the axis leaves the room.
+    const int height = std::max(width, std::min(l.height / 5, room_above_axis(left + width)));
+    return PhasorPanelInBox({left, top, width, height});
 }

@@ -4,15 +4,12 @@
 
 #include <vector>
 
-#include "screens/axial/zone_picture_model.h"
+#include "screens/zones/phasor_panel_model.h"
+#include "screens/zones/screen_types.h"
+#include "screens/zones/zone_picture_model.h"
 
-struct Point {
-    int x, y;
-};
-
-struct Rect {
-    int x, y, width, height;
-};
+// The zone picture's place: centred in the left column below the controls, the axis rising to the plot.
+ZonePictureGeometry AxialZonePictureGeometry(int width, int height);
 
 // Every position and size of the axial screen for a screen of width x height pixels.
 struct AxialLayout {
@@ -52,6 +49,18 @@ struct AxialLayout {
 };
 
 AxialLayout ComputeAxialLayout(int width, int height);
+
+// The phasor panel's place: the free region between the zone picture (and the buttons over it) and the
+// plot, below the separator line and above the optical axis, where the point of observation travels. The
+// largest square that fits, left-aligned in the region; on a tall screen, a box as high as a fifth of the
+// screen.
+PhasorPanelLayout AxialPhasorPanel(const AxialLayout& layout);
+
+// The phasor panel's place: the free region between the zone picture (and the buttons over it) and the
+// plot, below the separator line and above the optical axis, where the point of observation travels. The
+// largest square that fits, left-aligned in the region; on a tall screen, a box as high as a fifth of the
+// screen.
+PhasorPanelLayout AxialPhasorPanel(const AxialLayout& layout);
 
 // The distance range of the demonstration: 6 open zones to 0.8 open zones on the axis.
 struct DistanceRange {

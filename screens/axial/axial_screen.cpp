@@ -11,8 +11,8 @@
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
 #include "screens/axial/axial_screen_state.h"
-#include "screens/axial/phasor_panel.h"
-#include "screens/axial/zone_picture.h"
+#include "screens/zones/phasor_panel.h"
+#include "screens/zones/zone_picture.h"
 #include "shell/application.h"
 #include "shell/formula_line.h"
 #include "shell/text_fit.h"
@@ -67,9 +67,9 @@ void BuildPlotAndZones() {
     screen->plot =
         CreateAxialPlot(screen->window, l.plot.width, l.my, kBackgroundColour, screen->wavelength->value,
                         kApertureRadius, range.z_min, range.z_max, l.plot.height, l.mx);
-    screen->zones =
-        CreateZonePicture(screen->window, l.zones.side, l.mx, l.my, kBackgroundColour,
-                          screen->wavelength->value, kApertureRadius, range.z_min, range.z_max, l.zones.side);
+    screen->zones = CreateZonePicture(screen->window, l.zones.side, l.mx, l.my, kBackgroundColour,
+                                      screen->wavelength->value, kApertureRadius, range.z_min, range.z_max,
+                                      l.zones.side, l.zones);
     const int n = std::min(screen->plot->step_count, screen->zones->step_count);
     screen->plot->step_count = n;
     screen->zones->step_count = n;
@@ -210,7 +210,8 @@ void DrawPhasor(HDC dc) {
     const int sample = AxialPlotAt(plot, screen->plot->step_counter, screen->plot->step_count).marked_sample;
     const numerics::RingPhasorSums phasor =
         numerics::RingPhasor(plot.a, plot.a / 1000, AxialSampleDistance(plot, sample), plot.lambda, 0.0);
-    DrawPhasorPanel(dc, AxialPhasorPanel(screen->layout), phasor, plot.lambda, PageFontSize(), Texts().phasor_title);
+    DrawPhasorPanel(dc, AxialPhasorPanel(screen->layout), phasor, plot.lambda, PageFontSize(),
+                    Texts().phasor_title);
 }
 
 void DrawStep() {

@@ -9,7 +9,7 @@
 #include "screens/axial/axial_animation.h"
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
-#include "screens/axial/zone_picture.h"
+#include "screens/zones/zone_picture.h"
 #include "shell/platform.h"
 
 struct AxialScreen {
@@ -30,6 +30,6 @@ struct AxialScreen {
     HBRUSH marker_brush;        // the wavelength's colour: the point of observation
     HBRUSH start_marker_brush;  // green: where the point starts
     AxialAnimation animation;
-    int shown_step = -1;  // the step the shown frame draws; -1 for the picture before a run
+    int shown_step = -1;              // the step the shown frame draws; -1 for the picture before a run
     std::vector<RECT> caption_boxes;  // the distance caption's letters, for the texts beside them
 };

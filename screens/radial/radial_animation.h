@@ -3,7 +3,7 @@
 // "Continue", and again "Pause" with one more tick that redraws the last step.
 #pragma once
 
-#include "screens/axial/axial_animation.h"
+#include "screens/zones/step_animation.h"
 
 // A timer message with this first parameter redraws the current step without advancing it.
 inline constexpr int kRedrawStep = 1025;

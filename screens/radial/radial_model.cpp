@@ -11,6 +11,23 @@ double RadialScreenDistance() {
     return numerics::DistanceForZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 1.5);
 }
 
+// The picture stands in the left column below the header band; the drawn axis is horizontal.
+ZonePictureGeometry RadialZonePictureGeometry(int width, int height) {
+    const int mx = width * 2 / 100, my = height * 4 / 100, column = (width - 8 * mx) / 3;
+    const int header = (height * 5 / 100 + 10 * my) / 2;
+    const int free_height = height - header - 9 * my;
+    ZonePictureGeometry g{};
+    g.side = std::min(column, free_height);
+    g.y0 = 6 * my + g.side / 2 + (free_height - g.side) / 2 + header;
+    g.y1 = g.y0;
+    g.x0 = g.side / 2 + (column - g.side) / 2 + 2 * mx;
+    g.x1 = (width * 70 / 100 + width - mx) / 2 - 10 * mx - g.side / 2;
+    g.left = (column - g.side) / 2 + 2 * mx;
+    g.top = g.y0 - g.side / 2;
+    g.step_count = g.x1 - g.side - 2 * mx;
+    return g;
+}
+
 RadialLayout ComputeRadialLayout(int width, int height) {
     RadialLayout l{};
     const int w = width, h = height;
@@ -64,7 +81,7 @@ RadialLayout ComputeRadialLayout(int width, int height) {
     l.fresh_axis_end = {c.x + s / 4, c.y - (z.y - c.y) * (s / 4) / (c.x - z.x)};
     l.theta = std::atan(static_cast<double>(z.y - c.y) / (c.x - z.x));
     const double sin_t = std::sin(l.theta), cos_t = std::cos(l.theta);
-    l.escapement = static_cast<int>(l.theta * 1800 / 3.141592);
+    l.escapement = static_cast<int>(l.theta * 1800 / numerics::kLabelAnglePi);
     const int label_x = (z.x * 5 / 2 + c.x) / 2;
     l.axis_label = {label_x, z.y - (h * 4 / 200) - static_cast<int>(label_x * sin_t)};
     // The incoming axis continues the line from the aperture centre to the screen's centre.
@@ -136,7 +153,8 @@ Box RadialPlotMarkerBox(const RadialLayout& layout, const RadialPlotModel& plot,
     return {x - 6, y - 6, x + 6, y + 6};
 }
 
-PhasorPanelLayout RadialPhasorPanel(const RadialLayout& l) {    const int s = l.side;
+PhasorPanelLayout RadialPhasorPanel(const RadialLayout& l) {
+    const int s = l.side;
     const int height = std::max(s, l.height / 5);
     return PhasorPanelInBox({l.sketch_centre.x - s / 2, l.sketch_centre.y - s / 2 + s - height, s, height});
 }

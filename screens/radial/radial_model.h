@@ -4,8 +4,9 @@
 
 #include <vector>
 
-#include "screens/axial/axial_model.h"
-#include "screens/axial/phasor_panel_model.h"
+#include "screens/zones/phasor_panel_model.h"
+#include "screens/zones/screen_types.h"
+#include "screens/zones/zone_picture_model.h"
 
 // Fixed parameters of the demonstration: 500 nm through a 2 mm aperture, observed at the distance where
 // the aperture spans one and a half zones.
@@ -48,6 +49,9 @@ struct RadialLayout {
 };
 
 RadialLayout ComputeRadialLayout(int width, int height);
+
+// The zone picture's place: the left column below the header band; the drawn axis is horizontal.
+ZonePictureGeometry RadialZonePictureGeometry(int width, int height);
 
 // The radial intensity curve: n + 1 samples from the axis out to the aperture radius, n = plot width.
 struct RadialPlotModel {

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "screens/axial/phasor_panel.h"
 #include "screens/radial/radial_screen_state.h"
+#include "screens/zones/phasor_panel.h"
 #include "shell/application.h"
 #include "shell/formula_line.h"
 #include "shell/text_fit.h"
@@ -46,7 +46,8 @@ void BuildPlotAndZones() {
     screen->plot = CreateRadialPlot(screen->window, l.plot_width, l.plot_height, l.mx, l.my,
                                     kBackgroundColour, kRadialWavelength, kRadialAperture, screen->z);
     screen->zones = CreateRadialZonePicture(screen->window, l.side, l.mx, l.my, kBackgroundColour,
-                                            kRadialWavelength, kRadialAperture, l.side, screen->z);
+                                            kRadialWavelength, kRadialAperture, l.side, screen->z,
+                                            RadialZonePictureGeometry(l.width, l.height));
     const int last = std::min(screen->plot->total_steps, screen->zones->step_count);
     screen->plot->total_steps = last;
     screen->zones->step_count = last;
@@ -104,7 +105,7 @@ void DrawStatic(Surface* page) {
 }
 
 // The caption of the zone picture ends above the picture and keeps clear of the buttons over it.
-void DrawAperturCaption(Surface* page) {
+void DrawApertureCaption(Surface* page) {
     const RadialLayout& l = screen->layout;
     DrawFittedLines(page->context, app.page_font, PageFontSize(),
                     {{&Texts().aperture_plane, l.aperture_caption.x, l.aperture_caption.y, TA_CENTER}},
@@ -229,9 +230,11 @@ void DrawStep(int k) {
         const LabelTextPtr zones =
             Label(t.zones_prefix, IntegerLabel(static_cast<int>(screen->zones->number_of_zones)), "");
         const std::string zones_text(zones->text, zones->length);
-        std::vector<PlacedLine> labels = {{&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER}};
+        std::vector<PlacedLine> labels = {
+            {&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER}};
         if (!panel) labels.push_back({&t.screen_label, l.screen_label.x, l.screen_label.y, TA_CENTER});
-        for (const RECT& box : DrawFittedLines(dc, app.page_font, PageFontSize(), labels)) obstacles.push_back(box);
+        for (const RECT& box : DrawFittedLines(dc, app.page_font, PageFontSize(), labels))
+            obstacles.push_back(box);
         LabelText* sum = TakeSumText(screen->zones);
         const std::string sum_text(sum->text, sum->length);
         FreeLabelText(sum);
@@ -373,7 +376,7 @@ int CreateRadialScreen() {
     BuildPlotAndZones();
     RadialCreated(screen->animation, screen->plot->total_steps);
     SyncCounters();
-    DrawAperturCaption(app.page_surface);
+    DrawApertureCaption(app.page_surface);
     screen->sketch = MakeSketch();
     screen->marker_brush = CreateFillBrush(kGreen);
     screen->optical_axis_pen = CreateSolidPen(3, kWhite);

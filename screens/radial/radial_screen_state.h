@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "screens/axial/zone_picture.h"
 #include "screens/radial/radial_animation.h"
 #include "screens/radial/radial_model.h"
 #include "screens/radial/radial_plot.h"
+#include "screens/zones/zone_picture.h"
 #include "shell/platform.h"
 
 struct RadialScreen {
@@ -32,6 +32,6 @@ struct RadialScreen {
     ZonePicture* zones;
     RadialPlot* plot;
     RadialAnimation animation;
-    int shown_step = -1;  // the step the shown frame draws; -1 for the picture before a run
+    int shown_step = -1;              // the step the shown frame draws; -1 for the picture before a run
     std::vector<RECT> caption_boxes;  // the plot caption's letters, for the texts beside them
 };

@@ -1,5 +1,5 @@
 // Zone picture geometry, zone discs and the sum of contributions for one step.
-#include "screens/axial/zone_picture_model.h"
+#include "screens/zones/zone_picture_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,16 +8,6 @@
 #include "numerics/zone_geometry.h"
 
 namespace {
-
-struct Margins {
-    int mx, my, column;
-};
-
-Margins MarginsFor(int width, int height) {
-    const int mx = width * 2 / 100;
-    const int my = height * 4 / 100;
-    return {mx, my, (width - 8 * mx) / 3};
-}
 
 // An open fraction just below a whole number shows as that number (0.995 -> 1.00).
 double RoundUpNearWhole(double fraction) {
@@ -66,37 +56,6 @@ Box CircleBox(double cx, double cy, double r) {
 }
 
 }  // namespace
-
-ZonePictureGeometry AxialZonePictureGeometry(int width, int height) {
-    const Margins m = MarginsFor(width, height);
-    const int band = height - 13 * m.my - height * 5 / 100;
-    ZonePictureGeometry g{};
-    g.side = std::min(m.column, band);
-    g.x1 = (width * 70 / 100 + width - m.mx) / 2 - 10 * m.mx;
-    g.top = height * 5 / 100 + (band - g.side) / 2 + 10 * m.my;
-    g.y1 = g.top;
-    g.y0 = g.y1 + g.side / 2;
-    g.x0 = g.side / 2 + (m.column - g.side) / 2 + 2 * m.mx;
-    g.left = (m.column - g.side) / 2 + 2 * m.mx;
-    g.step_count = g.x1 - g.side - 2 * m.mx;
-    return g;
-}
-
-ZonePictureGeometry RadialZonePictureGeometry(int width, int height) {
-    const Margins m = MarginsFor(width, height);
-    const int header = (height * 5 / 100 + 10 * m.my) / 2;
-    const int free_height = height - header - 9 * m.my;
-    ZonePictureGeometry g{};
-    g.side = std::min(m.column, free_height);
-    g.y0 = 6 * m.my + g.side / 2 + (free_height - g.side) / 2 + header;
-    g.y1 = g.y0;
-    g.x0 = g.side / 2 + (m.column - g.side) / 2 + 2 * m.mx;
-    g.x1 = (width * 70 / 100 + width - m.mx) / 2 - 10 * m.mx - g.side / 2;
-    g.left = (m.column - g.side) / 2 + 2 * m.mx;
-    g.top = g.y0 - g.side / 2;
-    g.step_count = g.x1 - g.side - 2 * m.mx;
-    return g;
-}
 
 Box ApertureBox(int side) {
     return {side / 12, side / 12, side - side / 12, side - side / 12};

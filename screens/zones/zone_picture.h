@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "screens/axial/zone_picture_model.h"
+#include "screens/zones/zone_picture_model.h"
 #include "shell/colour.h"
 #include "shell/label_text.h"
 #include "shell/platform.h"
@@ -35,12 +35,15 @@ struct ZonePicture {
 };
 
 // Axial screen: zones centred on the aperture, the distance moving from z_min to z_max.
+// `geometry` is the picture's place on its screen; its step count is the run's.
 ZonePicture* CreateZonePicture(HWND window, int side, int mx, int my, ColourTriple background, double lambda,
-                               double a, double z_min, double z_max, int height);
+                               double a, double z_min, double z_max, int height,
+                               const ZonePictureGeometry& geometry);
 
 // Radial screen: the fixed distance z; the point of observation moves off the axis.
 ZonePicture* CreateRadialZonePicture(HWND window, int side, int mx, int my, ColourTriple background,
-                                     double lambda, double a, int height, double z);
+                                     double lambda, double a, int height, double z,
+                                     const ZonePictureGeometry& geometry);
 
 // Redraw the composed picture for the step counter and rebuild the sum text and number of zones.
 void DrawZoneSum(ZonePicture* picture);

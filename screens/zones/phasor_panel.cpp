@@ -1,8 +1,8 @@
 // The panel's pixels go into the frame in one transfer; its two texts are drawn over them.
-#include "screens/axial/phasor_panel.h"
+#include "screens/zones/phasor_panel.h"
 
 #include "numerics/spectral_ramp.h"
-#include "screens/axial/zone_picture_model.h"
+#include "screens/zones/zone_picture_model.h"
 #include "shell/label_text.h"
 #include "shell/platform.h"
 #include "shell/text_fit.h"
@@ -16,8 +16,8 @@ std::uint32_t Word(const unsigned char* rgb) {
 
 }  // namespace
 
-void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::RingPhasorSums& phasor, double lambda,
-                     FontSize page_font, const std::string& title) {
+void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::RingPhasorSums& phasor,
+                     double lambda, FontSize page_font, const std::string& title) {
     const Rect& box = panel.box;
     if (box.width <= 0 || box.height <= 0) return;
     // The zones' colours as the zone picture paints them: odd zones the third of three ramp entries,
@@ -27,21 +27,24 @@ void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::
     const PhasorPicture picture = DrawPhasorPicture(panel, phasor, Word(ramp + 6), Word(ramp + 3));
     BITMAPINFO format{};
     format.bmiHeader = {sizeof format.bmiHeader, box.width, -box.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    SetDIBitsToDevice(frame, box.x, box.y, box.width, box.height, 0, 0, 0, box.height, picture.pixels.data(), &format,
-                      DIB_RGB_COLORS);
+    SetDIBitsToDevice(frame, box.x, box.y, box.width, box.height, 0, 0, 0, box.height, picture.pixels.data(),
+                      &format, DIB_RGB_COLORS);
 
-    const FontSize size{panel.text_height, std::max(1, page_font.width * panel.text_height / page_font.height), 400};
+    const FontSize size{panel.text_height,
+                        std::max(1, page_font.width * panel.text_height / page_font.height), 400};
     HFONT font = CreateTextFont(size.height, size.width, size.weight);
     HGDIOBJ previous = SelectObject(frame, font);
     const UINT previous_alignment = GetTextAlign(frame);
     SetTextColour(frame, kWhite);
-    const LabelTextPtr value = JoinLabels(MakeLabel("I = ").get(), FixedLabel(2, picture.intensity).get(), MakeLabel("").get());
+    const LabelTextPtr value =
+        JoinLabels(MakeLabel("I = ").get(), FixedLabel(2, picture.intensity).get(), MakeLabel("").get());
     const std::string intensity(value->text, value->length);
     const int x = box.x + box.width / 2;
     const RECT inside{box.x, box.y, box.x + box.width, box.y + box.height};
-    DrawFittedLines(frame, font, size,
-                    {{&title, x, box.y, TA_CENTER}, {&intensity, x, box.y + box.height - panel.text_height, TA_CENTER}},
-                    inside);
+    DrawFittedLines(
+        frame, font, size,
+        {{&title, x, box.y, TA_CENTER}, {&intensity, x, box.y + box.height - panel.text_height, TA_CENTER}},
+        inside);
     SetTextColour(frame, kBlack);
     SetTextAlign(frame, previous_alignment);
     SelectObject(frame, previous);

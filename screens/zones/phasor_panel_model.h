@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "numerics/zone_series.h"
-#include "screens/axial/axial_model.h"
+#include "screens/zones/screen_types.h"
 
 // The panel on its screen: `box`, with a band for the title at the top and one for the intensity at the
 // bottom, and between them the curve, drawn so that the on-axis circle (amplitude 2, intensity 4) has
@@ -21,13 +21,7 @@ struct PhasorPanelLayout {
     Point origin;
 };
 
-// The axial screen: the free region between the zone picture (and the buttons over it) and the plot,
-// below the separator line and above the optical axis, where the point of observation travels. The
-// largest square that fits, left-aligned in the region; on a tall screen, a box as high as a fifth of the
-// screen.
-PhasorPanelLayout AxialPhasorPanel(const AxialLayout& layout);
-
-
+// Each screen places its panel in its own layout (AxialPhasorPanel, RadialPhasorPanel).
 // The panel of a square box: the bands and the circle's place within it.
 PhasorPanelLayout PhasorPanelInBox(Rect box);
 

@@ -1,6 +1,6 @@
 // The phasor panel's place and picture. The picture is computed as pixels (strokes of a 3-pixel pen,
 // shell/strokes.h): a thousand segments through GDI's wide pen would cost milliseconds a step under Wine.
-#include "screens/axial/phasor_panel_model.h"
+#include "screens/zones/phasor_panel_model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,27 +25,6 @@ PhasorPanelLayout PhasorPanelInBox(Rect box) {
     panel.diameter = std::min(band, box.width) * 8 / 10;
     panel.origin = {box.width / 2, panel.text_height + (band + panel.diameter) / 2};
     return panel;
-}
-
-PhasorPanelLayout AxialPhasorPanel(const AxialLayout& l) {
-    const ZonePictureGeometry& g = l.zones;
-    const int left = std::max(g.left + g.side, l.reset_button.x + l.reset_button.width) + l.mx;
-    const int top = l.separator_y + l.my / 2;
-    // The axis y0 - tan(theta)*(x - x0) passes below the box's bottom right corner with room for the
-    // marker of the point of observation (6 pixels) and two more.
-    const double slope = std::tan(l.theta);
-    const int margin = 8;
-    const auto room_above_axis = [&](int right_edge) {
-        return static_cast<int>(g.y0 - slope * (right_edge - g.x0)) - margin - top;
-    };
-    // On the right, the plot: its letter "I" and its picture.
-    const int right = std::min(l.intensity_letter.x, l.plot.x) - l.mx;
-    const int by_axis = static_cast<int>((g.y0 - slope * (left - g.x0) - margin - top) / (1.0 + slope));
-    const int width = std::max(0, std::min(by_axis, right - left));
-    // The largest square; where it would be lower than a fifth of the screen (a tall screen, where the
-    // width runs out first), a box that high if the axis leaves the room.
-    const int height = std::max(width, std::min(l.height / 5, room_above_axis(left + width)));
-    return PhasorPanelInBox({left, top, width, height});
 }
 
 std::vector<int> ZoneEnds(const numerics::RingPhasorSums& phasor) {
@@ -110,7 +89,8 @@ PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics:
             for (double turn : {0.45, -0.45}) {
                 const double c = std::cos(turn), s = std::sin(turn);
                 const double bx = -(dx * c - dy * s) / length * head, by = -(dx * s + dy * c) / length * head;
-                stroke(to, {to.x + static_cast<int>(std::lround(bx)), to.y + static_cast<int>(std::lround(by))},
+                stroke(to,
+                       {to.x + static_cast<int>(std::lround(bx)), to.y + static_cast<int>(std::lround(by))},
                        kPhasorWhite);
             }
         }

@@ -1,10 +1,9 @@
 // Painting the Fresnel zones: each zone's disc, cut to the aperture, becomes the clipping region through
 // which a plain picture of the zone's colour is copied. Zones are painted from the outermost inwards, so
 // each ring keeps its own zone's colour and zone 1 (the centre) always has the odd colour.
-#include "screens/axial/zone_picture.h"
+#include "screens/zones/zone_picture.h"
 
 #include "numerics/spectral_ramp.h"
-#include "shell/application.h"
 
 namespace {
 
@@ -62,18 +61,18 @@ void PaintStep(ZonePicture* p, ZoneStep& step) {
 }  // namespace
 
 ZonePicture* CreateZonePicture(HWND window, int side, int mx, int my, ColourTriple background, double lambda,
-                               double a, double z_min, double z_max, int height) {
-    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, a, height,
-                                    AxialZonePictureGeometry(app.screen_width, app.screen_height));
+                               double a, double z_min, double z_max, int height,
+                               const ZonePictureGeometry& geometry) {
+    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, a, height, geometry);
     p->first_distance = z_min;
     p->last_distance = z_max;
     return p;
 }
 
 ZonePicture* CreateRadialZonePicture(HWND window, int side, int mx, int my, ColourTriple background,
-                                     double lambda, double a, int height, double z) {
-    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, a, height,
-                                    RadialZonePictureGeometry(app.screen_width, app.screen_height));
+                                     double lambda, double a, int height, double z,
+                                     const ZonePictureGeometry& geometry) {
+    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, a, height, geometry);
     p->first_distance = z;
     p->radial = true;
     return p;

@@ -1,5 +1,5 @@
 // The straightforward pattern frame: each step computed on its own, per sample and per pixel.
-#include "screens/pattern/pattern_reference.h"
+#include "tests/pattern_reference.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,9 +6,11 @@
 
 #include <vector>
 
+#include "screens/zones/screen_types.h"
 #include "shell/label_text.h"
 
 // Placement of a square zone picture of side `side` on its screen, and the optical axis drawn from it.
+// Each screen places its picture in its own layout (AxialZonePictureGeometry, RadialZonePictureGeometry).
 struct ZonePictureGeometry {
     int side;        // picture side S (width and height)
     int x0, y0;      // axis start: the picture's centre on the screen
@@ -17,15 +19,7 @@ struct ZonePictureGeometry {
     int left, top;   // the picture's top-left corner on the screen
 };
 
-// The axial screen's picture: centred in the left column below the controls, the axis rising to the plot.
-ZonePictureGeometry AxialZonePictureGeometry(int width, int height);
-// The radial screen's picture: the same column, below its header band; the drawn axis is horizontal.
-ZonePictureGeometry RadialZonePictureGeometry(int width, int height);
-
 // The aperture disc inside a picture of the given side: the ellipse bounding box (side/12 .. side - side/12).
-struct Box {
-    int left, top, right, bottom;
-};
 Box ApertureBox(int side);
 
 // One zone to paint: the disc of zone `zone` (the box [left, right) x [top, bottom) of its outer circle,

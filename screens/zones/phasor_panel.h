@@ -7,10 +7,10 @@
 #include <string>
 
 #include "numerics/zone_series.h"
-#include "screens/axial/phasor_panel_model.h"
+#include "screens/zones/phasor_panel_model.h"
 #include "shell/page_layout.h"
 
 // `phasor` is the ring sum's phasor at the sample the plot marks; `lambda` gives the zones' colours;
 // the texts use a font of the page font's proportions (`page_font`).
-void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::RingPhasorSums& phasor, double lambda,
-                     FontSize page_font, const std::string& title);
+void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::RingPhasorSums& phasor,
+                     double lambda, FontSize page_font, const std::string& title);

@@ -1,0 +1,21 @@
+// What the two animated screens' state machines share: the caption of the Start button and what the
+// window must do after a handler has changed the animation (draw a step, start or stop the timer).
+#pragma once
+
+#include <string>
+
+#include "shell/text_set.h"
+
+enum class StartCaption { kStart, kContinue, kPause };
+
+// The caption's text in a build's text set.
+const std::string& StartCaptionText(const TextSet& texts, StartCaption caption);
+
+// What the window does after a handler has changed the animation.
+struct AnimationEffects {
+    bool draw_step = false;  // draw the step the counters held before the handler advanced them
+    int drawn_step = -1;
+    bool start_timer = false;
+    bool stop_timer = false;
+    bool caption_changed = false;
+};
