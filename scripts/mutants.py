@@ -71,7 +71,7 @@ def make(target, count, seed):
 
 def run(source):
     faults = json.load(open(source, encoding="utf-8"))
-    work = "/tmp/zonara-mutants"
+    work = "/tmp/zonara-mutants-" + os.path.splitext(os.path.basename(source))[0]
     tree, build = os.path.join(work, "tree"), os.path.join(work, "build")
     os.makedirs(work, exist_ok=True)
     shutil.rmtree(tree, ignore_errors=True)

@@ -125,16 +125,6 @@ std::vector<RECT> LetterBoxes(HDC context, int x, int y, const std::wstring& tex
     return letters;
 }
 
-void Record(HDC context, int x, int y, const std::wstring& text) {
-    if (!recording) return;
-    DrawnText drawn{text,   RECT{x, y, x, y},     LetterBoxes(context, x, y, text), false, {},
-                    {x, y}, GetTextAlign(context)};
-    GetObjectW(GetCurrentObject(context, OBJ_FONT), sizeof drawn.font, &drawn.font);
-    if (!drawn.letters.empty()) drawn.ink = drawn.letters.front();
-    for (const RECT& letter : drawn.letters) UnionRect(&drawn.ink, &drawn.ink, &letter);
-    shown_texts[context].push_back(drawn);
-}
-
 bool Intersect(const RECT& a, const RECT& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -144,12 +134,44 @@ bool Inside(const RECT& inner, const RECT& outer) {
            inner.bottom <= outer.bottom;
 }
 
-// A block copy of width x height from (source_x, source_y) of `source` to (x, y) of `target`.
+void Record(HDC context, int x, int y, const std::wstring& text) {
+    if (!recording) return;
+    DrawnText drawn{text,   RECT{x, y, x, y},     LetterBoxes(context, x, y, text), false, false, {},
+                    {x, y}, GetTextAlign(context)};
+    GetObjectW(GetCurrentObject(context, OBJ_FONT), sizeof drawn.font, &drawn.font);
+    if (!drawn.letters.empty()) drawn.ink = drawn.letters.front();
+    for (const RECT& letter : drawn.letters) UnionRect(&drawn.ink, &drawn.ink, &letter);
+    // A text hidden under a copy and then written over is a place cleared for a new text (a label that
+    // changed), not a text lost.
+    std::vector<DrawnText>& on_context = shown_texts[context];
+    on_context.erase(
+        std::remove_if(on_context.begin(), on_context.end(),
+                       [&](const DrawnText& t) { return t.hidden && Intersect(t.ink, drawn.ink); }),
+        on_context.end());
+    on_context.push_back(drawn);
+}
+
+// The area a context draws on: its window's client area, or its bitmap.
+RECT DrawingArea(HDC context) {
+    RECT area{};
+    if (HWND window = WindowFromDC(context)) {
+        GetClientRect(window, &area);
+        return area;
+    }
+    BITMAP bitmap{};
+    if (GetObjectW(GetCurrentObject(context, OBJ_BITMAP), sizeof bitmap, &bitmap) != 0)
+        area = {0, 0, bitmap.bmWidth, bitmap.bmHeight};
+    return area;
+}
+
+// A block copy of width x height from (source_x, source_y) of `source` (null: pixels with no texts) to
+// (x, y) of `target`. A copy over the whole target starts its picture afresh; a smaller one hides the
+// texts it covers wholly (they stay on the record, marked) and cuts those it covers in part.
 void RecordCopy(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y) {
     if (!recording) return;
     const RECT block{x, y, x + width, y + height};
     std::vector<DrawnText> carried;
-    const auto from = shown_texts.find(source);
+    const auto from = source != nullptr ? shown_texts.find(source) : shown_texts.end();
     if (from != shown_texts.end()) {
         for (DrawnText t : from->second) {
             OffsetRect(&t.ink, x - source_x, y - source_y);
@@ -163,10 +185,15 @@ void RecordCopy(HDC target, int x, int y, int width, int height, HDC source, int
     }
     std::vector<DrawnText>& on_target = shown_texts[target];
     std::vector<DrawnText> kept;
-    for (DrawnText& t : on_target) {
-        if (Inside(t.ink, block)) continue;
-        t.cut = t.cut || Intersect(t.ink, block);
-        kept.push_back(t);
+    if (!Inside(DrawingArea(target), block)) {
+        for (DrawnText& t : on_target) {
+            if (Inside(t.ink, block)) {
+                t.hidden = true;
+            } else {
+                t.cut = t.cut || Intersect(t.ink, block);
+            }
+            kept.push_back(t);
+        }
     }
     kept.insert(kept.end(), carried.begin(), carried.end());
     on_target = kept;
@@ -259,6 +286,14 @@ void CopySurface(const Surface* source, HDC target, int x, int y) {
 void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y) {
     BitBlt(target, x, y, width, height, source, source_x, source_y, SRCCOPY);
     RecordCopy(target, x, y, width, height, source, source_x, source_y);
+}
+
+void DrawPixels(HDC target, int x, int y, int width, int height, const std::uint32_t* pixels) {
+    if (width <= 0 || height <= 0) return;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    SetDIBitsToDevice(target, x, y, width, height, 0, 0, 0, height, pixels, &format, DIB_RGB_COLORS);
+    RecordCopy(target, x, y, width, height, nullptr, 0, 0);
 }
 
 ColourTriple SurfacePixel(const Surface* surface, int x, int y) {

@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,9 @@ void CopySurface(const Surface* source, HDC target, int x, int y);
 // Copies a width x height block from (source_x, source_y) of `source` to (x, y) of `target` (SRCCOPY).
 void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y);
 
+// Puts width x height pixel words (blue | green << 8 | red << 16, rows from the top) at (x, y) of `target`.
+void DrawPixels(HDC target, int x, int y, int width, int height, const std::uint32_t* pixels);
+
 // The colour of one pixel of a surface as it stands (for tests and checks).
 ColourTriple SurfacePixel(const Surface* surface, int x, int y);
 
@@ -137,14 +141,16 @@ void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol);
 
 // For tests of where texts land. While recording, the layer keeps for each drawing context the texts
 // drawn on it that are still to be seen, each with the black boxes of its letters and their union, the
-// box its ink takes (a turned font gives the turned box of the whole text as its one letter). A copy onto
-// the context removes the texts it covers, marks those whose ink it covers in part as cut, and brings
-// along the source's texts.
+// box its ink takes (a turned font gives the turned box of the whole text as its one letter). A copy over
+// the whole context starts afresh; a smaller copy marks the texts whose ink it covers wholly as hidden
+// (until a new text is drawn over them: the place was cleared for it) and those it covers in part as cut.
+// A copy brings along the source's texts.
 struct DrawnText {
     std::wstring text;
     RECT ink;
     std::vector<RECT> letters;
     bool cut;
+    bool hidden;
     LOGFONTW font;  // the font it was drawn in
     POINT at;       // where it was drawn, with this alignment
     UINT alignment;

@@ -160,6 +160,13 @@ TEST(RingSum, SamplingEdges) {
     for (int um = 1000; um <= 3000; ++um) ASSERT_EQ(RingCount(um * 1e-6, um * 1e-9), 1000) << um << " um";
     EXPECT_EQ(Numbers(RingCount(0.5e-6, 1e-6), RingCount(2.5e-6, 1e-6), RingCount(1000.4e-6, 1e-6)),
               "0 2 1000");
+    // Rounding reaches 8 units in the last place of the whole number (15 steps of 1000's spacing), no
+    // further.
+    double below = 1000;
+    for (int i = 0; i < 15; ++i) below = std::nextafter(below, 0.0);
+    EXPECT_EQ(Numbers(RingCount(below, 1.0), RingCount(std::nextafter(below, 0.0), 1.0),
+                      RingCount(std::nextafter(1000.0, 2000.0), 1.0)),
+              "1000 999 1000");
     // Nothing is written for no samples or no place for them; a negative count stores a maximum of 0.
     double values[3] = {7.0, 7.0, 7.0}, maximum = 42.0;
     EXPECT_EQ(IntensityOverRadius(0, &maximum, values, 0.002, 2e-6, 2.0, 5e-7, 0.0, 0.001), nullptr);
@@ -202,7 +209,11 @@ TEST(ZoneGeometry, CountsDistancesAndTheirInverse) {
     const double half[] = {0.8646, 0.5055, 0.3532, 0.2257, 0.0510},
                  edge[] = {0.4240, 0.3580, 0.3114, 0.27, 0.23};
     const double axis[] = {1.0, 1.0, 0.42, 0.0, 0.0};
+    // Half a radius beyond the edge, the zones circle the nearest edge point; their radii from the path
+    // difference m*lambda/2, their lenses with the aperture from the circle-circle formula (mpmath).
+    const double beyond[] = {0.46103, 0.41905, 0.38181, 0.34880, 0.31814};
     for (int m = 1; m <= 5; ++m) {
+        EXPECT_NEAR(ZoneOpenFraction(0.001, 0.0015, 1.0, 5e-7, m), beyond[m - 1], 2e-5) << "zone " << m;
         EXPECT_NEAR(ZoneOpenFraction(0.0011, 0.0, 1.0, 5e-7, m), axis[m - 1], 0.005) << "zone " << m;
         EXPECT_NEAR(ZoneOpenFraction(0.001, 0.0005, 1.0, 5e-7, m), half[m - 1], 1e-4) << "zone " << m;
         EXPECT_NEAR(ZoneOpenFraction(0.001, 0.001, 1.0, 5e-7, m), edge[m - 1], m <= 3 ? 1e-4 : 0.005) << m;

@@ -44,8 +44,8 @@ void ExpectTextsClear(HWND page, const Surface* shown, const Pictures& pictures)
     const std::vector<DrawnText> texts = TextsShownOn(shown->context);
     EXPECT_FALSE(texts.empty());
     for (auto t = texts.begin(); t != texts.end(); ++t) {
-        EXPECT_TRUE(!t->cut && Within(t->ink, {0, 0, shown->width, shown->height}))
-            << t->text << " cut or off";
+        EXPECT_TRUE(!t->cut && !t->hidden && Within(t->ink, {0, 0, shown->width, shown->height}))
+            << t->text << (t->hidden ? " hidden under a picture" : " cut or off");
         for (HWND c = GetWindow(page, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
             RECT box{};
             GetWindowRect(c, &box);

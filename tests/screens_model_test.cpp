@@ -154,6 +154,26 @@ TEST(AxialScreen, PhasorPictureIsTheCircleInTheZonesColours) {
     EXPECT_EQ(pixel(picture.curve[picture.zone_ends[0] / 2]), 0x0000FF00u);
     EXPECT_EQ(pixel(picture.curve[(picture.zone_ends[0] + picture.zone_ends[1]) / 2]), 0x00008000u);
     EXPECT_EQ(pixel({2, 2}), kPhasorBackground);
+    // The tick between the two zones, at the top of the circle, crosses it upright, diameter/15 each way.
+    const Point top_of_circle = picture.curve[picture.zone_ends[0]];
+    for (int dy : {-p.diameter / 15 + 1, p.diameter / 15 - 1, -p.diameter / 15 - 3, p.diameter / 15 + 3})
+        EXPECT_EQ(pixel({top_of_circle.x, top_of_circle.y + dy}) == kPhasorWhite,
+                  std::abs(dy) < p.diameter / 15)
+            << dy;
+    // One zone: the resultant runs straight up, its head's two strokes turned 0.45 back down from its tip.
+    const PhasorPicture one = DrawPhasorPicture(p, numerics::RingPhasor(0.001, 1e-6, 2.0, 500e-9, 0.0), 1, 2);
+    const Point tip = one.curve.back();
+    ASSERT_NEAR(p.origin.y - tip.y, p.diameter, 1);
+    const double head = 0.8 * p.diameter / 10;
+    for (double side : {-1.0, 1.0}) {
+        for (double along : {1.0, -1.0}) {
+            const Point at{tip.x + static_cast<int>(std::lround(side * head * std::sin(0.45))),
+                           tip.y + static_cast<int>(std::lround(along * head * std::cos(0.45)))};
+            EXPECT_EQ(one.pixels[static_cast<std::size_t>(at.y) * 270 + at.x],
+                      along > 0 ? kPhasorWhite : kPhasorBackground)
+                << side << " " << along;
+        }
+    }
 }
 
 // ---- Radial screen -----------------------------------------------------------------------------------
@@ -257,6 +277,10 @@ TEST(Animation, AxialStatesThroughAWholeRun) {
     EXPECT_TRUE(AxialFinished(a));
     EXPECT_EQ(State(a, AxialPressStart(a)), "311 311 1 0 2 0 -1 0 0 0");
     EXPECT_EQ(State(a, AxialReset(a)), "-1 -1 0 1 0 0 -1 0 1 1");
+    for (const TextSet* t : {&EnglishTexts(), &RussianTexts()})
+        EXPECT_EQ(StartCaptionText(*t, StartCaption::kStart) + StartCaptionText(*t, StartCaption::kContinue) +
+                      StartCaptionText(*t, StartCaption::kPause),
+                  t->start_caption + t->continue_caption + t->pause_caption);
 }
 
 // The tick that draws the radial screen's last step ends the run; its step is kept when it is left with
@@ -446,7 +470,10 @@ Rect Square(Point centre, int side) {
 // pictures, plot, buttons and bar; on the axial screen above the optical axis and its travelling point, on
 // the radial one in the sketch's place. Every axial run ends on 0.8 of a zone at every wavelength.
 TEST(LayoutSweep, PhasorPanelAndRunsOnProjectors) {
+    std::string axial_panels, radial_panels;
     for (const Rect& s : kProjectorSizes) {
+        axial_panels += Numbers(AxialPhasorPanel(ComputeAxialLayout(s.width, s.height)).box) + " ";
+        radial_panels += Numbers(RadialPhasorPanel(ComputeRadialLayout(s.width, s.height)).box) + " ";
         const AxialLayout l = ComputeAxialLayout(s.width, s.height);
         const Rect zones{l.zones.left, l.zones.top, l.zones.side, l.zones.side},
             panel = AxialPhasorPanel(l).box;
@@ -474,6 +501,16 @@ TEST(LayoutSweep, PhasorPanelAndRunsOnProjectors) {
              {Square(rl.zone_centre, rl.side), plot, rl.menu_button, rl.start_button, rl.reset_button})
             EXPECT_TRUE(Apart(radial, o)) << s.width << " x " << s.height;
     }
+    // The axial panel: the largest square between the buttons and the plot that stays above the axis; on
+    // portrait screens a box a fifth of the screen high. The radial panel: the sketch's square, or as high.
+    EXPECT_EQ(axial_panels,
+              "(217,128 116x116) (272,162 145x145) (348,203 189x189) (435,190 175x175) (464,203 187x187) "
+              "(652,290 268x268) (652,324 291x291) (870,385 358x358) (1305,581 541x541) (261,271 254x254) "
+              "(367,514 358x384) ");
+    EXPECT_EQ(radial_panels,
+              "(238,186 181x181) (288,234 224x224) (372,294 288x288) (515,276 310x310) (549,294 329x329) "
+              "(783,420 451x451) (735,468 498x498) (1034,558 606x606) (1564,840 902x902) (279,393 216x216) "
+              "(393,664 304x384) ");
 }
 
 }  // namespace

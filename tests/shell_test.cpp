@@ -3,6 +3,7 @@
 // tests.)
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -49,33 +50,42 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
     EXPECT_EQ(bytes, "\xC4\xEB\xE8\xED\xE0 \xA8\xB8 \xC5 = \xD1n");
     EXPECT_EQ(Cp1251ToUtf16(bytes.data(), static_cast<int>(bytes.size())), u"Длина Ёё Е = Сn");
     EXPECT_EQ(Utf8ToCp1251("λ") + Utf8ToCp1251(std::string("a\xD0", 2)) + Utf8ToCp1251("\xFF"), "?a??");
+    // Three- and four-byte sequences: one letter each ("€" and "—" are in the code page). U+10401 would be
+    // "Ё" if the lead byte's bits were lost; a sequence cut short is one "?" a byte.
+    EXPECT_EQ(Utf8ToCp1251("€—a\U0001F600b\U00010401c"),
+              "\x88\x97"
+              "a?b?c");
+    EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("), "x????(??(");
 }
 
 // Which button each key presses on each page, the wavelength arrows, the phasor key, and which keys stop
-// at the page (Space and Enter never reach a focused button): key:command/step/phasor for each key taken.
+// at the page (Space and Enter never reach a focused button): key:command/step/phasor for each of the 256
+// key codes that is taken, so a key that does something it should not shows too.
 TEST(LectureKeys, EveryPagesKeys) {
-    const struct {
-        unsigned code;
-        const char* name;
-    } keys[] = {{0x20, "Space"}, {0x0D, "Enter"}, {0x22, "PgDn"},  {'R', "R"}, {0x21, "PgUp"}, {0x1B, "Esc"},
-                {0x08, "BkSp"},  {0x25, "Left"},  {0x27, "Right"}, {'V', "V"}, {'1', "1"},     {'2', "2"},
-                {0x62, "Num2"},  {'3', "3"},      {'A', "A"},      {'B', "B"}, {'Q', "Q"}};
+    const auto name = [](unsigned code) -> std::string {
+        const std::map<unsigned, const char*> names = {{0x20, "Space"}, {0x0D, "Enter"}, {0x22, "PgDn"},
+                                                       {0x21, "PgUp"},  {0x1B, "Esc"},   {0x08, "BkSp"},
+                                                       {0x25, "Left"},  {0x27, "Right"}};
+        if (names.count(code) != 0) return names.at(code);
+        if (code >= 0x60 && code <= 0x69) return "Num" + std::to_string(code - 0x60);
+        return std::string(1, static_cast<char>(code));
+    };
     std::string taken;
     for (PageKind page : {kAxialScreen, kRadialScreen, kPatternScreen, kStartPage, kAuthorsPage}) {
-        for (const auto& key : keys) {
-            const LectureKeyAction a = LectureKeyFor(page, key.code);
+        for (unsigned code = 0; code < 256; ++code) {
+            const LectureKeyAction a = LectureKeyFor(page, code);
             if (a.taken || a.command || a.wavelength_step || a.phasor)
-                taken += std::string(key.name) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
+                taken += name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
                          (a.phasor ? "/V " : (a.taken ? " " : "/free "));
         }
         taken += "| ";
     }
     EXPECT_EQ(
         taken,
-        "Space:211/0 Enter:211/0 PgDn:211/0 R:212/0 PgUp:212/0 Esc:210/0 BkSp:210/0 Left:0/-1 Right:0/1 "
-        "V:0/0/V | Space:215/0 Enter:215/0 PgDn:215/0 R:216/0 PgUp:216/0 Esc:214/0 BkSp:214/0 V:0/0/V | "
-        "Space:0/0 Enter:0/0 Esc:206/0 BkSp:206/0 Left:0/-1 Right:0/1 | Space:0/0 Enter:0/0 1:203/0 2:204/0 "
-        "Num2:204/0 3:213/0 A:201/0 | Space:0/0 Enter:0/0 Esc:205/0 BkSp:205/0 | ");
+        "BkSp:210/0 Enter:211/0 Esc:210/0 Space:211/0 PgUp:212/0 PgDn:211/0 Left:0/-1 Right:0/1 R:212/0 "
+        "V:0/0/V | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 PgDn:215/0 R:216/0 V:0/0/V | "
+        "BkSp:206/0 Enter:0/0 Esc:206/0 Space:0/0 Left:0/-1 Right:0/1 | Enter:0/0 Space:0/0 1:203/0 2:204/0 "
+        "3:213/0 A:201/0 Num1:203/0 Num2:204/0 Num3:213/0 | BkSp:205/0 Enter:0/0 Esc:205/0 Space:0/0 | ");
 }
 
 std::string Worked(const PageHeaderLayout& h) {

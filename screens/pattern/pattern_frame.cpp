@@ -2,20 +2,11 @@
 // PatternImage's; here its pixels go into the frame's image in one transfer.
 #include "screens/pattern/pattern_frame.h"
 
-// One transfer from a top-down 32-bit DIB (negative height), whose bytes blue, green, red, 0 are those of
-// the pixel words. The image keeps its bitmap, so a repaint neither makes a bitmap nor touches fresh
-// memory.
+// One transfer of the pixel words. The image keeps its bitmap, so a repaint neither makes a bitmap nor
+// touches fresh memory.
 void TransferPatternPixels(const PatternFrame& frame, HDC target, int x, int y) {
     const PatternImage& computed = frame.computed;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = computed.size;
-    format.bmiHeader.biHeight = -computed.size;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(target, x, y, computed.size, computed.size, 0, 0, 0, computed.size,
-                      computed.pixels.data(), &format, DIB_RGB_COLORS);
+    DrawPixels(target, x, y, computed.size, computed.size, computed.pixels.data());
 }
 
 PatternFrame* RenderPattern(int size, HWND window, double lambda, double a, double delta, double z,

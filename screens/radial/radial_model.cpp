@@ -22,8 +22,6 @@ ZonePictureGeometry RadialZonePictureGeometry(int width, int height) {
     g.y1 = g.y0;
     g.x0 = g.side / 2 + (column - g.side) / 2 + 2 * mx;
     g.x1 = (width * 70 / 100 + width - mx) / 2 - 10 * mx - g.side / 2;
-    g.left = (column - g.side) / 2 + 2 * mx;
-    g.top = g.y0 - g.side / 2;
     g.step_count = g.x1 - g.side - 2 * mx;
     return g;
 }

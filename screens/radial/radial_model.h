@@ -50,7 +50,8 @@ struct RadialLayout {
 
 RadialLayout ComputeRadialLayout(int width, int height);
 
-// The zone picture's place: the left column below the header band; the drawn axis is horizontal.
+// The zone picture's place: the left column below the header band; the drawn axis is horizontal. The
+// screen places the picture by its layout's zone centre, so the corner (left, top) is left at 0.
 ZonePictureGeometry RadialZonePictureGeometry(int width, int height);
 
 // The radial intensity curve: n + 1 samples from the axis out to the aperture radius, n = plot width.

@@ -25,10 +25,7 @@ void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::
     unsigned char ramp[9] = {};
     numerics::FillSpectralRamp(ramp, 3, ZoneColourNanometres(lambda));
     const PhasorPicture picture = DrawPhasorPicture(panel, phasor, Word(ramp + 6), Word(ramp + 3));
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof format.bmiHeader, box.width, -box.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    SetDIBitsToDevice(frame, box.x, box.y, box.width, box.height, 0, 0, 0, box.height, picture.pixels.data(),
-                      &format, DIB_RGB_COLORS);
+    DrawPixels(frame, box.x, box.y, box.width, box.height, picture.pixels.data());
 
     const FontSize size{panel.text_height,
                         std::max(1, page_font.width * panel.text_height / page_font.height), 400};
