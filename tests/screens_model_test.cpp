@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -160,20 +161,23 @@ TEST(AxialScreen, PhasorPictureIsTheCircleInTheZonesColours) {
         EXPECT_EQ(pixel({top_of_circle.x, top_of_circle.y + dy}) == kPhasorWhite,
                   std::abs(dy) < p.diameter / 15)
             << dy;
-    // One zone: the resultant runs straight up, its head's two strokes turned 0.45 back down from its tip.
-    const PhasorPicture one = DrawPhasorPicture(p, numerics::RingPhasor(0.001, 1e-6, 2.0, 500e-9, 0.0), 1, 2);
-    const Point tip = one.curve.back();
-    ASSERT_NEAR(p.origin.y - tip.y, p.diameter, 1);
-    const double head = 0.8 * p.diameter / 10;
-    for (double side : {-1.0, 1.0}) {
-        for (double along : {1.0, -1.0}) {
-            const Point at{tip.x + static_cast<int>(std::lround(side * head * std::sin(0.45))),
-                           tip.y + static_cast<int>(std::lround(along * head * std::cos(0.45)))};
-            EXPECT_EQ(one.pixels[static_cast<std::size_t>(at.y) * 270 + at.x],
-                      along > 0 ? kPhasorWhite : kPhasorBackground)
-                << side << " " << along;
-        }
+    // One and a half zones: the resultant runs aslant; its head's two strokes are turned 0.45 either way
+    // back from the tip, and nothing is drawn past the tip (no tick at the curve's end).
+    const PhasorPicture one =
+        DrawPhasorPicture(p, numerics::RingPhasor(0.001, 1e-6, 1e-6 / (500e-9 * 1.5), 500e-9, 0.0), 1, 2);
+    const std::complex<double> from(one.curve.front().x, one.curve.front().y),
+        to(one.curve.back().x, one.curve.back().y);
+    const std::complex<double> back = (from - to) / std::abs(from - to) * (0.8 * p.diameter / 10);
+    const auto at = [&](std::complex<double> c) {
+        return one.pixels[static_cast<std::size_t>(std::lround(c.imag())) * 270 + std::lround(c.real())];
+    };
+    for (double turn : {-0.45, 0.45}) {
+        EXPECT_EQ(at(to + back * std::polar(1.0, turn)), kPhasorWhite) << turn;
+        EXPECT_EQ(at(to - back * std::polar(1.0, turn)), kPhasorBackground) << turn;
     }
+    const std::complex<double> centre(p.origin.x, p.origin.y - p.diameter / 2.0);
+    EXPECT_EQ(at(to - back * 0.7), kPhasorBackground);
+    EXPECT_EQ(at(to + (to - centre) / std::abs(to - centre) * (0.7 * p.diameter / 15)), kPhasorBackground);
 }
 
 // ---- Radial screen -----------------------------------------------------------------------------------

@@ -55,7 +55,11 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1251("€—a\U0001F600b\U00010401c"),
               "\x88\x97"
               "a?b?c");
-    EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("), "x???" "?(" "?" "?(");
+    EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("),
+              "x???"
+              "?("
+              "?"
+              "?(");
 }
 
 // Which button each key presses on each page, the wavelength arrows, the phasor key, and which keys stop
@@ -237,6 +241,9 @@ TEST(ScrollRule, Notifications) {
                 ApplyScrollRule(400, 700, 700, 1, 1).position, ApplyScrollRule(400, 700, 700, 1, 1).changed),
         "599 601 1000 700 1");
     EXPECT_EQ(ApplyScrollRule(1000, 10000, 2000, 100, 5 | (10000ul << 16)).position, 10000);
+    EXPECT_EQ(Numbers(ApplyScrollRule(400, 700, 650, 1, 5 | (651ul << 16)).changed,
+                      ApplyScrollRule(400, 700, 650, 1, 5 | (650ul << 16)).changed),
+              "1 0");  // tracking onto the position it has is no change
     EXPECT_FALSE(ApplyScrollRule(1000, 10000, 2000, 100, 5 | (65535ul << 16)).changed);
     for (unsigned long code : {2ul, 3ul, 4ul | (650ul << 16), 6ul, 7ul, 8ul}) {
         const ScrollOutcome o = ApplyScrollRule(400, 700, 600, 1, code);
