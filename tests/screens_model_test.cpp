@@ -505,6 +505,13 @@ TEST(LayoutSweep, PhasorPanelAndRunsOnProjectors) {
              {Square(rl.zone_centre, rl.side), plot, rl.menu_button, rl.start_button, rl.reset_button})
             EXPECT_TRUE(Apart(radial, o)) << s.width << " x " << s.height;
     }
+    // Every number of the three layouts at every size, pinned at once.
+    std::string layouts;
+    for (const LectureSize& s : kLectureSizes)
+        layouts += Worked(ComputeAxialLayout(s.width, s.height)) + " | " +
+                   Worked(ComputeRadialLayout(s.width, s.height)) + " | " +
+                   Worked(ComputePatternLayout(s.width, s.height)) + "\n";
+    EXPECT_EQ(Fingerprint(layouts), 7747235608955706224ull) << layouts;
     // The axial panel: the largest square between the buttons and the plot that stays above the axis; on
     // portrait screens a box a fifth of the screen high. The radial panel: the sketch's square, or as high.
     EXPECT_EQ(axial_panels,

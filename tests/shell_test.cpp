@@ -158,6 +158,19 @@ std::string Worked(const AuthorsPageLayout& a) {
     return s;
 }
 
+// Every number of the start and the authors page at every size and in both languages, pinned at once.
+TEST(StartAndAuthorsPages, EverySize) {
+    std::string layouts;
+    for (const TextSet* t : {&EnglishTexts(), &RussianTexts()})
+        for (const LectureSize& s : kLectureSizes) {
+            const StartPageLayout p = ComputeStartPageLayout(s.width, s.height, *t);
+            layouts += Worked(p.header) + " / " + Worked(p.fonts);
+            for (const ButtonPlace& b : p.buttons) layouts += Worked(b) + "; ";
+            layouts += " | " + Worked(ComputeAuthorsPageLayout(s.width, s.height, *t)) + "\n";
+        }
+    EXPECT_EQ(Fingerprint(layouts), 13570501308263255246ull) << layouts;
+}
+
 // The authors page: portraits limited by the height on the full HD screen, by the width on 4:3, and
 // placed after the first title line upright, where the two languages differ.
 TEST(AuthorsPage, WorkedNumbers) {

@@ -31,3 +31,19 @@ std::string Numbers(const T&... values) {
     std::string s = o.str();
     return s.substr(0, s.size() - (s.empty() ? 0 : 1));
 }
+
+// The screen sizes a lecture meets, from an old projector to 4K and two portrait screens.
+struct LectureSize {
+    int width, height;
+};
+inline constexpr LectureSize kLectureSizes[] = {{640, 480},   {800, 600},   {1024, 768},  {1280, 720},
+                                                {1366, 768},  {1920, 1080}, {1920, 1200}, {2560, 1440},
+                                                {3840, 2160}, {768, 1024},  {1080, 1920}};
+
+// A 64-bit FNV-1a digest of worked numbers, for pinning every layout at every size in one line; the test
+// prints the numbers themselves when it differs.
+inline unsigned long long Fingerprint(const std::string& s) {
+    unsigned long long h = 14695981039346656037ull;
+    for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
