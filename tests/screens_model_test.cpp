@@ -507,11 +507,13 @@ TEST(LayoutSweep, PhasorPanelAndRunsOnProjectors) {
     }
     // Every number of the three layouts at every size, pinned at once.
     std::string layouts;
-    for (const LectureSize& s : kLectureSizes)
-        layouts += Worked(ComputeAxialLayout(s.width, s.height)) + " | " +
-                   Worked(ComputeRadialLayout(s.width, s.height)) + " | " +
+    for (const LectureSize& s : kLectureSizes) {
+        const RadialLayout r = ComputeRadialLayout(s.width, s.height);
+        layouts += Worked(ComputeAxialLayout(s.width, s.height)) + " | " + Worked(r) + " " +
+                   Numbers(r.wavelength_control, r.radius_control) + " | " +
                    Worked(ComputePatternLayout(s.width, s.height)) + "\n";
-    EXPECT_EQ(Fingerprint(layouts), 7747235608955706224ull) << layouts;
+    }
+    EXPECT_EQ(Fingerprint(layouts), 11218180731791079674ull) << layouts;
     // The axial panel: the largest square between the buttons and the plot that stays above the axis; on
     // portrait screens a box a fifth of the screen high. The radial panel: the sketch's square, or as high.
     EXPECT_EQ(axial_panels,
