@@ -201,6 +201,8 @@ int RingCount(double a, double delta) {
     // a/(a/1000) may come out as 999.9999999999999: a few units in the last place from a whole number is
     // rounding, and the aperture still has its 1000 rings. Otherwise whole rings only.
     const double quotient = a / delta;
+    // Not a number, negative, or more rings than any sum a lecture could wait for: no rings at all.
+    if (!(quotient >= 0 && quotient <= kMaxRingCount)) return 0;
     const double nearest = std::round(quotient);
     if (std::fabs(quotient - nearest) <= 8 * std::numeric_limits<double>::epsilon() * nearest)
         return static_cast<int>(nearest);

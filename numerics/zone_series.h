@@ -17,6 +17,8 @@ namespace numerics {
 // Number of rings: the quotient a/delta, rounded to the nearest whole number where it lies within
 // rounding of one (a/(a/1000) is 1000 rings even where it computes as 999.9999999999999), otherwise
 // truncated toward zero (an aperture narrower than a ring has none).
+// A quotient that is not a number, negative, or above kMaxRingCount (infinite among them) gives 0 rings.
+inline constexpr int kMaxRingCount = 1 << 20;
 int RingCount(double a, double delta);
 
 // The ring sum at one radial position r and distance z, evaluated term by term (a J0, a sin and a cos

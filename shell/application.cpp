@@ -181,7 +181,8 @@ bool HandleLectureKey(const MSG& message) {
     if (m == WM_CHAR && key >= 'a' && key <= 'z') key -= 'a' - 'A';
     const LectureKeyAction action = LectureKeyFor(kind, key);
     if (!action.taken) return false;
-    if (m != WM_KEYDOWN || (action.command == 0 && action.wavelength_step == 0 && !action.phasor)) return true;
+    if (m != WM_KEYDOWN || (action.command == 0 && action.wavelength_step == 0 && !action.phasor))
+        return true;
     const bool repeated = (message.lParam & (1L << 30)) != 0;
     if (action.phasor) {
         if (!repeated) SendMessageW(page, kPhasorKeyMessage, 0, 0);

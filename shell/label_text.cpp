@@ -2,7 +2,9 @@
 #include "shell/label_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 LabelText* MakeLabelText(int length, LabelText* label, const char* source) {
     if (label == nullptr) label = new LabelText{};
@@ -31,7 +33,33 @@ LabelText* ConcatLabelTexts(const LabelText* first, const LabelText* second, con
     return label;
 }
 
+namespace {
+
+char* CopyOf(const char* text, int* length) {
+    *length = static_cast<int>(std::strlen(text));
+    char* buffer = new char[*length + 1];
+    std::memcpy(buffer, text, *length + 1);
+    return buffer;
+}
+
+// "-" before the digits of a negative value.
+char* Negated(char* digits, int* length) {
+    char* buffer = new char[*length + 2];
+    buffer[0] = '-';
+    std::memcpy(buffer + 1, digits, *length + 1);
+    delete[] digits;
+    ++*length;
+    return buffer;
+}
+
+}  // namespace
+
 char* FormatInteger(int value, int* length) {
+    if (value < 0) {
+        // The most negative int has no positive counterpart.
+        if (value == std::numeric_limits<int>::min()) return CopyOf("-2147483648", length);
+        return Negated(FormatInteger(-value, length), length);
+    }
     int digits = 1;
     long long p = 10;  // wide enough for 10^10 when value has ten digits' worth of headroom
     while (p <= value) {
@@ -52,6 +80,9 @@ char* FormatInteger(int value, int* length) {
 }
 
 char* FormatFixed(int decimals, double value, int* length) {
+    // A value no label can show (not a number, infinite, beyond the range of int) is a question mark.
+    if (!(std::fabs(value) < 2147483647.0)) return CopyOf("?", length);
+    if (value < 0) return Negated(FormatFixed(decimals, -value, length), length);
     const int whole = static_cast<int>(value);
     if (decimals == 0) return FormatInteger(whole, length);
     // Scaling in extended precision keeps 0.05 * 100 at 5 rather than 4.999...; the result is then

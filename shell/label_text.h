@@ -21,12 +21,13 @@ void FreeLabelText(LabelText* label);
 // A new label holding first, second and third one after another; the inputs stay the caller's.
 LabelText* ConcatLabelTexts(const LabelText* first, const LabelText* second, const LabelText* third);
 
-// Decimal digits of 0 <= value <= 999 999 999: no sign, no leading zeros, no grouping. Returns a new[]
+// Decimal digits of `value`, "-" before a negative one: no leading zeros, no grouping. Returns a new[]
 // buffer (digits and a terminating 0) and its length through `length`.
 char* FormatInteger(int value, int* length);
 
-// 0 <= value < 1e9 with `decimals` fraction digits, truncated (never rounded): the fraction is scaled in
-// extended precision, rounded to double and truncated. decimals = 0 gives FormatInteger(trunc(value)).
+// `value` with `decimals` fraction digits, truncated (never rounded): the fraction is scaled in extended
+// precision, rounded to double and truncated. decimals = 0 gives FormatInteger(trunc(value)). "-" before a
+// negative value; "?" for one that is not a number, infinite, or beyond the range of int.
 char* FormatFixed(int decimals, double value, int* length);
 
 // Owning handle for callers that prefer scope-bound labels.

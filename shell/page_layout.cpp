@@ -112,3 +112,12 @@ AuthorsPageLayout ComputeAuthorsPageLayout(int W, int H, const TextSet& t) {
         PlacedText{&t.lecturers, kPageFont, xc, (5 * my) / 2 - (3 * my) / 2 + H * 75 / 100 + H * 10 / 100};
     return a;
 }
+
+std::vector<FontSize> ShrunkFontSizes(FontSize size) {
+    std::vector<FontSize> sizes;
+    const int smallest = std::max(1, size.height / 2);
+    for (int height = size.height - 1; height >= smallest; --height)
+        sizes.push_back(
+            {height, std::max(1, (size.width * height + size.height / 2) / size.height), size.weight});
+    return sizes;
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "shell/text_set.h"
 
@@ -80,6 +81,11 @@ struct AuthorsPageLayout {
     int portrait_y;
     PlacedText names[3];  // first author, second author, lecturers (page font)
 };
+
+// The fonts a text that does not fit is tried in, largest first: one pixel lower at a time, the width in
+// proportion (rounded, at least 1), down to half the height. A font of height 1 or less has no smaller
+// one (none is tried); a height of 0 or below is not a size.
+std::vector<FontSize> ShrunkFontSizes(FontSize size);
 
 StartPageLayout ComputeStartPageLayout(int W, int H, const TextSet& texts);
 AuthorsPageLayout ComputeAuthorsPageLayout(int W, int H, const TextSet& texts);

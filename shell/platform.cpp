@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "numerics/pi.h"
 #include "shell/cp1251.h"
+#include "shell/resource_failures.h"
 #include "shell/scroll_rule.h"
 #include "shell/worker_pool.h"
 
@@ -35,9 +38,20 @@ int* CounterFor(HGDIOBJ object) {
     }
 }
 
-template <typename Handle>
-Handle Counted(Handle object, int* counter) {
-    if (object != nullptr) ++*counter;
+// Makes one resource of `kind` with `make`, unless the tests refuse this creation; counts it, or notes the
+// failure when there is none.
+template <typename Make>
+auto Made(ResourceKind kind, int* counter, Make make) -> decltype(make()) {
+    if (CreationRefused(kind)) {
+        NoteResourceFailure();
+        return nullptr;
+    }
+    const auto object = make();
+    if (object == nullptr) {
+        NoteResourceFailure();
+    } else if (counter != nullptr) {
+        ++*counter;
+    }
     return object;
 }
 
@@ -45,12 +59,39 @@ COLORREF ToColorRef(ColourTriple c) {
     return RGB(c.red, c.green, c.blue);
 }
 
+// Windows' rules, which Wine does not enforce: what is selected where, and what breaks a rule.
+bool rule_checks = false;
+std::vector<std::string> violations;
+std::set<HDC> memory_contexts, window_contexts;
+std::set<HBITMAP> compatible_bitmaps;  // device-dependent bitmaps of the display's own format
+
+void Violation(const std::string& what) {
+    if (rule_checks) violations.push_back(what);
+}
+
+// Windows selects a 32-bpp bitmap into a memory context only as a DIB section or in the display's own
+// format: a CreateBitmap bitmap of 32 bits would leave every picture blank on a 16-bit display.
+void SelectBitmap(HDC context, HBITMAP bitmap) {
+    if (context == nullptr || bitmap == nullptr) return;
+    DIBSECTION dib{};
+    BITMAP plain{};
+    if (rule_checks && GetObjectW(bitmap, sizeof dib, &dib) != sizeof dib &&
+        GetObjectW(bitmap, sizeof plain, &plain) != 0 && plain.bmBitsPixel == 32 &&
+        compatible_bitmaps.count(bitmap) == 0)
+        Violation("a 32-bpp bitmap that is neither a DIB section nor a compatible bitmap selected");
+    SelectObject(context, bitmap);
+}
+
 // A memory context compatible with the window's; the window's own context is only borrowed for this.
 HDC CompatibleContext(HWND window) {
-    HDC window_context = GetDC(window);
-    HDC context = CreateCompatibleDC(window_context);
-    ReleaseDC(window, window_context);
-    return Counted(context, &live.contexts);
+    HDC context = Made(ResourceKind::kContext, &live.contexts, [&] {
+        HDC window_context = GetDC(window);
+        HDC made = CreateCompatibleDC(window_context);
+        ReleaseDC(window, window_context);
+        return made;
+    });
+    if (context != nullptr) memory_contexts.insert(context);
+    return context;
 }
 
 Surface* FillRecord(Surface* record, HWND window, int width, int height) {
@@ -228,44 +269,47 @@ PlatformObjectCounts LiveObjectCounts() {
 }
 
 Surface* CreateSurface(HWND window, int width, int height, ColourTriple fill, Surface* record) {
-    const std::size_t count = static_cast<std::size_t>(width) * height;
-    auto* pixels = new unsigned char[count * 4];
-    for (std::size_t i = 0; i < count; ++i) {
-        pixels[4 * i] = fill.blue;
-        pixels[4 * i + 1] = fill.green;
-        pixels[4 * i + 2] = fill.red;
-        pixels[4 * i + 3] = 0;
-    }
-    return CreatePixelSurface(window, width, height, pixels, record);
-}
-
-Surface* CreatePixelSurface(HWND window, int width, int height, unsigned char* pixels, Surface* record) {
     record = FillRecord(record, window, width, height);
-    record->pixels = pixels;
-    record->bitmap = Counted(CreateBitmap(width, height, 1, 32, pixels), &live.bitmaps);
-    SelectObject(record->context, record->bitmap);
+    if (width <= 0 || height <= 0) return record;
+    // A top-down DIB section: it goes into any memory context, whatever the display's format, and its
+    // pixels are the surface's only copy.
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    record->bitmap = Made(ResourceKind::kBitmap, &live.bitmaps, [&] {
+        HBITMAP made = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        return made != nullptr && bits != nullptr ? made : nullptr;
+    });
+    if (record->bitmap == nullptr) return record;
+    record->pixels = static_cast<std::uint32_t*>(bits);
+    std::fill(record->pixels, record->pixels + static_cast<std::size_t>(width) * height,
+              static_cast<std::uint32_t>(fill.blue | fill.green << 8 | fill.red << 16));
+    SelectBitmap(record->context, record->bitmap);
     return record;
 }
 
 Surface* WrapBitmapSurface(HWND window, int width, int height, HBITMAP bitmap, Surface* record) {
     record = FillRecord(record, window, width, height);
     record->bitmap = bitmap;
-    if (bitmap != nullptr) SelectObject(record->context, bitmap);
+    SelectBitmap(record->context, bitmap);
     return record;
 }
 
 void ReleaseSurface(Surface* surface) {
-    if (surface == nullptr || surface->context == nullptr) return;
-    // A font or pen still selected would outlive its owner's DeleteObject on Windows; putting the saved
-    // ones back first lets the owner delete its own whatever the order of teardown.
-    if (surface->saved_font != nullptr) SelectObject(surface->context, surface->saved_font);
-    if (surface->saved_pen != nullptr) SelectObject(surface->context, surface->saved_pen);
-    // The context goes first, so the bitmap is no longer selected anywhere when it is deleted.
-    shown_texts.erase(surface->context);
-    DeleteDC(surface->context);
-    --live.contexts;
+    if (surface == nullptr) return;
+    if (surface->context != nullptr) {
+        // A font or pen still selected would outlive its owner's DeleteObject on Windows; putting the saved
+        // ones back first lets the owner delete its own whatever the order of teardown.
+        if (surface->saved_font != nullptr) SelectObject(surface->context, surface->saved_font);
+        if (surface->saved_pen != nullptr) SelectObject(surface->context, surface->saved_pen);
+        // The context goes first, so the bitmap is no longer selected anywhere when it is deleted.
+        shown_texts.erase(surface->context);
+        memory_contexts.erase(surface->context);
+        DeleteDC(surface->context);
+        --live.contexts;
+    }
+    // Made even where the context was not.
     DeleteDrawingObject(surface->bitmap);
-    delete[] surface->pixels;
     const int width = surface->width, height = surface->height;
     *surface = Surface{};
     surface->width = width;
@@ -302,40 +346,46 @@ ColourTriple SurfacePixel(const Surface* surface, int x, int y) {
 }
 
 HDC BorrowWindowContext(HWND window) {
-    return Counted(GetDC(window), &live.contexts);
+    HDC context = Made(ResourceKind::kContext, &live.contexts, [&] { return GetDC(window); });
+    if (context != nullptr) window_contexts.insert(context);
+    return context;
 }
 
 void ReturnWindowContext(HWND window, HDC context) {
     if (context == nullptr) return;
+    window_contexts.erase(context);
     ReleaseDC(window, context);
     --live.contexts;
 }
 
 HFONT CreateTextFont(int height, int width, int weight, int escapement) {
-    return Counted(CreateFontW(height, width, escapement, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH,
-                               L"Times New Roman"),
-                   &live.fonts);
+    return Made(ResourceKind::kFont, &live.fonts, [&] {
+        return CreateFontW(height, width, escapement, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH,
+                           L"Times New Roman");
+    });
 }
 
 HPEN CreateSolidPen(int width, ColourTriple colour) {
-    return Counted(CreatePen(PS_SOLID, width, ToColorRef(colour)), &live.pens);
+    return Made(ResourceKind::kPen, &live.pens,
+                [&] { return CreatePen(PS_SOLID, width, ToColorRef(colour)); });
 }
 
 HBRUSH CreateFillBrush(ColourTriple colour) {
-    return Counted(CreateSolidBrush(ToColorRef(colour)), &live.brushes);
+    return Made(ResourceKind::kBrush, &live.brushes, [&] { return CreateSolidBrush(ToColorRef(colour)); });
 }
 
 HRGN CreateEllipseRegion(int left, int top, int right, int bottom) {
     // An elliptic region leaves out the last column and row of the box it is made from (on Windows,
     // and in Wine after it); one more of each makes the disc fill its box [left, right) x [top, bottom).
-    return Counted(CreateEllipticRgn(left, top, right + 1, bottom + 1), &live.regions);
+    return Made(ResourceKind::kRegion, &live.regions,
+                [&] { return CreateEllipticRgn(left, top, right + 1, bottom + 1); });
 }
 
 HRGN CreateIntersectionRegion(HRGN first, HRGN second) {
     // CombineRgn needs an existing region to write into.
-    HRGN result = Counted(CreateRectRgn(0, 0, 0, 0), &live.regions);
-    CombineRgn(result, first, second, RGN_AND);
+    HRGN result = Made(ResourceKind::kRegion, &live.regions, [] { return CreateRectRgn(0, 0, 0, 0); });
+    if (result != nullptr) CombineRgn(result, first, second, RGN_AND);
     return result;
 }
 
@@ -344,14 +394,49 @@ void SetClipRegion(HDC context, HRGN region) {
 }
 
 HBITMAP LoadScaledBitmap(HINSTANCE instance, int id, int width, int height) {
-    return static_cast<HBITMAP>(
-        Counted(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, width, height, 0), &live.bitmaps));
+    // A bitmap loaded without LR_CREATEDIBSECTION is made in the display's own format.
+    HBITMAP bitmap = Made(ResourceKind::kBitmap, &live.bitmaps, [&] {
+        return static_cast<HBITMAP>(
+            LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, width, height, 0));
+    });
+    if (bitmap != nullptr) compatible_bitmaps.insert(bitmap);
+    return bitmap;
 }
 
 void DeleteDrawingObject(HGDIOBJ object) {
     if (object == nullptr) return;
     int* counter = CounterFor(object);
-    if (DeleteObject(object) && counter != nullptr) --*counter;
+    // Windows refuses to delete a font, pen, brush or bitmap that is selected into a context (the object
+    // then leaks); Wine defers the delete instead.
+    if (rule_checks) {
+        const UINT type = GetObjectType(object) == OBJ_EXTPEN ? OBJ_PEN : GetObjectType(object);
+        const char* name = type == OBJ_FONT    ? "font"
+                           : type == OBJ_PEN   ? "pen"
+                           : type == OBJ_BRUSH ? "brush"
+                                               : "bitmap";
+        for (const std::set<HDC>* contexts : {&memory_contexts, &window_contexts})
+            for (HDC context : *contexts)
+                if (type != OBJ_REGION && GetCurrentObject(context, type) == object)
+                    Violation(std::string("a ") + name + " deleted while it is selected into a " +
+                              (contexts == &memory_contexts ? "surface" : "window context"));
+    }
+    compatible_bitmaps.erase(static_cast<HBITMAP>(object));
+    if (!DeleteObject(object)) {
+        Violation("a delete failed");
+        return;
+    }
+    if (counter != nullptr) --*counter;
+}
+
+void CheckWindowsRules(bool on) {
+    rule_checks = on;
+    violations.clear();
+}
+
+std::vector<std::string> TakeRuleViolations() {
+    std::vector<std::string> taken;
+    taken.swap(violations);
+    return taken;
 }
 
 void PrepareText(HDC context, UINT alignment) {
@@ -384,12 +469,12 @@ void DrawWideSymbol(HDC context, int x, int y, wchar_t symbol) {
 }
 
 int TextHeight(HWND window, HFONT font) {
-    HDC context = GetDC(window);
+    HDC context = BorrowWindowContext(window);
     HGDIOBJ previous = SelectObject(context, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(context, &metrics);
     SelectObject(context, previous);
-    ReleaseDC(window, context);
+    ReturnWindowContext(window, context);
     return metrics.tmHeight;
 }
 
@@ -473,12 +558,12 @@ void SetControlCaption(HWND control, const char* text, int length) {
     // A multi-line button gets its lines broken here, as Windows would break them: Wine's button can
     // break a line that just fits a second time when it draws it, and lose the last line below its edge.
     if ((GetWindowLongW(control, GWL_STYLE) & BS_MULTILINE) != 0) {
-        HDC context = GetDC(control);
+        HDC context = BorrowWindowContext(control);
         HGDIOBJ previous =
             SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
         caption = BreakIntoLines(context, caption, ButtonTextWidth(control));
         SelectObject(context, previous);
-        ReleaseDC(control, context);
+        ReturnWindowContext(control, context);
     }
     SetWindowTextW(control, caption.c_str());
 }
@@ -513,8 +598,10 @@ void FreeScrollBarControl(ScrollBarControl* control) {
 
 HWND CreateCountedWindow(DWORD extended_style, const wchar_t* class_name, DWORD style, int x, int y,
                          int width, int height, HWND parent, HMENU menu, HINSTANCE instance) {
-    HWND window = CreateWindowExW(extended_style, class_name, nullptr, style, x, y, width, height, parent,
-                                  menu, instance, nullptr);
+    HWND window = Made(ResourceKind::kWindow, nullptr, [&] {
+        return CreateWindowExW(extended_style, class_name, nullptr, style, x, y, width, height, parent, menu,
+                               instance, nullptr);
+    });
     if (window != nullptr) {
         // Windows destroyed with their parent leave stale handles behind; drop them now and then.
         if (made_windows.size() > 256) LiveObjectCounts();
@@ -524,7 +611,8 @@ HWND CreateCountedWindow(DWORD extended_style, const wchar_t* class_name, DWORD 
 }
 
 void StartTimer(HWND window, UINT_PTR id, UINT period) {
-    SetTimer(window, id, period, nullptr);
+    Made(ResourceKind::kTimer, nullptr,
+         [&] { return SetTimer(window, id, period, nullptr) != 0 ? &id : nullptr; });
 }
 
 void StopTimer(HWND window, UINT_PTR id) {

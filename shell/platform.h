@@ -2,6 +2,10 @@
 // text, timers and block copies over Win32 (user32, gdi32). With the page views it is the only code
 // that includes <windows.h>.
 //
+// Every creation can fail (a lecture PC short of resources, or a test that makes the Nth creation fail):
+// the functions then return null, or a record without its handles, and note the failure
+// (shell/resource_failures.h); GDI and user32 calls on null handles do nothing.
+//
 // Every GDI object and window made here is counted by kind, and so is every one deleted here, because
 // Wine cannot show a leak (GetGuiResources answers 0, DeleteObject succeeds on a selected bitmap): a
 // test compares LiveObjectCounts() before and after a round trip. So create drawing objects and
@@ -50,22 +54,19 @@ struct Surface {
     int width;
     int height;
     HDC context;            // compatible with the window's context
-    HBITMAP bitmap;         // owned
-    unsigned char* pixels;  // width * height * 4 bytes (blue, green, red, 0) the bitmap was made from; owned;
-                            // null for a surface around a loaded bitmap
+    HBITMAP bitmap;         // owned: a DIB section, or a loaded bitmap
+    std::uint32_t* pixels;  // the DIB section's pixels, blue | green << 8 | red << 16, rows from the top
+                            // (flush GDI before reading what it drew); null for a loaded bitmap
     HWND window;            // the window whose context the memory context is compatible with
     HGDIOBJ saved_font;     // what the context held before a page font was selected; null if never set
     HGDIOBJ saved_pen;      // what the context held before a page or plot pen was selected; null if never set
 };
 
 // Makes a width x height surface filled with `fill`, compatible with `window`'s context. Fills `record`,
-// or a new record (free it with DestroySurface) when `record` is null; returns the record.
+// or a new record (free it with DestroySurface) when `record` is null; returns the record. Where the
+// context or the bitmap cannot be made, the record has none (drawing on it does nothing) and the failure
+// is noted (shell/resource_failures.h).
 Surface* CreateSurface(HWND window, int width, int height, ColourTriple fill, Surface* record = nullptr);
-
-// The same from pixels computed by the caller: `pixels` (width * height * 4 bytes, blue, green, red, 0,
-// rows from the top, allocated with new[]) becomes the surface's own.
-Surface* CreatePixelSurface(HWND window, int width, int height, unsigned char* pixels,
-                            Surface* record = nullptr);
 
 // A surface around an existing bitmap (for example one from LoadScaledBitmap); takes ownership of it.
 Surface* WrapBitmapSurface(HWND window, int width, int height, HBITMAP bitmap, Surface* record = nullptr);
@@ -121,6 +122,13 @@ HBITMAP LoadScaledBitmap(HINSTANCE instance, int id, int width, int height);
 
 // Deletes a font, pen, brush, region or bitmap made by this layer (deselect it first). Null is skipped.
 void DeleteDrawingObject(HGDIOBJ object);
+
+// Windows' rules, which Wine forgives, checked while on (the tests turn them on): no object is deleted
+// while it is selected into a context of this layer, no delete fails, and no 32-bpp bitmap but a DIB
+// section or one in the display's format is selected into a memory context. What broke them, since the
+// last call; off forgets it.
+void CheckWindowsRules(bool on);
+std::vector<std::string> TakeRuleViolations();
 
 // ---------------------------------------------------------------------------------------------------
 // Text and lines

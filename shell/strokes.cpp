@@ -17,8 +17,10 @@ bool WithinStroke(int x, int y, PixelPoint a, PixelPoint b) {
 
 }  // namespace
 
-void PaintStroke(std::uint32_t* pixels, int width, int height, PixelPoint a, PixelPoint b, std::uint32_t colour) {
-    const int top = std::max(0, std::min(a.y, b.y) - 1), bottom = std::min(height - 1, std::max(a.y, b.y) + 1);
+void PaintStroke(std::uint32_t* pixels, int width, int height, PixelPoint a, PixelPoint b,
+                 std::uint32_t colour) {
+    const int top = std::max(0, std::min(a.y, b.y) - 1),
+              bottom = std::min(height - 1, std::max(a.y, b.y) + 1);
     const int left = std::max(0, std::min(a.x, b.x) - 1), right = std::min(width - 1, std::max(a.x, b.x) + 2);
     for (int y = top; y <= bottom; ++y)
         for (int x = left; x <= right; ++x)

@@ -14,4 +14,5 @@ struct PixelPoint {
 // point half a pixel left of their centre lies within 1.5 pixels of the segment (GDI's rule, to one pixel
 // in twenty along the edges). `pixels` is width x height words, row by row; what falls outside is left
 // out.
-void PaintStroke(std::uint32_t* pixels, int width, int height, PixelPoint a, PixelPoint b, std::uint32_t colour);
+void PaintStroke(std::uint32_t* pixels, int width, int height, PixelPoint a, PixelPoint b,
+                 std::uint32_t colour);

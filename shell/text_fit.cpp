@@ -17,13 +17,13 @@ bool Overlap(const RECT& a, const RECT& b) {
 // half the size: a text that would need less has no place, and is shown at half its size rather than
 // not at all.
 HFONT CreateShrunkFont(FontSize size, const std::function<bool(HFONT)>& fits) {
-    const int smallest = std::max(1, size.height / 2);
-    for (int height = size.height - 1;; --height) {
-        const int width = std::max(1, (size.width * height + size.height / 2) / size.height);
-        HFONT font = CreateTextFont(height, width, size.weight);
-        if (height <= smallest || fits(font)) return font;
+    const std::vector<FontSize> sizes = ShrunkFontSizes(size);
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        HFONT font = CreateTextFont(sizes[i].height, sizes[i].width, sizes[i].weight);
+        if (font == nullptr || i + 1 == sizes.size() || fits(font)) return font;
         DeleteDrawingObject(font);
     }
+    return nullptr;  // no smaller font: the text keeps its own
 }
 
 // The box a line may take at most: its advance width by the font's full height.
@@ -116,7 +116,7 @@ bool CaptionsFit(HWND button, HFONT font, const std::vector<const std::string*>&
     GetClientRect(button, &inside);
     const int width = ButtonTextWidth(button), height = inside.bottom - inside.top - 2 * kButtonTextMarginY;
     const bool multiline = (GetWindowLongW(button, GWL_STYLE) & BS_MULTILINE) != 0;
-    HDC context = GetDC(button);
+    HDC context = BorrowWindowContext(button);
     HGDIOBJ previous = SelectObject(context, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(context, &metrics);
@@ -136,7 +136,7 @@ bool CaptionsFit(HWND button, HFONT font, const std::vector<const std::string*>&
         fits = fits && (multiline || count == 1) && count * metrics.tmHeight <= height;
     }
     SelectObject(context, previous);
-    ReleaseDC(button, context);
+    ReturnWindowContext(button, context);
     return fits;
 }
 

@@ -10,6 +10,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <system_error>
+#include <utility>
+
+#include "shell/resource_failures.h"
 
 namespace {
 
@@ -31,8 +35,16 @@ bool WatchFor(Done done) {
 }  // namespace
 
 WorkerPool::WorkerPool(int workers) {
-    for (int i = 0; i < workers; ++i) threads_.emplace_back([this] { Work(); });
-    live_workers += workers;
+    // A thread the system cannot start (or the tests refuse) leaves the job to fewer threads: the same
+    // work, done in the same parts, gives the same results.
+    for (int i = 0; i < workers && !CreationRefused(ResourceKind::kThread); ++i) {
+        try {
+            threads_.emplace_back([this] { Work(); });
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    live_workers += static_cast<int>(threads_.size());
 }
 
 WorkerPool::~WorkerPool() {
@@ -59,8 +71,16 @@ int WorkerPool::Drain(std::unique_lock<std::mutex>& lock) {
         const int index = next_++;
         const std::function<void(int)>& task = *task_;
         lock.unlock();
-        task(index);
+        // A task that throws ends only itself: the job runs to its end, and Run hands the first
+        // exception to its caller once no thread uses the task any more.
+        std::exception_ptr thrown;
+        try {
+            task(index);
+        } catch (...) {
+            thrown = std::current_exception();
+        }
         lock.lock();
+        if (thrown && !thrown_) thrown_ = thrown;
         ++ran;
     }
     return ran;
@@ -96,4 +116,5 @@ void WorkerPool::Run(int count, const std::function<void(int)>& task) {
     }
     done_.wait(lock, [&] { return unfinished_ == 0; });
     task_ = nullptr;
+    if (thrown_) std::rethrow_exception(std::exchange(thrown_, nullptr));
 }

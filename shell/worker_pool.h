@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -12,7 +13,8 @@
 
 class WorkerPool {
 public:
-    // `workers` threads besides the caller's; 0 runs every job on the caller's thread alone.
+    // `workers` threads besides the caller's (fewer where the system cannot start them all); 0 runs every
+    // job on the caller's thread alone.
     explicit WorkerPool(int workers);
     ~WorkerPool();
     WorkerPool(const WorkerPool&) = delete;
@@ -22,12 +24,13 @@ public:
     static int WorkersForThisComputer();
 
     // Runs task(i) for i = 0 .. count - 1 on the workers and the calling thread, each index once, and
-    // returns when all of them are done.
+    // returns when all of them are done. A task that throws is caught where it runs; the other tasks still
+    // run, and Run throws the first exception once the job is over.
     void Run(int count, const std::function<void(int)>& task);
 
     int workers() const { return static_cast<int>(threads_.size()); }
 
-    // The worker threads of all pools that are alive now.
+    // The worker threads that were started and have not ended yet, of all pools.
     static int LiveWorkers();
 
 private:
@@ -39,6 +42,7 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_, done_;
     const std::function<void(int)>* task_ = nullptr;
+    std::exception_ptr thrown_;  // the job's first exception, under the lock
     int count_ = 0, next_ = 0;
     std::atomic<int> unfinished_{0};  // watched without the lock by a caller waiting for the last task
     std::atomic<unsigned> job_{0};    // watched without the lock by idle workers

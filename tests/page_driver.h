@@ -148,6 +148,7 @@ protected:
     static void SetUpTestSuite() {
         PlugInScreens();
         StartApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts());
+        CheckWindowsRules(true);
     }
     void SetUp() override {
         ChangeDisplay(nullptr, {1920, 1080});
@@ -165,6 +166,8 @@ protected:
         app.phasor_panel = false;
         RadialSavedStep() = -1;
         SetScreenSizeSource(nullptr);
+        // What Windows would have refused on the way (Wine lets it pass).
+        EXPECT_EQ(TakeRuleViolations(), std::vector<std::string>{});
     }
     PlatformObjectCounts start_counts_{};
 };

@@ -53,4 +53,26 @@ TEST(PlatformKit, RussianTextsKeepTheirLettersOnAWesternSystem) {
     FreeLabelText(label);
 }
 
+// Windows' rules on this layer's objects, which Wine does not enforce: a font deleted while a surface holds
+// it, and a 32-bpp CreateBitmap bitmap in a memory context, are reported; the surfaces' DIB sections and
+// a delete in the right order are not.
+TEST(PlatformKit, WindowsRulesAreChecked) {
+    CheckWindowsRules(true);
+    Surface* s = CreateSurface(nullptr, 8, 8, kWhite);
+    HFONT font = CreateTextFont(20, 8, 400);
+    HGDIOBJ previous = SelectObject(s->context, font);
+    DeleteDrawingObject(font);
+    HBITMAP plain = CreateBitmap(8, 8, 1, 32, nullptr);
+    Surface* wrapped = WrapBitmapSurface(nullptr, 8, 8, plain);
+    EXPECT_EQ(TakeRuleViolations(),
+              (std::vector<std::string>{
+                  "a font deleted while it is selected into a surface",
+                  "a 32-bpp bitmap that is neither a DIB section nor a compatible bitmap selected"}));
+    SelectObject(s->context, previous);  // Wine deletes the font now, Windows never would
+    DestroySurface(wrapped);
+    DestroySurface(s);
+    EXPECT_EQ(TakeRuleViolations(), std::vector<std::string>{});
+    CheckWindowsRules(false);
+}
+
 }  // namespace

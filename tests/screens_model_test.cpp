@@ -21,6 +21,8 @@
 #include "screens/zones/phasor_panel_model.h"
 #include "screens/zones/zone_picture_model.h"
 #include "shell/cp1251.h"
+#include "shell/page_layout.h"
+#include "shell/plot_scale.h"
 #include "tests/pattern_reference.h"
 #include "tests/worked_numbers.h"
 
@@ -450,6 +452,41 @@ TEST(PatternScreen, Labels) {
     EXPECT_EQ(shown,
               "Number of zones = 4.0; Number of zones = 4.0; Number of zones = 3.9; Number of zones = 0.4; "
               "Number of zones = 12.3; Number of zones = 2.3; Number of zones = 3.2; ");
+}
+
+// ---- Inputs no control reaches ----------------------------------------------------------------------------
+
+// What the pure functions make of values no control can set but a caller could pass: each has a defined
+// result, and none is undefined behaviour (the sanitized build runs this too).
+TEST(DefinedResults, ForInputsNoControlReaches) {
+    const double nan = std::nan(""), inf = HUGE_VAL;
+    std::string fonts;  // no font below height 1; sizes of 0 and below are none
+    for (FontSize f : {FontSize{0, 5, 400}, FontSize{-3, 5, 400}, FontSize{1, 1, 400}, FontSize{2, 9, 1},
+                       FontSize{5, 2, 1}}) {
+        fonts += "|";
+        for (const FontSize& s : ShrunkFontSizes(f)) fonts += Numbers(s.height, s.width) + ";";
+    }
+    EXPECT_EQ(fonts, "||||1 5;|4 2;3 1;2 1;");
+    EXPECT_EQ(Numbers(PatternLevel(nan, 1, 1000), PatternLevel(inf, 1, 1000), PatternLevel(-inf, 1, 1000),
+                      PatternLevel(1, inf, 1000), PatternLevel(1, nan, 1000)),
+              "0 999 0 0 0");
+    EXPECT_EQ(Numbers(PlotHeight(nan, 1, 100), PlotHeight(inf, 1, 100), PlotHeight(-1, 1, 100),
+                      PlotHeight(1, nan, 100), PlotHeight(1, inf, 100), PlotHeight(0.5, 1, 100)),
+              "0 100 0 0 0 50");
+    EXPECT_EQ(Text(FixedLabel(2, nan)) + Text(FixedLabel(2, inf)) + Text(FixedLabel(1, -inf)) +
+                  Text(FixedLabel(2, 3e9)) + " " + Text(FixedLabel(2, -1.5)) + " " + Text(IntegerLabel(-7)) +
+                  " " + Text(PatternZoneCountLabel(EnglishTexts(), nan)),
+              "???? -1.50 -7 Number of zones = ?");
+    EXPECT_EQ(Numbers(numerics::RingCount(nan, 1), numerics::RingCount(1, 0), numerics::RingCount(-inf, 1),
+                      numerics::RingCount(1e300, 1), numerics::RingCount(numerics::kMaxRingCount, 1),
+                      numerics::RingCount(numerics::kMaxRingCount + 1.0, 1)),
+              "0 0 0 0 1048576 0");
+    numerics::RingPhasorSums endless;
+    endless.partial_sums.resize(11);
+    for (double step : {inf, nan, 0.0}) {
+        endless.phase_step = step;
+        EXPECT_EQ(ZoneEnds(endless), std::vector<int>{10}) << step;
+    }
 }
 
 // ---- Every screen size ----------------------------------------------------------------------------------

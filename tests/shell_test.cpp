@@ -3,7 +3,9 @@
 // tests.)
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,8 +13,10 @@
 #include "shell/label_text.h"
 #include "shell/lecture_keys.h"
 #include "shell/page_layout.h"
+#include "shell/resource_failures.h"
 #include "shell/scroll_rule.h"
 #include "shell/text_set.h"
+#include "shell/worker_pool.h"
 #include "tests/worked_numbers.h"
 
 namespace {
@@ -262,6 +266,29 @@ TEST(ScrollRule, Notifications) {
         const ScrollOutcome o = ApplyScrollRule(400, 700, 600, 1, code);
         EXPECT_TRUE(o.position == 600 && !o.changed) << code;
     }
+}
+
+// A thread the system refuses leaves the pool with those it started (the count says so); a task that throws
+// ends only itself, the job runs to its end, Run hands the exception on, and the pool works on.
+TEST(WorkerPool, RefusedThreadsAndThrowingTasks) {
+    FailNthCreation(2);
+    {
+        WorkerPool pool(3);
+        FailNthCreation(0);
+        EXPECT_EQ(Numbers(pool.workers(), WorkerPool::LiveWorkers()), "1 1");
+        std::atomic<int> ran{0};
+        EXPECT_THROW(pool.Run(40,
+                              [&](int i) {
+                                  ++ran;
+                                  if (i % 7 == 3) throw std::runtime_error("task");
+                              }),
+                     std::runtime_error);
+        EXPECT_EQ(ran, 40);
+        pool.Run(5, [&](int i) { ran += i; });
+        EXPECT_EQ(ran, 50);
+    }
+    EXPECT_EQ(WorkerPool::LiveWorkers(), 0);
+    EXPECT_FALSE(TakeResourceFailure());  // fewer threads are no failure of the page
 }
 
 }  // namespace

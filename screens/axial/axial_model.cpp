@@ -6,6 +6,7 @@
 
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
+#include "shell/plot_scale.h"
 
 // The picture is centred in the left column below the controls; the axis rises from it to the plot.
 ZonePictureGeometry AxialZonePictureGeometry(int width, int height) {
@@ -128,7 +129,7 @@ AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, doub
     for (double v : p.intensities) p.maximum = std::max(p.maximum, v);
     p.points.resize(samples);
     for (int i = 0; i < samples; ++i) {
-        int v = p.maximum > 0 ? static_cast<int>((p.h - 6) * p.intensities[i] / p.maximum) : 0;
+        int v = PlotHeight(p.intensities[i], p.maximum, p.h - 6);
         v = std::min(v, p.h - 1);
         p.points[i] = {i, p.h - v - 6};
     }

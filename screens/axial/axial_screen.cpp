@@ -309,21 +309,22 @@ void OnWavelength(WPARAM code, LPARAM control) {
 }
 
 void TearDownAxialScreen() {
-    ReleaseScreenSlots();
-    DeleteDrawingObject(screen->axis_pen);
-    FreeScrollBarControl(screen->wavelength);
+    StopTimer(screen->window, kStepTimer);
+    // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroyAxialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
     DestroySurface(screen->parameters);
     DestroySurface(screen->animation_frame);
     DestroySurface(screen->repaint_frame);
+    ReleaseScreenSlots();
+    DeleteDrawingObject(screen->axis_pen);
+    FreeScrollBarControl(screen->wavelength);
     DeleteDrawingObject(screen->title_font);
     for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
     DeleteDrawingObject(screen->marker_brush);
     DeleteDrawingObject(screen->start_marker_brush);
     FreePushButton(screen->start);
     FreePushButton(screen->reset);
-    StopTimer(screen->window, kStepTimer);
     app.animation_running = false;
     delete screen;
     screen = nullptr;

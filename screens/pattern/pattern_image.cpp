@@ -16,6 +16,7 @@
 #include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
+#include "shell/plot_scale.h"
 #include "shell/strokes.h"
 
 namespace {
@@ -100,7 +101,7 @@ void PlacePlotPoints(PatternImage* image) {
     for (int j = 0; j < size; ++j) {
         const double intensity = image->intensities[std::abs(j - h)];
         // A profile with no positive value lies flat on the bottom line instead of dividing 0 by 0.
-        const int rise = image->maximum > 0 ? static_cast<int>(plot_height * intensity / image->maximum) : 0;
+        const int rise = PlotHeight(intensity, image->maximum, plot_height);
         image->plot_points[j] = {j, size - rise};
     }
 }
@@ -116,7 +117,8 @@ int PatternSampleCount(int size) {
 }
 
 int PatternLevel(double intensity, double maximum_power, int palette_size) {
-    if (!(maximum_power > 0)) return 0;
+    // No intensity is below 0; a negative one (even an infinite one, whose power is +inf) is dark.
+    if (!(maximum_power > 0) || !(intensity >= 0)) return 0;
     const double level = std::pow(intensity, 0.7) / maximum_power * 1000;
     // Written so that a level that is not a number also lands on 0.
     if (!(level > 0)) return 0;

@@ -40,6 +40,7 @@ LabelTextPtr PatternDistanceLabel(const TextSet& texts, int distance_mm) {
 }
 
 int PatternShownZoneTenths(double zone_count) {
+    if (!(std::fabs(zone_count) < 1e8)) return 0;  // no count a label could show
     const double whole = std::trunc(zone_count);
     const double shown = zone_count - whole > 0.95 ? whole + 1 : zone_count;
     const double tenths = shown * 10, nearest = std::round(tenths);
@@ -47,6 +48,7 @@ int PatternShownZoneTenths(double zone_count) {
 }
 
 LabelTextPtr PatternZoneCountLabel(const TextSet& texts, double zone_count) {
+    if (!(std::fabs(zone_count) < 1e8)) return Compose(texts.pattern_zones_prefix, MakeLabel("?").get(), "");
     return Compose(texts.pattern_zones_prefix,
                    ThousandthsLabel(PatternShownZoneTenths(zone_count) * 100, 1).get(), "");
 }

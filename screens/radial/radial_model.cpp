@@ -6,6 +6,7 @@
 
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
+#include "shell/plot_scale.h"
 
 double RadialScreenDistance() {
     return numerics::DistanceForZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 1.5);
@@ -116,7 +117,7 @@ RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double 
     const int hc = p.strip_height;
     p.points.resize(samples);
     for (int i = 0; i < samples; ++i) {
-        const int v = p.maximum > 0 ? static_cast<int>((hc - 4) * intensities[i] / p.maximum) : 0;
+        const int v = PlotHeight(intensities[i], p.maximum, hc - 4);
         p.points[i] = {i + 2, hc - std::min(v, hc - 1) - 4};
     }
     return p;

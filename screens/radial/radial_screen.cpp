@@ -289,21 +289,22 @@ void OnReset() {
 }
 
 void TearDownRadialScreen() {
-    ReleaseScreenSlots();
-    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
-    for (HGDIOBJ object : std::initializer_list<HGDIOBJ>{screen->title_font, screen->axis_pen,
-                                                         screen->optical_axis_pen, screen->marker_brush})
-        DeleteDrawingObject(object);
+    StopTimer(screen->window, kStepTimer);
+    // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroySurface(screen->repaint_frame);
     DestroySurface(screen->animation_frame);
     DestroySurface(screen->sketch);
     DestroyRadialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
+    ReleaseScreenSlots();
+    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
+    for (HGDIOBJ object : std::initializer_list<HGDIOBJ>{screen->title_font, screen->axis_pen,
+                                                         screen->optical_axis_pen, screen->marker_brush})
+        DeleteDrawingObject(object);
     FreePushButton(screen->start);
     FreePushButton(screen->reset);
     FreeScrollBarControl(screen->wavelength);
     FreeScrollBarControl(screen->radius);
-    StopTimer(screen->window, kStepTimer);
     app.animation_running = false;
     delete screen;
     screen = nullptr;

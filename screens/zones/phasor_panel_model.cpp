@@ -32,6 +32,8 @@ std::vector<int> ZoneEnds(const numerics::RingPhasorSums& phasor) {
     if (n <= 0) return {0};
     std::vector<int> ends;
     const double step = std::fabs(phasor.phase_step);
+    // A step that is not a finite number has no zone boundaries to find: one stretch, all the rings.
+    if (!std::isfinite(step)) return {n};
     int k = 1;
     for (int m = 1; step > 0 && (ends.empty() || ends.back() < n); ++m) {
         while (k < n && step * k * k < m * numerics::kPi) ++k;

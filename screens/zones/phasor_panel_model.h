@@ -35,7 +35,8 @@ struct PhasorPicture {
 };
 
 // The rings at which zones 1, 2, ... end: the first ring k whose outer edge has the phase m*pi,
-// |phase_step| * k^2 >= m*pi; the last zone, partly open, ends at the last ring.
+// |phase_step| * k^2 >= m*pi; the last zone, partly open, ends at the last ring. A phase step that is 0 or
+// not a finite number gives one zone: {N}.
 std::vector<int> ZoneEnds(const numerics::RingPhasorSums& phasor);
 
 inline constexpr std::uint32_t kPhasorBackground = 0x00404040;  // the zone picture's dark grey

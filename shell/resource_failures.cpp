@@ -1,0 +1,51 @@
+// Creation counts and the noted failure. One thread makes every resource but the worker pool's threads,
+// which the screen's thread starts, so plain counters do.
+#include "shell/resource_failures.h"
+
+namespace {
+
+int fail_at = 0;
+int counted = 0;
+int counted_by_kind[static_cast<int>(ResourceKind::kCount)] = {};
+bool failed = false;
+
+}  // namespace
+
+const char* ResourceKindName(ResourceKind kind) {
+    static const char* const names[] = {"context", "bitmap", "font",  "pen",    "brush",
+                                        "region",  "window", "timer", "thread", "pixels"};
+    return names[static_cast<int>(kind)];
+}
+
+bool CreationRefused(ResourceKind kind) {
+    ++counted_by_kind[static_cast<int>(kind)];
+    return ++counted == fail_at;
+}
+
+void FailNthCreation(int n) {
+    fail_at = n;
+    counted = 0;
+    for (int& c : counted_by_kind) c = 0;
+}
+
+int CreationsCounted() {
+    return counted;
+}
+
+int CreationsCounted(ResourceKind kind) {
+    return counted_by_kind[static_cast<int>(kind)];
+}
+
+void NoteResourceFailure() {
+    failed = true;
+}
+
+bool ResourceFailurePending() {
+    return failed;
+}
+
+bool TakeResourceFailure() {
+    const bool was = failed;
+    failed = false;
+    return was;
+}
