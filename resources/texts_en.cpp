@@ -22,6 +22,11 @@ const TextSet& EnglishTexts() {
         t.title_line_2 = T("Fresnel zones");
         t.year_line = T("2012");
 
+        t.resource_notice =
+            T("The page could not be opened: this computer is short of resources. Please try again.");
+        t.start_failure = T("The program cannot start: this computer is short of resources.");
+        t.program_name = T("Fresnel zones");
+
         t.start_caption = T("Start");
         t.continue_caption = T("Continue");
         t.pause_caption = T("Pause");

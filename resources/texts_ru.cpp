@@ -22,6 +22,11 @@ const TextSet& RussianTexts() {
         t.title_line_2 = T("Зоны Френеля");
         t.year_line = T("2012 г.");
 
+        t.resource_notice =
+            T("Страницу не удалось открыть: компьютеру не хватает ресурсов. Попробуйте ещё раз.");
+        t.start_failure = T("Программа не может запуститься: компьютеру не хватает ресурсов.");
+        t.program_name = T("Зоны Френеля");
+
         t.start_caption = T("Старт");
         t.continue_caption = T("Продолжить");
         t.pause_caption = T("Пауза");

@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "shell/authors_page.h"
+#include "shell/cp1251.h"
 #include "shell/lecture_keys.h"
+#include "shell/resource_failures.h"
 #include "shell/start_page.h"
 #include "shell/text_fit.h"
 
@@ -20,6 +22,26 @@ struct ScreenPlug {
 ScreenPlug screens[kPageKindCount] = {};
 
 ScreenSizeSource screen_size_source = nullptr;  // null: the primary screen
+
+void ShowMessageBox(const wchar_t* message, const wchar_t* caption) {
+    MessageBoxW(nullptr, message, caption, MB_OK | MB_ICONERROR);
+}
+
+StartFailureReport start_failure_report = ShowMessageBox;
+
+std::wstring Wide(const std::string& text) {
+    const std::u16string wide = Cp1251ToUtf16(text.data(), static_cast<int>(text.size()));
+    return std::wstring(wide.begin(), wide.end());
+}
+
+// Tears down and destroys the open page, whatever part of it exists.
+void ClosePage() {
+    HWND window = app.page_window;
+    if (window == nullptr) return;
+    app.page_window = nullptr;
+    if (app.page_teardown != nullptr) app.page_teardown();
+    DestroyWindow(window);
+}
 
 void RegisterStartAndAuthorsPages() {
     RegisterStartPageClass();
@@ -116,10 +138,41 @@ std::vector<HFONT> SetAnimatedScreenButtons(PushButton* start, PushButton* reset
     return shrunk;
 }
 
+void EnterPage(HWND window, void (*teardown)()) {
+    app.page_window = window;
+    app.page_teardown = teardown;
+}
+
 void LeavePage(HWND current, void (*teardown)(), PageCreation create) {
     teardown();
-    if (create() == 0) PostQuitMessage(-1);
+    app.page_window = nullptr;
+    if (create() == 0) NoteResourceFailure();  // not even its window
     DestroyWindow(current);
+    RecoverFromResourceFailure();
+}
+
+void SetStartFailureReport(StartFailureReport report) {
+    start_failure_report = report != nullptr ? report : ShowMessageBox;
+}
+
+void RecoverFromResourceFailure() {
+    // The start page is tried a few times: a short spell of scarcity may pass.
+    for (int attempt = 0; attempt < 3 && TakeResourceFailure(); ++attempt) {
+        ClosePage();
+        app.resource_notice = true;
+        if (CreateStartPage(app.show_mode) == 0) NoteResourceFailure();
+    }
+    if (!TakeResourceFailure()) return;
+    ClosePage();
+    start_failure_report(Wide(app.texts->start_failure).c_str(), Wide(app.texts->program_name).c_str());
+    PostQuitMessage(-1);
+}
+
+int OpenFirstPage(int show_mode) {
+    if (CreateStartPage(show_mode) != 0 && !TakeResourceFailure()) return 0;
+    ClosePage();
+    start_failure_report(Wide(app.texts->start_failure).c_str(), Wide(app.texts->program_name).c_str());
+    return -1;
 }
 
 void RebuildPage(HWND current, void (*teardown)(), PageCreation create) {
@@ -200,9 +253,11 @@ bool HandleLectureKey(const MSG& message) {
 }  // namespace
 
 void ProcessMessage(const MSG& message) {
-    if (HandleLectureKey(message)) return;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (!HandleLectureKey(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    RecoverFromResourceFailure();
 }
 
 int RunMessageLoop() {
@@ -216,6 +271,6 @@ int RunMessageLoop() {
 int RunProgram(HINSTANCE instance, int show_mode, const TextSet& texts) {
     StartApplication(instance, show_mode, texts);
     // A program that cannot show its first page has failed, and says so to whoever started it.
-    if (CreateStartPage(show_mode) == 0) return -1;
+    if (OpenFirstPage(show_mode) != 0) return -1;
     return RunMessageLoop();
 }

@@ -52,6 +52,9 @@ struct ApplicationState {
     bool animation_running;   // the open screen's run was set going with Continue and not paused or reset
                               // since; it stays true after the last step, when the timer has stopped
     bool phasor_panel;        // the axial and radial screens show the phasor diagram (key V); off at start
+    HWND page_window;         // the open page's window, from the moment its creation made it
+    void (*page_teardown)();  // and what releases its resources, built in full or in part
+    bool resource_notice;     // the next start page says that a page could not be opened
 };
 
 extern ApplicationState app;
@@ -80,6 +83,24 @@ bool RegisterPageClass(PageKind kind, WNDPROC procedure);
 // no title, no parent. Null when it cannot be created.
 HWND CreatePageWindow(PageKind kind);
 
+// A creation function calls this as soon as its window exists: from then on a failure (a resource the
+// system does not give) leaves the page by `teardown`, however much of it was built.
+void EnterPage(HWND window, void (*teardown)());
+
+// After a resource failure was noted (shell/resource_failures.h): the page that met it is torn down and
+// the start page comes back, with a one-line notice that the page could not be opened; the lecturer can
+// try again. If not even the start page can be made, the program says so in a message box and ends with
+// exit code -1. Nothing when no failure is pending. The message loop calls this after every message.
+void RecoverFromResourceFailure();
+
+// How a failure at start, when not even the first page can be made, reaches the lecturer: a message box,
+// unless a test puts something else in its place (null restores the message box).
+using StartFailureReport = void (*)(const wchar_t* message, const wchar_t* caption);
+void SetStartFailureReport(StartFailureReport report);
+
+// The start page at start-up: 0 when it is shown; -1 when it could not be made, after the report.
+int OpenFirstPage(int show_mode);
+
 // Shows a newly built page with the show mode and paints it at once.
 void ShowPage(HWND window);
 
@@ -106,7 +127,8 @@ void ReleaseScreenSlots();
 std::vector<HFONT> SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size);
 
 // The navigation protocol: `teardown` releases the current page's resources, `create` builds the
-// target page (if it returns 0, the program ends with exit code -1), then `current` is destroyed.
+// target page, then `current` is destroyed. A target that could not be built (its window or any of its
+// resources) gives way to the start page with its notice (RecoverFromResourceFailure).
 void LeavePage(HWND current, void (*teardown)(), PageCreation create);
 
 // After a display change: re-reads W and H, then rebuilds the page by LeavePage.

@@ -14,9 +14,9 @@ HFONT fonts[kPageFontRoleCount];  // the page font is also app.page_font
 HFONT shrunk_menu_font;           // the Menu button's own font where its caption needs a smaller one
 
 void TearDownAuthorsPage() {
-    Surface* surface = app.page_surface;
-    SelectObject(surface->context, surface->saved_font);
-    surface->saved_font = nullptr;
+    // The surface first: it gives its context's own font back, so the page's fonts are free to go.
+    DestroySurface(app.page_surface);
+    app.page_surface = nullptr;
     for (HFONT& font : fonts) {
         DeleteDrawingObject(font);
         font = nullptr;
@@ -24,8 +24,6 @@ void TearDownAuthorsPage() {
     DeleteDrawingObject(shrunk_menu_font);
     shrunk_menu_font = nullptr;
     app.page_font = nullptr;
-    DestroySurface(surface);
-    app.page_surface = nullptr;
     FreePushButton(app.menu_button);
     app.menu_button = nullptr;
 }
@@ -39,6 +37,7 @@ void RegisterAuthorsPageClass() {
 int CreateAuthorsPage() {
     HWND window = CreatePageWindow(kAuthorsPage);
     if (window == nullptr) return 0;
+    EnterPage(window, TearDownAuthorsPage);
     const AuthorsPageLayout layout =
         ComputeAuthorsPageLayout(app.screen_width, app.screen_height, *app.texts);
     const FontSize* f = layout.fonts;
@@ -56,7 +55,7 @@ int CreateAuthorsPage() {
     Surface* surface = CreateSurface(window, app.screen_width, app.screen_height, kBackgroundColour);
     app.page_surface = surface;
     PrepareText(surface->context, TA_CENTER);
-    surface->saved_font = SelectObject(surface->context, fonts[kCaptionFont]);
+    SelectObject(surface->context, fonts[kCaptionFont]);
     fonts[kTitleFont] = CreateTextFont(f[kTitleFont].height, f[kTitleFont].width, f[kTitleFont].weight);
     fonts[kPageFont] = CreateTextFont(f[kPageFont].height, f[kPageFont].width, f[kPageFont].weight);
     app.page_font = fonts[kPageFont];

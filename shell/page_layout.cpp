@@ -76,6 +76,13 @@ StartPageLayout ComputeStartPageLayout(int W, int H, const TextSet& t) {
     p.buttons[2] = ButtonPlace{202, mx, y88, bw, bh, false, &t.exit_button};
     p.buttons[3] = ButtonPlace{204, cx, H * 60 / 100, cw, bh, true, &t.axial_button};
     p.buttons[4] = ButtonPlace{213, cx, H * 75 / 100, cw, bh, true, &t.radial_button};
+    const int below = H * 85 / 100, date_y = p.header.texts[p.header.text_count - 1].y;
+    p.notice_x = W / 2;
+    p.notice_y = below + (date_y - below - (fh * 2) / 3) / 2;
+    p.notice_limit[0] = mx + bw;
+    p.notice_limit[1] = below;
+    p.notice_limit[2] = W * 88 / 100;
+    p.notice_limit[3] = date_y;
     return p;
 }
 

@@ -62,6 +62,10 @@ struct StartPageLayout {
     PageHeaderLayout header;
     FontSize fonts[kPageFontRoleCount];
     ButtonPlace buttons[5];  // in the order of creation: 201, 203, 202, 204, 213
+    // The notice after a page could not be opened (caption font, centred): below the last screen button,
+    // between Exit and Authors, above the date line; within `notice_limit` (left, top, right, bottom).
+    int notice_x, notice_y;
+    int notice_limit[4];
 };
 
 struct AuthorsPageLayout {

@@ -101,6 +101,11 @@ Surface* FillRecord(Surface* record, HWND window, int width, int height) {
     record->height = height;
     record->window = window;
     record->context = CompatibleContext(window);
+    if (record->context != nullptr) {
+        record->saved_font = GetCurrentObject(record->context, OBJ_FONT);
+        record->saved_pen = GetCurrentObject(record->context, OBJ_PEN);
+        record->saved_brush = GetCurrentObject(record->context, OBJ_BRUSH);
+    }
     return record;
 }
 
@@ -298,10 +303,10 @@ Surface* WrapBitmapSurface(HWND window, int width, int height, HBITMAP bitmap, S
 void ReleaseSurface(Surface* surface) {
     if (surface == nullptr) return;
     if (surface->context != nullptr) {
-        // A font or pen still selected would outlive its owner's DeleteObject on Windows; putting the saved
-        // ones back first lets the owner delete its own whatever the order of teardown.
-        if (surface->saved_font != nullptr) SelectObject(surface->context, surface->saved_font);
-        if (surface->saved_pen != nullptr) SelectObject(surface->context, surface->saved_pen);
+        // A font, pen or brush still selected could not be deleted on Windows; the context's own ones put
+        // back first let each owner delete its own whatever the order of teardown.
+        for (HGDIOBJ own : {surface->saved_font, surface->saved_pen, surface->saved_brush})
+            if (own != nullptr) SelectObject(surface->context, own);
         // The context goes first, so the bitmap is no longer selected anywhere when it is deleted.
         shown_texts.erase(surface->context);
         memory_contexts.erase(surface->context);
@@ -323,6 +328,7 @@ void DestroySurface(Surface* surface) {
 }
 
 void CopySurface(const Surface* source, HDC target, int x, int y) {
+    if (source == nullptr) return;  // a picture that could not be made
     BitBlt(target, x, y, source->width, source->height, source->context, 0, 0, SRCCOPY);
     RecordCopy(target, x, y, source->width, source->height, source->context, 0, 0);
 }
@@ -338,6 +344,12 @@ void DrawPixels(HDC target, int x, int y, int width, int height, const std::uint
     format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     SetDIBitsToDevice(target, x, y, width, height, 0, 0, 0, height, pixels, &format, DIB_RGB_COLORS);
     RecordCopy(target, x, y, width, height, nullptr, 0, 0);
+}
+
+std::uint32_t* SurfacePixels(Surface* surface) {
+    if (surface == nullptr || surface->pixels == nullptr) return nullptr;
+    GdiFlush();
+    return surface->pixels;
 }
 
 ColourTriple SurfacePixel(const Surface* surface, int x, int y) {

@@ -58,8 +58,11 @@ struct Surface {
     std::uint32_t* pixels;  // the DIB section's pixels, blue | green << 8 | red << 16, rows from the top
                             // (flush GDI before reading what it drew); null for a loaded bitmap
     HWND window;            // the window whose context the memory context is compatible with
-    HGDIOBJ saved_font;     // what the context held before a page font was selected; null if never set
-    HGDIOBJ saved_pen;      // what the context held before a page or plot pen was selected; null if never set
+    // The context's own font, pen and brush, selected back when the surface is released, so that whatever a
+    // page selected into it can be deleted afterwards.
+    HGDIOBJ saved_font;
+    HGDIOBJ saved_pen;
+    HGDIOBJ saved_brush;
 };
 
 // Makes a width x height surface filled with `fill`, compatible with `window`'s context. Fills `record`,
@@ -71,14 +74,14 @@ Surface* CreateSurface(HWND window, int width, int height, ColourTriple fill, Su
 // A surface around an existing bitmap (for example one from LoadScaledBitmap); takes ownership of it.
 Surface* WrapBitmapSurface(HWND window, int width, int height, HBITMAP bitmap, Surface* record = nullptr);
 
-// Selects the saved font and pen back (when set), deletes the context and the bitmap, frees the pixels;
-// the record stays, emptied. For surfaces held by value. A null or already released surface is skipped.
+// Selects the context's own font, pen and brush back, deletes the context and the bitmap; the record
+// stays, emptied. For surfaces held by value. A null or already released surface is skipped.
 void ReleaseSurface(Surface* surface);
 
 // ReleaseSurface, then frees the record (made by CreateSurface and its siblings with a null record).
 void DestroySurface(Surface* surface);
 
-// Copies the whole of `source` to (x, y) of `target` (SRCCOPY).
+// Copies the whole of `source` to (x, y) of `target` (SRCCOPY); nothing for a null source.
 void CopySurface(const Surface* source, HDC target, int x, int y);
 
 // Copies a width x height block from (source_x, source_y) of `source` to (x, y) of `target` (SRCCOPY).
@@ -86,6 +89,10 @@ void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int 
 
 // Puts width x height pixel words (blue | green << 8 | red << 16, rows from the top) at (x, y) of `target`.
 void DrawPixels(HDC target, int x, int y, int width, int height, const std::uint32_t* pixels);
+
+// The pixels of a surface (its DIB section) for the program to write, once GDI has finished what it was
+// asked to draw there; null for a surface without them.
+std::uint32_t* SurfacePixels(Surface* surface);
 
 // The colour of one pixel of a surface as it stands (for tests and checks).
 ColourTriple SurfacePixel(const Surface* surface, int x, int y);

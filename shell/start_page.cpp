@@ -6,6 +6,7 @@
 #include "shell/authors_page.h"
 #include "shell/page_header.h"
 #include "shell/page_layout.h"
+#include "shell/resource_failures.h"
 #include "shell/text_fit.h"
 
 namespace {
@@ -26,9 +27,9 @@ struct StartPage {
 StartPage page{};
 
 void TearDownStartPage() {
-    Surface* surface = app.page_surface;
-    SelectObject(surface->context, surface->saved_font);
-    surface->saved_font = nullptr;
+    // The surface first: it gives its context's own font back, so the page's fonts are free to go.
+    DestroySurface(app.page_surface);
+    app.page_surface = nullptr;
     for (HFONT& font : page.fonts) {
         DeleteDrawingObject(font);
         font = nullptr;
@@ -38,12 +39,20 @@ void TearDownStartPage() {
         font = nullptr;
     }
     app.page_font = nullptr;
-    DestroySurface(surface);
-    app.page_surface = nullptr;
     for (PushButton*& button : page.buttons) {
         FreePushButton(button);
         button = nullptr;
     }
+}
+
+// The notice that the page asked for could not be opened, in dark red in the caption font.
+void DrawNotice(Surface* surface, const StartPageLayout& layout) {
+    const int* box = layout.notice_limit;
+    SetTextColour(surface->context, {160, 0, 0});
+    DrawFittedLines(surface->context, page.fonts[kCaptionFont], layout.fonts[kCaptionFont],
+                    {{&app.texts->resource_notice, layout.notice_x, layout.notice_y, TA_CENTER}},
+                    {box[0], box[1], box[2], box[3]});
+    SetTextColour(surface->context, kBlack);
 }
 
 // Opens another page from a button; a screen that is not plugged in yet leaves the button inert.
@@ -82,6 +91,7 @@ void RegisterStartPageClass() {
 int CreateStartPage(int show_mode) {
     HWND window = CreatePageWindow(kStartPage);
     if (window == nullptr) return 0;
+    EnterPage(window, TearDownStartPage);
     const StartPageLayout layout = ComputeStartPageLayout(app.screen_width, app.screen_height, *app.texts);
 
     for (int i = 0; i < 5; ++i) {
@@ -103,18 +113,21 @@ int CreateStartPage(int show_mode) {
     Surface* surface = CreateSurface(window, app.screen_width, app.screen_height, kBackgroundColour);
     app.page_surface = surface;
     PrepareText(surface->context, TA_CENTER);
-    surface->saved_font = SelectObject(surface->context, page.fonts[kCaptionFont]);
+    SelectObject(surface->context, page.fonts[kCaptionFont]);
     page.fonts[kTitleFont] = CreateTextFont(f[kTitleFont].height, f[kTitleFont].width, f[kTitleFont].weight);
     page.fonts[kPageFont] = CreateTextFont(f[kPageFont].height, f[kPageFont].width, f[kPageFont].weight);
     app.page_font = page.fonts[kPageFont];
 
     Surface emblems[2];
     DrawPageHeader(surface, layout.header, page.fonts, layout.fonts, emblems);
+    if (app.resource_notice) DrawNotice(surface, layout);
 
     ShowWindow(window, show_mode);
     UpdateWindow(window);
     ReleaseSurface(&emblems[0]);
     ReleaseSurface(&emblems[1]);
+    // Shown once: the start page the lecturer comes back to later has none.
+    if (!ResourceFailurePending()) app.resource_notice = false;
     return 1;
 }
 

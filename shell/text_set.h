@@ -31,6 +31,12 @@ struct TextSet {
     std::string title_line_2;
     std::string year_line;
 
+    // When resources run short: the start page's one-line notice after a page could not be opened, and
+    // the message box (with the program's name as its caption) when the program cannot start at all.
+    std::string resource_notice;
+    std::string start_failure;
+    std::string program_name;
+
     // The deployer's texts. The English header shows two lines of the left emblem caption and one
     // institution line; the Russian header one caption line and two institution lines.
     std::string left_emblem_caption_1;

@@ -126,6 +126,19 @@ TEST(AxialScreen, ZonePictureAndSumTexts) {
     ASSERT_EQ(mid.discs.size(), 2u);
     EXPECT_EQ(Numbers(mid.discs[0].zone, mid.discs[0].box, mid.discs[1].zone, mid.discs[1].box),
               "2 [35,35 432,432] 1 [93,93 374,374]");
+    // Its picture along the centre row: the surround, then zone 2 from the aperture's edge (its circle lies
+    // beyond the aperture), zone 1 from its own box; the aperture's colour only where no zone is open.
+    std::vector<std::uint32_t> pixels(467 * 467);
+    const ZoneColours colours{0x404040, 0xCDCEFF, 1, 2};
+    PaintZonePicture(pixels.data(), 467, colours, &mid);
+    std::string edges;
+    for (int x = 1; x <= 233; ++x)
+        if (pixels[233 * 467 + x] != pixels[233 * 467 + x - 1])
+            edges += Numbers(x, pixels[233 * 467 + x]) + "; ";
+    EXPECT_EQ(edges, "38 2; 93 1; ");
+    PaintZonePicture(pixels.data(), 467, colours, nullptr);
+    EXPECT_EQ(Numbers(pixels[233 * 467 + 37], pixels[233 * 467 + 38], pixels[233 * 467 + 233]),
+              "4210752 13487871 13487871");
     EXPECT_EQ(Text(AxialZoneStep(600 * 1e-9, 0.001, r.z_min, r.z_max, 310, 310, 467).sum_text),
               "E  =  0.80 * E1 ");
     // N = 2.005 opens 2 zones; 2.02 opens 3: a fractional zone counts from one percent.

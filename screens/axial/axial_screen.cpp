@@ -91,8 +91,8 @@ void DrawStatic(Surface* page) {
     const TextSet& t = Texts();
     HDC dc = page->context;
     PrepareText(dc, TA_CENTER);
-    page->saved_font = SelectObject(dc, screen->title_font);
-    page->saved_pen = SelectObject(dc, screen->axis_pen);
+    SelectObject(dc, screen->title_font);
+    SelectObject(dc, screen->axis_pen);
     DrawNarrowText(dc, l.title.x, l.title.y, t.axial_title);
     DrawLine(dc, 0, l.separator_y, l.width, l.separator_y);
     SelectObject(dc, app.page_font);
@@ -356,6 +356,7 @@ int CreateAxialScreen() {
     if (window == nullptr) return 0;
     screen = new AxialScreen{};
     screen->window = window;
+    EnterPage(window, TearDownAxialScreen);
     screen->layout = ComputeAxialLayout(app.screen_width, app.screen_height);
     const AxialLayout& l = screen->layout;
 

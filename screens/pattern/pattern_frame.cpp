@@ -2,6 +2,8 @@
 // PatternImage's; here its pixels go into the frame's image in one transfer.
 #include "screens/pattern/pattern_frame.h"
 
+#include "shell/resource_failures.h"
+
 // One transfer of the pixel words. The image keeps its bitmap, so a repaint neither makes a bitmap nor
 // touches fresh memory.
 void TransferPatternPixels(const PatternFrame& frame, HDC target, int x, int y) {
@@ -15,8 +17,10 @@ PatternFrame* RenderPattern(int size, HWND window, double lambda, double a, doub
     if (frame == nullptr) frame = new PatternFrame{};
     PatternImage& computed = frame->computed;
     if (!ComputePatternImage(size, lambda, a, delta, z, view_factor, aperture_projection, plots, &computed,
-                             workers)) {
+                             workers) &&
+        !ResourceFailurePending()) {
         // The program ends once control is back in the message loop; until then the frame is used as is.
+        // (An image whose buffers could not be had is empty instead, and the screen is left.)
         PostQuitMessage(0);
     }
     if (frame->image != nullptr && frame->image->width != computed.size) {

@@ -12,11 +12,13 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <new>
 
 #include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
 #include "shell/plot_scale.h"
+#include "shell/resource_failures.h"
 #include "shell/strokes.h"
 
 namespace {
@@ -132,19 +134,13 @@ std::uint32_t PatternPaletteColour(const std::vector<std::uint8_t>& palette, int
            static_cast<std::uint32_t>(rgb[0]) << 16;
 }
 
-bool ComputePatternImage(int size, double lambda, double a, double delta, double z, double view_factor,
-                         bool aperture_projection, bool plots, PatternImage* image, WorkerPool* pool) {
-    size = std::max(size, 0);
-    image->wavelength = lambda;
-    image->aperture_radius = a;
-    image->ring_width = delta;
-    image->distance = z;
-    image->view_factor = view_factor;
-    image->size = size;
-    image->aperture_projection = aperture_projection;
-    image->plots = plots;
-    image->palette_size = kPatternPaletteSize;
-    image->maximum = 0;
+namespace {
+
+bool FillPatternImage(PatternImage* image, WorkerPool* pool) {
+    const int size = image->size;
+    const double lambda = image->wavelength, a = image->aperture_radius, delta = image->ring_width,
+                 z = image->distance, view_factor = image->view_factor;
+    const bool plots = image->plots;
 
     // The profile reaches the image corners: r_end is the half-diagonal in metres, and the samples are
     // about one pixel apart.
@@ -175,4 +171,31 @@ bool ComputePatternImage(int size, double lambda, double a, double delta, double
 
     image->zone_count = numerics::OpenZoneCount(a, lambda, 0.0, z);
     return profile;
+}
+
+}  // namespace
+
+bool ComputePatternImage(int size, double lambda, double a, double delta, double z, double view_factor,
+                         bool aperture_projection, bool plots, PatternImage* image, WorkerPool* pool) {
+    size = std::max(size, 0);
+    image->wavelength = lambda;
+    image->aperture_radius = a;
+    image->ring_width = delta;
+    image->distance = z;
+    image->view_factor = view_factor;
+    image->size = size;
+    image->aperture_projection = aperture_projection;
+    image->plots = plots;
+    image->palette_size = kPatternPaletteSize;
+    image->maximum = 0;
+    // The image's buffers (a few megabytes at 4K) are the one large allocation: if they cannot be had, the
+    // image is empty and the failure is noted for the shell.
+    try {
+        if (CreationRefused(ResourceKind::kPixels)) throw std::bad_alloc();
+        return FillPatternImage(image, pool);
+    } catch (const std::bad_alloc&) {
+        NoteResourceFailure();
+        *image = PatternImage{};
+        return false;
+    }
 }

@@ -59,8 +59,7 @@ void DrawStatic(Surface* page) {
     const PatternLayout& l = screen->layout;
     const TextSet& t = *app.texts;
     HDC dc = page->context;
-    page->saved_font = SelectObject(dc, screen->caption_font);
-    page->saved_pen = SelectObject(dc, screen->separator_pen);
+    SelectObject(dc, screen->separator_pen);
     PrepareText(dc, TA_CENTER);
     SetTextColour(dc, kBlack);
     SelectObject(dc, screen->title_font);
@@ -180,7 +179,7 @@ void ComposeWhole() {
     SetTextColour(dc, kBlack);
     DrawParameterLabels(dc);
 
-    if (!screen->current->image_current) {
+    if (!screen->current->image_current && screen->current->image != nullptr) {
         TransferPatternPixels(*screen->current, screen->current->image->context, 0, 0);
         screen->current->image_current = true;
     }
@@ -327,6 +326,7 @@ int CreatePatternScreen() {
     if (window == nullptr) return 0;
     screen = new PatternScreen{};
     screen->window = window;
+    EnterPage(window, TearDownPatternScreen);
     screen->layout = ComputePatternLayout(app.screen_width, app.screen_height);
     const PatternLayout& l = screen->layout;
     const TextSet& t = *app.texts;
@@ -355,7 +355,7 @@ int CreatePatternScreen() {
     screen->plots = false;
     screen->work = CreateSurface(window, l.width, l.height, kBlack);
     // The work surface gets the page font and the caption font in turn; it gives back its own at release.
-    screen->work->saved_font = SelectObject(screen->work->context, app.page_font);
+    SelectObject(screen->work->context, app.page_font);
 
     screen->workers = new WorkerPool(WorkerPool::WorkersForThisComputer());
     screen->current = new PatternFrame{};

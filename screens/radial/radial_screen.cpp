@@ -71,8 +71,8 @@ void DrawStatic(Surface* page) {
     const TextSet& t = Texts();
     HDC dc = page->context;
     PrepareText(dc, TA_CENTER);
-    page->saved_font = SelectObject(dc, screen->title_font);
-    page->saved_pen = SelectObject(dc, screen->axis_pen);
+    SelectObject(dc, screen->title_font);
+    SelectObject(dc, screen->axis_pen);
     DrawNarrowText(dc, l.title.x, l.title.y, t.radial_title);
     SelectObject(dc, app.page_font);
 
@@ -120,15 +120,14 @@ Surface* MakeSketch() {
     Surface* sketch = CreateSurface(screen->window, s, s, kSketchFill);
     HPEN pen = CreateSolidPen(3, kBlack);
     HDC dc = sketch->context;
-    sketch->saved_pen = SelectObject(dc, pen);
+    HGDIOBJ previous_pen = SelectObject(dc, pen);
     DrawLine(dc, s / 2, 0, s / 2, s);
     DrawLine(dc, 0, s / 2, s, s / 2);
     DrawLine(dc, s / 2, 0, s / 2 - mx / 4, my);
     DrawLine(dc, s / 2, 0, s / 2 + mx / 4, my);
     DrawLine(dc, s, s / 2, s - mx, s / 2 - my / 4);
     DrawLine(dc, s, s / 2, s - mx, s / 2 + my / 4);
-    SelectObject(dc, sketch->saved_pen);
-    sketch->saved_pen = nullptr;
+    SelectObject(dc, previous_pen);
     DeleteDrawingObject(pen);
     return sketch;
 }
@@ -345,6 +344,7 @@ int CreateRadialScreen() {
     if (window == nullptr) return 0;
     screen = new RadialScreen{};
     screen->window = window;
+    EnterPage(window, TearDownRadialScreen);
     screen->layout = ComputeRadialLayout(app.screen_width, app.screen_height);
     const RadialLayout& l = screen->layout;
 

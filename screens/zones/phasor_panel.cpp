@@ -25,6 +25,7 @@ void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::
     unsigned char ramp[9] = {};
     numerics::FillSpectralRamp(ramp, 3, ZoneColourNanometres(lambda));
     const PhasorPicture picture = DrawPhasorPicture(panel, phasor, Word(ramp + 6), Word(ramp + 3));
+    if (picture.pixels.empty()) return;  // no memory for it: the failure is noted
     DrawPixels(frame, box.x, box.y, box.width, box.height, picture.pixels.data());
 
     const FontSize size{panel.text_height,

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
+#include "shell/resource_failures.h"
 #include "shell/strokes.h"
 
 namespace {
@@ -49,7 +51,14 @@ PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics:
     const int w = layout.box.width, h = layout.box.height;
     picture.width = w;
     picture.height = h;
-    picture.pixels.assign(static_cast<std::size_t>(std::max(w, 0)) * std::max(h, 0), kPhasorBackground);
+    // The one large allocation: without it the picture is empty, and the failure noted.
+    try {
+        if (CreationRefused(ResourceKind::kPixels)) throw std::bad_alloc();
+        picture.pixels.assign(static_cast<std::size_t>(std::max(w, 0)) * std::max(h, 0), kPhasorBackground);
+    } catch (const std::bad_alloc&) {
+        NoteResourceFailure();
+        return PhasorPicture{};
+    }
     picture.intensity = phasor.intensity;
     // Amplitude 2 is `diameter` pixels; the imaginary part runs upwards (on the axis it is not above 0).
     const double scale = layout.diameter / 2.0 * phasor.amplitude_scale;

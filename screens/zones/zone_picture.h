@@ -18,14 +18,10 @@ struct ZonePicture {
     int mx, my;
     double wavelength;
     double aperture_radius;
-    double first_distance;  // axial: z at step 0; radial: the fixed distance
-    double last_distance;   // axial: z at the last step; radial: not used
-    Surface* base;          // dark grey with the aperture disc in the background colour
-    Surface* background;
-    Surface* composed;   // base plus the painted zones: what the screen copies
-    Surface* odd_zone;   // the wavelength's full colour
-    Surface* even_zone;  // the second of three ramp entries
-    HRGN aperture;
+    double first_distance;         // axial: z at step 0; radial: the fixed distance
+    double last_distance;          // axial: z at the last step; radial: not used
+    ZoneColours colours;           // the surround, the aperture, the odd and the even zones
+    Surface* composed;             // the aperture with the step's zones painted: what the screen copies
     int step_counter;              // k: -1 before the first step
     int step_count;                // n
     ZonePictureGeometry geometry;  // side, axis start (x0, y0) and end (x1, y1) on the screen
@@ -49,7 +45,7 @@ ZonePicture* CreateRadialZonePicture(HWND window, int side, int mx, int my, Colo
 void DrawZoneSum(ZonePicture* picture);
 void DrawRadialZoneSum(ZonePicture* picture);
 
-// Releases the five surfaces, the aperture region, a sum text still held, and the record.
+// Releases the surface, a sum text still held, and the record.
 void DestroyZonePicture(ZonePicture* picture);
 
 // Takes the sum text of the last drawn step (the caller releases it with FreeLabelText); null if none.

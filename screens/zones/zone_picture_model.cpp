@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
 
 namespace {
@@ -102,4 +103,54 @@ ZoneStep RadialZoneStep(double lambda, double a, double z, int k, int n, int sid
 
 int ZoneColourNanometres(double lambda) {
     return static_cast<int>(lambda / 1e-9);
+}
+
+ZoneColours ZonePictureColours(double lambda, std::uint32_t background) {
+    std::uint8_t ramp[9] = {};
+    numerics::FillSpectralRamp(ramp, 3, ZoneColourNanometres(lambda));
+    const auto word = [&](int i) {
+        return static_cast<std::uint32_t>(ramp[i + 2] | ramp[i + 1] << 8 | ramp[i] << 16);
+    };
+    return {0x00404040, background, word(6), word(3)};
+}
+
+namespace {
+
+// Whether the centre of pixel (x, y) lies in the ellipse inscribed in `box`.
+bool Holds(const Box& box, int x, int y) {
+    const double rx = (box.right - box.left) / 2.0, ry = (box.bottom - box.top) / 2.0;
+    if (rx <= 0 || ry <= 0) return false;
+    const double dx = (x + 0.5 - (box.left + box.right) / 2.0) / rx;
+    const double dy = (y + 0.5 - (box.top + box.bottom) / 2.0) / ry;
+    return dx * dx + dy * dy <= 1.0;
+}
+
+}  // namespace
+
+void PaintZonePicture(std::uint32_t* pixels, int side, const ZoneColours& colours, const ZoneStep* step) {
+    if (pixels == nullptr) return;
+    const Box aperture = ApertureBox(side);
+    const std::vector<ZoneDisc> none;
+    const std::vector<ZoneDisc>& discs = step != nullptr ? step->discs : none;
+    for (int y = 0; y < side; ++y) {
+        std::uint32_t* row = pixels + static_cast<std::size_t>(y) * side;
+        for (int x = 0; x < side; ++x) {
+            if (!Holds(aperture, x, y)) {
+                row[x] = colours.surround;
+                continue;
+            }
+            // The discs share their centre, so each holds the ones after it (the list runs inwards): the
+            // discs that hold a pixel are the first `held` of the list.
+            int held = 0, outside = static_cast<int>(discs.size());
+            while (held < outside) {
+                const int middle = (held + outside) / 2;
+                if (Holds(discs[middle].box, x, y)) {
+                    held = middle + 1;
+                } else {
+                    outside = middle;
+                }
+            }
+            row[x] = held == 0 ? colours.background : discs[held - 1].odd() ? colours.odd : colours.even;
+        }
+    }
 }

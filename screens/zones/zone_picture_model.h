@@ -4,6 +4,7 @@
 // the radial screen moves it across the observation screen (zones centred off the aperture's centre).
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "screens/zones/screen_types.h"
@@ -48,6 +49,21 @@ ZoneStep AxialZoneStep(double lambda, double a, double z_min, double z_max, int 
 // Radial screen, step k of n at distance z: the point is k*a/n off the axis; terms stop before the first
 // zone less than 1% open.
 ZoneStep RadialZoneStep(double lambda, double a, double z, int k, int n, int side);
+
+// The colours of a zone picture, as pixel words blue | green << 8 | red << 16.
+struct ZoneColours {
+    std::uint32_t surround;    // dark grey around the aperture
+    std::uint32_t background;  // the page's colour: the aperture where no zone is open
+    std::uint32_t odd,
+        even;  // odd zones: the wavelength's full colour; even: the second of three ramp entries
+};
+ZoneColours ZonePictureColours(double lambda, std::uint32_t background);
+
+// Paints a zone picture of `side` x `side` pixels (rows from the top): the aperture disc (ApertureBox) on the
+// surround, and with a step (not null) each of its pixels that a zone disc holds in the colour of the
+// innermost disc that holds it, as painting the discs from the outermost inwards would. A pixel belongs to
+// a disc, or to the aperture, when its centre lies in the ellipse inscribed in the box.
+void PaintZonePicture(std::uint32_t* pixels, int side, const ZoneColours& colours, const ZoneStep* step);
 
 // The wavelength in whole nanometres as the zone colours look it up: lambda/1e-9 truncated, which for
 // some wavelengths falls one nanometre short (500 nm -> 499).
