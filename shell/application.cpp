@@ -120,22 +120,20 @@ void ReleaseScreenSlots() {
     app.page_surface = nullptr;
     DeleteDrawingObject(app.page_font);
     app.page_font = nullptr;
+    ReleaseKeptObjects();
     FreePushButton(app.menu_button);
     app.menu_button = nullptr;
 }
 
-std::vector<HFONT> SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size) {
+void SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size) {
     const TextSet& t = *app.texts;
-    std::vector<HFONT> shrunk = {
-        SetFittingButtonFont(app.menu_button->window, app.page_font, size, {&t.menu_button}),
-        SetFittingButtonFont(start->window, app.page_font, size,
-                             {&t.start_caption, &t.continue_caption, &t.pause_caption}),
-        SetFittingButtonFont(reset->window, app.page_font, size, {&t.reset_caption})};
-    shrunk.erase(std::remove(shrunk.begin(), shrunk.end(), nullptr), shrunk.end());
+    SetFittingButtonFont(app.menu_button->window, app.page_font, size, {&t.menu_button});
+    SetFittingButtonFont(start->window, app.page_font, size,
+                         {&t.start_caption, &t.continue_caption, &t.pause_caption});
+    SetFittingButtonFont(reset->window, app.page_font, size, {&t.reset_caption});
     SetControlCaption(app.menu_button->window, t.menu_button);
     SetControlCaption(start->window, t.start_caption);
     SetControlCaption(reset->window, t.reset_caption);
-    return shrunk;
 }
 
 void EnterPage(HWND window, void (*teardown)()) {

@@ -117,14 +117,14 @@ void PresentFrame(HWND window, const Surface* frame);
 void PresentFrameParts(HWND window, const Surface* frame, const std::vector<RECT>& parts);
 
 // A demonstration screen's share of the application slots, given back at its teardown: the page
-// surface (its saved font and pen selected back first), the page font and the Menu button.
+// surface (its own font and pen selected back first), the page font, the kept drawing objects and the Menu
+// button. Called once the screen's other surfaces are gone.
 void ReleaseScreenSlots();
 
 // The Menu (app.menu_button), Start and Reset buttons of an animated screen: their captions, and the page
 // font (app.page_font, made for `size`) or, where a caption would not fit, a font shrunk to fit it; the
-// Start button's font fits all three of its captions. Returns the shrunk fonts, for the screen to delete
-// at its teardown.
-std::vector<HFONT> SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size);
+// Start button's font fits all three of its captions. Shrunk fonts are the page's kept fonts.
+void SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size);
 
 // The navigation protocol: `teardown` releases the current page's resources, `create` builds the
 // target page, then `current` is destroyed. A target that could not be built (its window or any of its

@@ -11,7 +11,6 @@ namespace {
 constexpr int kMenuId = 205;
 
 HFONT fonts[kPageFontRoleCount];  // the page font is also app.page_font
-HFONT shrunk_menu_font;           // the Menu button's own font where its caption needs a smaller one
 
 void TearDownAuthorsPage() {
     // The surface first: it gives its context's own font back, so the page's fonts are free to go.
@@ -21,8 +20,7 @@ void TearDownAuthorsPage() {
         DeleteDrawingObject(font);
         font = nullptr;
     }
-    DeleteDrawingObject(shrunk_menu_font);
-    shrunk_menu_font = nullptr;
+    ReleaseKeptObjects();
     app.page_font = nullptr;
     FreePushButton(app.menu_button);
     app.menu_button = nullptr;
@@ -46,8 +44,7 @@ int CreateAuthorsPage() {
     app.menu_button =
         CreatePushButton(app.instance, window, m.id, WS_CHILD | WS_VISIBLE, m.x, m.y, m.width, m.height);
     fonts[kButtonFont] = CreateTextFont(f[kButtonFont].height, f[kButtonFont].width, f[kButtonFont].weight);
-    shrunk_menu_font =
-        SetFittingButtonFont(app.menu_button->window, fonts[kButtonFont], f[kButtonFont], {m.caption});
+    SetFittingButtonFont(app.menu_button->window, fonts[kButtonFont], f[kButtonFont], {m.caption});
     SetControlCaption(app.menu_button->window, *m.caption);
 
     fonts[kCaptionFont] =

@@ -260,7 +260,12 @@ std::vector<DrawnText> TextsShownOn(HDC context) {
 bool operator==(const PlatformObjectCounts& a, const PlatformObjectCounts& b) {
     return a.contexts == b.contexts && a.bitmaps == b.bitmaps && a.fonts == b.fonts && a.pens == b.pens &&
            a.brushes == b.brushes && a.regions == b.regions && a.windows == b.windows &&
-           a.threads == b.threads;
+           a.threads == b.threads && a.kept == b.kept;
+}
+
+PlatformObjectCounts Owned(PlatformObjectCounts counts) {
+    counts.kept = 0;
+    return counts;
 }
 
 PlatformObjectCounts LiveObjectCounts() {
@@ -358,8 +363,12 @@ ColourTriple SurfacePixel(const Surface* surface, int x, int y) {
 }
 
 HDC BorrowWindowContext(HWND window) {
-    HDC context = Made(ResourceKind::kContext, &live.contexts, [&] { return GetDC(window); });
-    if (context != nullptr) window_contexts.insert(context);
+    // The window's own context is lent by the system, not made: where it is not to be had, the copy that
+    // wanted it does nothing and the next paint shows the picture. So it is no creation that can fail.
+    HDC context = GetDC(window);
+    if (context == nullptr) return nullptr;
+    ++live.contexts;
+    window_contexts.insert(context);
     return context;
 }
 
@@ -385,6 +394,44 @@ HPEN CreateSolidPen(int width, ColourTriple colour) {
 
 HBRUSH CreateFillBrush(ColourTriple colour) {
     return Made(ResourceKind::kBrush, &live.brushes, [&] { return CreateSolidBrush(ToColorRef(colour)); });
+}
+
+namespace {
+
+std::map<std::vector<int>, HGDIOBJ> kept_objects;
+
+template <typename Make>
+HGDIOBJ Kept(const std::vector<int>& key, Make make) {
+    const auto found = kept_objects.find(key);
+    if (found != kept_objects.end()) return found->second;
+    HGDIOBJ made = make();
+    if (made != nullptr) {
+        kept_objects[key] = made;
+        --*CounterFor(made);  // counted as kept from now on
+        ++live.kept;
+    }
+    return made;
+}
+
+}  // namespace
+
+HFONT KeptFont(int height, int width, int weight, int escapement) {
+    return static_cast<HFONT>(Kept({0, height, width, weight, escapement},
+                                   [&] { return CreateTextFont(height, width, weight, escapement); }));
+}
+
+HPEN KeptPen(int width, ColourTriple colour) {
+    return static_cast<HPEN>(Kept({1, width, colour.red, colour.green, colour.blue},
+                                  [&] { return CreateSolidPen(width, colour); }));
+}
+
+void ReleaseKeptObjects() {
+    for (const auto& [key, object] : kept_objects) {
+        ++*CounterFor(object);  // deleted as what it is
+        --live.kept;
+        DeleteDrawingObject(object);
+    }
+    kept_objects.clear();
 }
 
 HRGN CreateEllipseRegion(int left, int top, int right, int bottom) {

@@ -41,7 +41,11 @@ struct PlatformObjectCounts {
     int regions;
     int windows;
     int threads;  // worker threads (WorkerPool) alive
+    int kept;     // the open page's kept fonts and pens (KeptFont, KeptPen), not among `fonts` and `pens`
 };
+
+// The counts without the kept objects, whose number depends on what the page has drawn so far.
+PlatformObjectCounts Owned(PlatformObjectCounts counts);
 
 bool operator==(const PlatformObjectCounts& a, const PlatformObjectCounts& b);
 PlatformObjectCounts LiveObjectCounts();
@@ -97,7 +101,8 @@ std::uint32_t* SurfacePixels(Surface* surface);
 // The colour of one pixel of a surface as it stands (for tests and checks).
 ColourTriple SurfacePixel(const Surface* surface, int x, int y);
 
-// Borrows `window`'s drawing context for direct drawing; give it back with ReturnWindowContext.
+// Borrows `window`'s drawing context for direct drawing; give it back with ReturnWindowContext. Null where
+// the system has none to lend (drawing on null does nothing); that is no resource failure.
 HDC BorrowWindowContext(HWND window);
 void ReturnWindowContext(HWND window, HDC context);
 
@@ -110,6 +115,14 @@ HFONT CreateTextFont(int height, int width, int weight, int escapement = 0);
 
 // A solid pen `width` pixels wide.
 HPEN CreateSolidPen(int width, ColourTriple colour);
+
+// Drawing objects kept for the open page: made the first time they are asked for and shared from then on,
+// so that drawing a step or a repaint makes nothing (and cannot fail for want of a font or a pen). The
+// page's teardown deletes them all at once, after its surfaces (ReleaseKeptObjects); never delete one
+// directly. Null where one could not be made (the failure is noted).
+HFONT KeptFont(int height, int width, int weight, int escapement = 0);
+HPEN KeptPen(int width, ColourTriple colour);
+void ReleaseKeptObjects();
 
 // A solid brush (fills ellipses).
 HBRUSH CreateFillBrush(ColourTriple colour);

@@ -8,24 +8,32 @@ int fail_at = 0;
 int counted = 0;
 int counted_by_kind[static_cast<int>(ResourceKind::kCount)] = {};
 bool failed = false;
+ResourceKind refused = ResourceKind::kCount;
 
 }  // namespace
 
 const char* ResourceKindName(ResourceKind kind) {
-    static const char* const names[] = {"context", "bitmap", "font",  "pen",    "brush",
-                                        "region",  "window", "timer", "thread", "pixels"};
+    static const char* const names[] = {"context", "bitmap", "font",   "pen",    "brush", "region",
+                                        "window",  "timer",  "thread", "pixels", "none"};
     return names[static_cast<int>(kind)];
 }
 
 bool CreationRefused(ResourceKind kind) {
     ++counted_by_kind[static_cast<int>(kind)];
-    return ++counted == fail_at;
+    if (++counted != fail_at) return false;
+    refused = kind;
+    return true;
 }
 
 void FailNthCreation(int n) {
     fail_at = n;
     counted = 0;
+    refused = ResourceKind::kCount;
     for (int& c : counted_by_kind) c = 0;
+}
+
+ResourceKind RefusedKind() {
+    return refused;
 }
 
 int CreationsCounted() {

@@ -27,6 +27,8 @@ bool CreationRefused(ResourceKind kind);
 
 // From now on the `n`th creation (1, 2, ...) fails; 0 makes none fail. Restarts the counts.
 void FailNthCreation(int n);
+// The kind of the creation that was refused since FailNthCreation; kCount while none was.
+ResourceKind RefusedKind();
 // Creations counted since FailNthCreation, of every kind and of one.
 int CreationsCounted();
 int CreationsCounted(ResourceKind kind);

@@ -21,7 +21,6 @@ constexpr int kRadialId = 213;
 struct StartPage {
     PushButton* buttons[5];
     HFONT fonts[kPageFontRoleCount];  // the page font is also app.page_font
-    HFONT shrunk_fonts[5];            // a button's own font where its caption needs a smaller one
 };
 
 StartPage page{};
@@ -34,10 +33,7 @@ void TearDownStartPage() {
         DeleteDrawingObject(font);
         font = nullptr;
     }
-    for (HFONT& font : page.shrunk_fonts) {
-        DeleteDrawingObject(font);
-        font = nullptr;
-    }
+    ReleaseKeptObjects();
     app.page_font = nullptr;
     for (PushButton*& button : page.buttons) {
         FreePushButton(button);
@@ -103,8 +99,8 @@ int CreateStartPage(int show_mode) {
     page.fonts[kButtonFont] =
         CreateTextFont(f[kButtonFont].height, f[kButtonFont].width, f[kButtonFont].weight);
     for (int i = 0; i < 5; ++i) {
-        page.shrunk_fonts[i] = SetFittingButtonFont(page.buttons[i]->window, page.fonts[kButtonFont],
-                                                    f[kButtonFont], {layout.buttons[i].caption});
+        SetFittingButtonFont(page.buttons[i]->window, page.fonts[kButtonFont], f[kButtonFont],
+                             {layout.buttons[i].caption});
         SetControlCaption(page.buttons[i]->window, *layout.buttons[i].caption);
     }
 

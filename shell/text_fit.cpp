@@ -16,12 +16,11 @@ bool Overlap(const RECT& a, const RECT& b) {
 // The largest font below `size` (height minus k, width in proportion) for which `fits` holds, down to
 // half the size: a text that would need less has no place, and is shown at half its size rather than
 // not at all.
-HFONT CreateShrunkFont(FontSize size, const std::function<bool(HFONT)>& fits) {
+HFONT ShrunkFont(FontSize size, const std::function<bool(HFONT)>& fits) {
     const std::vector<FontSize> sizes = ShrunkFontSizes(size);
     for (std::size_t i = 0; i < sizes.size(); ++i) {
-        HFONT font = CreateTextFont(sizes[i].height, sizes[i].width, sizes[i].weight);
+        HFONT font = KeptFont(sizes[i].height, sizes[i].width, sizes[i].weight);
         if (font == nullptr || i + 1 == sizes.size() || fits(font)) return font;
-        DeleteDrawingObject(font);
     }
     return nullptr;  // no smaller font: the text keeps its own
 }
@@ -86,17 +85,18 @@ bool LinesFit(HDC context, HFONT font, const std::vector<PlacedLine>& lines, con
     return fits;
 }
 
-HFONT CreateFittingFont(HDC context, HFONT font, FontSize size, const std::vector<PlacedLine>& lines,
-                        const RECT& limit, const std::vector<RECT>& obstacles) {
+HFONT FittingFont(HDC context, HFONT font, FontSize size, const std::vector<PlacedLine>& lines,
+                  const RECT& limit, const std::vector<RECT>& obstacles) {
     const auto fits = [&](HFONT f) { return LinesFit(context, f, lines, limit, obstacles); };
-    return fits(font) ? nullptr : CreateShrunkFont(size, fits);
+    if (fits(font)) return font;
+    HFONT shrunk = ShrunkFont(size, fits);
+    return shrunk != nullptr ? shrunk : font;
 }
 
 std::vector<RECT> DrawFittedLines(HDC context, HFONT font, FontSize size,
                                   const std::vector<PlacedLine>& lines, const RECT& limit,
                                   const std::vector<RECT>& obstacles) {
-    HFONT shrunk = CreateFittingFont(context, font, size, lines, limit, obstacles);
-    SelectObject(context, shrunk != nullptr ? shrunk : font);
+    SelectObject(context, FittingFont(context, font, size, lines, limit, obstacles));
     const UINT previous_alignment = GetTextAlign(context);
     std::vector<RECT> letters;
     for (const PlacedLine& line : lines) {
@@ -107,7 +107,6 @@ std::vector<RECT> DrawFittedLines(HDC context, HFONT font, FontSize size,
     }
     SetTextAlign(context, previous_alignment);
     SelectObject(context, font);
-    DeleteDrawingObject(shrunk);
     return letters;
 }
 
@@ -140,10 +139,9 @@ bool CaptionsFit(HWND button, HFONT font, const std::vector<const std::string*>&
     return fits;
 }
 
-HFONT SetFittingButtonFont(HWND button, HFONT font, FontSize size,
-                           const std::vector<const std::string*>& captions) {
+void SetFittingButtonFont(HWND button, HFONT font, FontSize size,
+                          const std::vector<const std::string*>& captions) {
     const auto fits = [&](HFONT f) { return CaptionsFit(button, f, captions); };
-    HFONT shrunk = fits(font) ? nullptr : CreateShrunkFont(size, fits);
+    HFONT shrunk = fits(font) ? nullptr : ShrunkFont(size, fits);
     SetControlFont(button, shrunk != nullptr ? shrunk : font);
-    return shrunk;
 }

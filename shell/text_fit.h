@@ -28,14 +28,13 @@ inline constexpr RECT kAnywhere{-(1 << 20), -(1 << 20), 1 << 20, 1 << 20};
 bool LinesFit(HDC context, HFONT font, const std::vector<PlacedLine>& lines, const RECT& limit,
               const std::vector<RECT>& obstacles);
 
-// A font shrunk from `size` just enough for LinesFit, or null when `font` (the font of `size`) fits. The
-// caller deletes it.
-HFONT CreateFittingFont(HDC context, HFONT font, FontSize size, const std::vector<PlacedLine>& lines,
-                        const RECT& limit, const std::vector<RECT>& obstacles);
+// `font` (the font of `size`) where the lines fit in it, else a font shrunk from `size` just enough for
+// LinesFit (never below half the size). Shrunk fonts are the page's kept fonts (KeptFont): not to be deleted.
+HFONT FittingFont(HDC context, HFONT font, FontSize size, const std::vector<PlacedLine>& lines,
+                  const RECT& limit, const std::vector<RECT>& obstacles);
 
-// Draws the lines in the font of `size` (`font` is that font, already made), or in a font shrunk just
-// enough for LinesFit, made for this drawing and deleted after it (never below half the size). Leaves
-// `font` selected. Returns the black boxes of the letters drawn, for the texts drawn later to keep clear of.
+// Draws the lines in FittingFont. Leaves `font` selected. Returns the black boxes of the letters drawn, for
+// the texts drawn later to keep clear of.
 std::vector<RECT> DrawFittedLines(HDC context, HFONT font, FontSize size,
                                   const std::vector<PlacedLine>& lines, const RECT& limit = kAnywhere,
                                   const std::vector<RECT>& obstacles = {});
@@ -46,7 +45,6 @@ std::vector<RECT> DrawFittedLines(HDC context, HFONT font, FontSize size,
 bool CaptionsFit(HWND button, HFONT font, const std::vector<const std::string*>& captions);
 
 // Gives the button `font` (made for `size`), or, where one of its captions would not fit, a font shrunk
-// just enough for all of them, which is returned for the page to delete at its teardown (null when
-// `font` fits).
-HFONT SetFittingButtonFont(HWND button, HFONT font, FontSize size,
-                           const std::vector<const std::string*>& captions);
+// just enough for all of them (a kept font of the page).
+void SetFittingButtonFont(HWND button, HFONT font, FontSize size,
+                          const std::vector<const std::string*>& captions);

@@ -34,7 +34,7 @@ inline std::ostream& operator<<(std::ostream& o, ColourTriple c) {
 inline std::ostream& operator<<(std::ostream& o, const PlatformObjectCounts& c) {
     return o << "contexts " << c.contexts << " bitmaps " << c.bitmaps << " fonts " << c.fonts << " pens "
              << c.pens << " brushes " << c.brushes << " regions " << c.regions << " windows " << c.windows
-             << " threads " << c.threads;
+             << " threads " << c.threads << " kept " << c.kept;
 }
 
 inline std::wstring Caption(HWND window) {
@@ -58,10 +58,13 @@ inline HWND OnlyPage() {
     EXPECT_EQ(pages.size(), 1u);
     return pages.size() == 1 ? pages.front() : nullptr;
 }
-// Delivers what is queued as the program's loop does: the exit code of a quit message on the way, or kNoQuit.
+// Delivers what is queued as the program's loop does, and after the messages sent meanwhile, as the loop
+// does after every message, leaves a page that met a resource failure: the exit code of a quit message on
+// the way, or kNoQuit.
 constexpr int kNoQuit = 12345;
 inline int Pump() {
     int code = kNoQuit;
+    RecoverFromResourceFailure();
     for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);)
         m.message == WM_QUIT ? void(code = static_cast<int>(m.wParam)) : ProcessMessage(m);
     return code;

@@ -44,11 +44,9 @@ void DrawAxialPlot(AxialPlot* p) {
     if (step.curve_points > 1) {
         std::vector<POINT> points(step.curve_points);
         for (int i = 0; i < step.curve_points; ++i) points[i] = {m.points[i].x, m.points[i].y};
-        HPEN pen = CreateSolidPen(3, kWhite);
-        HGDIOBJ previous_pen = SelectObject(p->strip->context, pen);
+        HGDIOBJ previous_pen = SelectObject(p->strip->context, KeptPen(3, kWhite));
         DrawPolyline(p->strip->context, points.data(), step.curve_points);
         SelectObject(p->strip->context, previous_pen);
-        DeleteDrawingObject(pen);
     }
     if (step.strip_columns > 0) {
         CopyBlock(picture, step.strip_origin.x, step.strip_origin.y, step.strip_columns, m.h,

@@ -123,11 +123,9 @@ void DrawStatic(Surface* page) {
 
 void DrawOpticalAxisLine(Surface* page) {
     const ZonePictureGeometry& g = screen->layout.zones;
-    HPEN white = CreateSolidPen(3, kWhite);
-    SelectObject(page->context, white);
+    SelectObject(page->context, KeptPen(3, kWhite));
     DrawLine(page->context, g.x0, g.y0, g.x1, g.y1);
     SelectObject(page->context, screen->axis_pen);
-    DeleteDrawingObject(white);
 }
 
 void DrawMarker(HDC dc, HBRUSH brush, Point centre) {
@@ -183,21 +181,17 @@ void FullRepaint() {
     HDC dc = frame->context;
     ComposeFrame(frame);
 
-    HPEN white = CreateSolidPen(3, kWhite);
-    HGDIOBJ previous_pen = SelectObject(dc, white);
+    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(3, kWhite));
     DrawLine(dc, g.x0, g.y0, l.incoming_axis_end.x, l.incoming_axis_end.y);
     DrawLine(dc, g.x0, g.y0, l.inner_axis_end.x, l.inner_axis_end.y);
     DrawLine(dc, g.x0, g.y0, l.arrow_up.x, l.arrow_up.y);
     DrawLine(dc, g.x0, g.y0, l.arrow_down.x, l.arrow_down.y);
     SelectObject(dc, previous_pen);
-    DeleteDrawingObject(white);
 
-    HFONT rotated = CreateTextFont(l.height * 5 / 100, l.width / 100, 400, l.escapement);
-    HGDIOBJ previous_font = SelectObject(dc, rotated);
+    HGDIOBJ previous_font = SelectObject(dc, KeptFont(l.height * 5 / 100, l.width / 100, 400, l.escapement));
     PrepareText(dc, TA_LEFT);
     DrawNarrowText(dc, l.axis_label.x, l.axis_label.y, Texts().optical_axis);
     SelectObject(dc, previous_font);
-    DeleteDrawingObject(rotated);
 
     DrawMarker(dc, screen->start_marker_brush, StartMarker(l, WavelengthNanometres()));
     screen->shown_step = -1;  // the picture before a run: no step, no phasor
@@ -210,8 +204,8 @@ void DrawPhasor(HDC dc) {
     const int sample = AxialPlotAt(plot, screen->plot->step_counter, screen->plot->step_count).marked_sample;
     const numerics::RingPhasorSums phasor =
         numerics::RingPhasor(plot.a, plot.a / 1000, AxialSampleDistance(plot, sample), plot.lambda, 0.0);
-    DrawPhasorPanel(dc, AxialPhasorPanel(screen->layout), phasor, plot.lambda, PageFontSize(),
-                    Texts().phasor_title);
+    DrawPhasorPanel(dc, &screen->phasor_picture, AxialPhasorPanel(screen->layout), phasor, plot.lambda,
+                    PageFontSize(), Texts().phasor_title);
 }
 
 void DrawStep() {
@@ -246,13 +240,11 @@ void DrawStep() {
         DrawMarker(dc, screen->marker_brush,
                    ObservationPoint(l, WavelengthNanometres(), screen->zones->step_counter,
                                     screen->zones->step_count));
-        HFONT formula_font = CreateFittingFont(
-            dc, app.page_font, PageFontSize(),
-            {{&t.sum_caption, l.formula_line.x, l.formula_line.y, TA_LEFT}}, screen_box, obstacles);
-        SelectObject(dc, formula_font != nullptr ? formula_font : app.page_font);
+        SelectObject(dc, FittingFont(dc, app.page_font, PageFontSize(),
+                                     {{&t.sum_caption, l.formula_line.x, l.formula_line.y, TA_LEFT}},
+                                     screen_box, obstacles));
         DrawFormulaLine(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
         SelectObject(dc, app.page_font);
-        DeleteDrawingObject(formula_font);
         if (app.phasor_panel) DrawPhasor(dc);
     }
     screen->shown_step = screen->zones->step_counter;
@@ -320,7 +312,6 @@ void TearDownAxialScreen() {
     DeleteDrawingObject(screen->axis_pen);
     FreeScrollBarControl(screen->wavelength);
     DeleteDrawingObject(screen->title_font);
-    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
     DeleteDrawingObject(screen->marker_brush);
     DeleteDrawingObject(screen->start_marker_brush);
     FreePushButton(screen->start);
@@ -376,8 +367,7 @@ int CreateAxialScreen() {
 
     app.page_font = CreateTextFont(l.height * 5 / 100, l.width / 100, 1);
     screen->axis_pen = CreateSolidPen(3, kBlack);
-    screen->shrunk_fonts =
-        SetAnimatedScreenButtons(screen->start, screen->reset, {l.height * 5 / 100, l.width / 100, 1});
+    SetAnimatedScreenButtons(screen->start, screen->reset, {l.height * 5 / 100, l.width / 100, 1});
 
     screen->title_font = CreateTextFont((l.height * 5 / 100) * 14 / 10, (l.width / 100) * 14 / 10, 400);
     app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);

@@ -20,15 +20,15 @@ struct AxialScreen {
     Surface* animation_frame;  // the picture of the last animation step
     const Surface* shown;      // whichever of the two frames reached the window last
     HFONT title_font;
-    std::vector<HFONT> shrunk_fonts;  // buttons' own fonts where a caption needs a smaller one
     HPEN axis_pen;
     PushButton* start;
     PushButton* reset;
     ScrollBarControl* wavelength;
     AxialPlot* plot;
     ZonePicture* zones;
-    HBRUSH marker_brush;        // the wavelength's colour: the point of observation
-    HBRUSH start_marker_brush;  // green: where the point starts
+    PhasorPicture phasor_picture;  // the phasor panel's pixels, kept from step to step
+    HBRUSH marker_brush;           // the wavelength's colour: the point of observation
+    HBRUSH start_marker_brush;     // green: where the point starts
     AxialAnimation animation;
     int shown_step = -1;              // the step the shown frame draws; -1 for the picture before a run
     std::vector<RECT> caption_boxes;  // the distance caption's letters, for the texts beside them

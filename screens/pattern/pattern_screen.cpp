@@ -247,7 +247,6 @@ void TearDownPatternScreen() {
     ReleaseScreenSlots();
     DeleteDrawingObject(screen->caption_font);
     DeleteDrawingObject(screen->title_font);
-    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
     DeleteDrawingObject(screen->separator_pen);
     FreeScrollBarControl(screen->wavelength);
     FreeScrollBarControl(screen->aperture);
@@ -291,9 +290,8 @@ PushButton* MakeButton(HWND window, int id, DWORD extra_style, const PatternRect
     PushButton* button = CreatePushButton(app.instance, window, id, WS_CHILD | WS_VISIBLE | extra_style, r.x,
                                           r.y, r.width, r.height);
     const PatternLayout& l = screen->layout;
-    if (HFONT shrunk = SetFittingButtonFont(button->window, app.page_font,
-                                            {l.page_font_height, l.page_font_width, 400}, {&caption}))
-        screen->shrunk_fonts.push_back(shrunk);
+    SetFittingButtonFont(button->window, app.page_font, {l.page_font_height, l.page_font_width, 400},
+                         {&caption});
     SetControlCaption(button->window, caption);
     return button;
 }

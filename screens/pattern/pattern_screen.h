@@ -40,7 +40,6 @@ struct PatternScreen {
     HFONT caption_font;
     int caption_height;  // the caption font's full height: a zone count's band
     HFONT title_font;
-    std::vector<HFONT> shrunk_fonts;  // buttons' own fonts where a caption needs a smaller one
     HPEN separator_pen;
     ScrollBarControl* wavelength;  // 400 .. 700 nm
     ScrollBarControl* aperture;    // 1000 .. 3000 um

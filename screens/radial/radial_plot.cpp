@@ -20,11 +20,9 @@ RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my,
     if (n > 1) {
         std::vector<POINT> points(n);
         for (int i = 0; i < n; ++i) points[i] = {p->model.points[i].x, p->model.points[i].y};
-        HPEN pen = CreateSolidPen(3, kWhite);
-        HGDIOBJ previous = SelectObject(p->curve->context, pen);
+        HGDIOBJ previous = SelectObject(p->curve->context, KeptPen(3, kWhite));
         DrawPolyline(p->curve->context, points.data(), n);
         SelectObject(p->curve->context, previous);
-        DeleteDrawingObject(pen);
     }
     return p;
 }

@@ -118,9 +118,8 @@ Surface* MakeSketch() {
     const RadialLayout& l = screen->layout;
     const int s = l.side, mx = l.mx, my = l.my;
     Surface* sketch = CreateSurface(screen->window, s, s, kSketchFill);
-    HPEN pen = CreateSolidPen(3, kBlack);
     HDC dc = sketch->context;
-    HGDIOBJ previous_pen = SelectObject(dc, pen);
+    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(3, kBlack));
     DrawLine(dc, s / 2, 0, s / 2, s);
     DrawLine(dc, 0, s / 2, s, s / 2);
     DrawLine(dc, s / 2, 0, s / 2 - mx / 4, my);
@@ -128,7 +127,6 @@ Surface* MakeSketch() {
     DrawLine(dc, s, s / 2, s - mx, s / 2 - my / 4);
     DrawLine(dc, s, s / 2, s - mx, s / 2 + my / 4);
     SelectObject(dc, previous_pen);
-    DeleteDrawingObject(pen);
     return sketch;
 }
 
@@ -171,12 +169,10 @@ void FullRepaint() {
         DrawLine(dc, z.x, z.y, end.x, end.y);
     SelectObject(dc, previous_pen);
 
-    HFONT rotated = CreateTextFont(l.h5, l.width / 100, 400, l.escapement);
-    HGDIOBJ previous_font = SelectObject(dc, rotated);
+    HGDIOBJ previous_font = SelectObject(dc, KeptFont(l.h5, l.width / 100, 400, l.escapement));
     PrepareText(dc, TA_CENTER);
     DrawNarrowText(dc, l.axis_label.x, l.axis_label.y, Texts().optical_axis);
     SelectObject(dc, previous_font);
-    DeleteDrawingObject(rotated);
     screen->shown_step = -1;  // the picture before a run: no step, no phasor
     Present(frame);
 }
@@ -187,7 +183,8 @@ void DrawPhasor(HDC dc, int k, const PhasorPanelLayout& panel) {
     const int sample = RadialMarkedSample(plot, k, screen->animation.last);
     const numerics::RingPhasorSums phasor =
         numerics::RingPhasor(plot.a, plot.a / 1000, plot.z, plot.lambda, RadialSampleRadius(plot, sample));
-    DrawPhasorPanel(dc, panel, phasor, plot.lambda, PageFontSize(), Texts().phasor_title);
+    DrawPhasorPanel(dc, &screen->phasor_picture, panel, phasor, plot.lambda, PageFontSize(),
+                    Texts().phasor_title);
 }
 
 void DrawStep(int k) {
@@ -240,13 +237,11 @@ void DrawStep(int k) {
         DrawFittedLines(dc, app.page_font, PageFontSize(), {{&sum_text, l.sum_text.x, l.sum_text.y, TA_LEFT}},
                         screen_box, obstacles);
     }
-    HFONT formula_font = CreateFittingFont(dc, app.page_font, PageFontSize(),
-                                           {{&t.sum_caption, l.formula_line.x, l.formula_line.y, TA_LEFT}},
-                                           screen_box, obstacles);
-    SelectObject(dc, formula_font != nullptr ? formula_font : app.page_font);
+    SelectObject(dc, FittingFont(dc, app.page_font, PageFontSize(),
+                                 {{&t.sum_caption, l.formula_line.x, l.formula_line.y, TA_LEFT}}, screen_box,
+                                 obstacles));
     DrawFormulaLine(dc, l.formula_line.x, l.formula_line.y, t.sum_caption);
     SelectObject(dc, app.page_font);
-    DeleteDrawingObject(formula_font);
 
     // The two markers, outlined with the frame's plain pen.
     HGDIOBJ previous_brush = SelectObject(dc, screen->marker_brush);
@@ -296,7 +291,6 @@ void TearDownRadialScreen() {
     DestroyRadialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
     ReleaseScreenSlots();
-    for (HFONT font : screen->shrunk_fonts) DeleteDrawingObject(font);
     for (HGDIOBJ object : std::initializer_list<HGDIOBJ>{screen->title_font, screen->axis_pen,
                                                          screen->optical_axis_pen, screen->marker_brush})
         DeleteDrawingObject(object);
@@ -357,7 +351,7 @@ int CreateRadialScreen() {
                                      l.reset_button.y, l.reset_button.width, l.reset_button.height);
     app.page_font = CreateTextFont(l.h5, l.width / 100, 1);
     screen->axis_pen = CreateSolidPen(3, kBlack);
-    screen->shrunk_fonts = SetAnimatedScreenButtons(screen->start, screen->reset, {l.h5, l.width / 100, 1});
+    SetAnimatedScreenButtons(screen->start, screen->reset, {l.h5, l.width / 100, 1});
 
     screen->animation_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
     screen->repaint_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);

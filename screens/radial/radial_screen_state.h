@@ -25,10 +25,10 @@ struct RadialScreen {
     Surface* sketch;       // the observation screen face-on, with two axes
     const Surface* shown;  // whichever frame reached the window last
     HFONT title_font;
-    std::vector<HFONT> shrunk_fonts;  // buttons' own fonts where a caption needs a smaller one
     HPEN axis_pen;
     HPEN optical_axis_pen;
-    HBRUSH marker_brush;  // green
+    PhasorPicture phasor_picture;  // the phasor panel's pixels, kept from step to step
+    HBRUSH marker_brush;           // green
     ZonePicture* zones;
     RadialPlot* plot;
     RadialAnimation animation;

@@ -16,21 +16,23 @@ std::uint32_t Word(const unsigned char* rgb) {
 
 }  // namespace
 
-void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::RingPhasorSums& phasor,
-                     double lambda, FontSize page_font, const std::string& title) {
+void DrawPhasorPanel(HDC frame, PhasorPicture* kept, const PhasorPanelLayout& panel,
+                     const numerics::RingPhasorSums& phasor, double lambda, FontSize page_font,
+                     const std::string& title) {
     const Rect& box = panel.box;
     if (box.width <= 0 || box.height <= 0) return;
     // The zones' colours as the zone picture paints them: odd zones the third of three ramp entries,
     // even zones the second.
     unsigned char ramp[9] = {};
     numerics::FillSpectralRamp(ramp, 3, ZoneColourNanometres(lambda));
-    const PhasorPicture picture = DrawPhasorPicture(panel, phasor, Word(ramp + 6), Word(ramp + 3));
+    PhasorPicture& picture = *kept;
+    DrawPhasorPicture(panel, phasor, Word(ramp + 6), Word(ramp + 3), &picture);
     if (picture.pixels.empty()) return;  // no memory for it: the failure is noted
     DrawPixels(frame, box.x, box.y, box.width, box.height, picture.pixels.data());
 
     const FontSize size{panel.text_height,
                         std::max(1, page_font.width * panel.text_height / page_font.height), 400};
-    HFONT font = CreateTextFont(size.height, size.width, size.weight);
+    HFONT font = KeptFont(size.height, size.width, size.weight);
     HGDIOBJ previous = SelectObject(frame, font);
     const UINT previous_alignment = GetTextAlign(frame);
     SetTextColour(frame, kWhite);
@@ -46,5 +48,4 @@ void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::
     SetTextColour(frame, kBlack);
     SetTextAlign(frame, previous_alignment);
     SelectObject(frame, previous);
-    DeleteDrawingObject(font);
 }

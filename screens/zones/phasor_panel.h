@@ -12,5 +12,7 @@
 
 // `phasor` is the ring sum's phasor at the sample the plot marks; `lambda` gives the zones' colours;
 // the texts use a font of the page font's proportions (`page_font`).
-void DrawPhasorPanel(HDC frame, const PhasorPanelLayout& panel, const numerics::RingPhasorSums& phasor,
-                     double lambda, FontSize page_font, const std::string& title);
+// `kept` is the screen's picture, whose pixels serve every step.
+void DrawPhasorPanel(HDC frame, PhasorPicture* kept, const PhasorPanelLayout& panel,
+                     const numerics::RingPhasorSums& phasor, double lambda, FontSize page_font,
+                     const std::string& title);

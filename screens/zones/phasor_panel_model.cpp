@@ -48,17 +48,31 @@ std::vector<int> ZoneEnds(const numerics::RingPhasorSums& phasor) {
 PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
                                 std::uint32_t odd_colour, std::uint32_t even_colour) {
     PhasorPicture picture;
+    DrawPhasorPicture(layout, phasor, odd_colour, even_colour, &picture);
+    return picture;
+}
+
+void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
+                       std::uint32_t odd_colour, std::uint32_t even_colour, PhasorPicture* into) {
+    PhasorPicture& picture = *into;
     const int w = layout.box.width, h = layout.box.height;
+    const std::size_t count = static_cast<std::size_t>(std::max(w, 0)) * std::max(h, 0);
+    // The one large allocation, made once for the panel's size: without it the picture is empty, and the
+    // failure noted.
+    if (picture.pixels.capacity() < count) {
+        try {
+            if (CreationRefused(ResourceKind::kPixels)) throw std::bad_alloc();
+            picture.pixels.reserve(count);
+        } catch (const std::bad_alloc&) {
+            NoteResourceFailure();
+            picture = PhasorPicture{};
+            return;
+        }
+    }
     picture.width = w;
     picture.height = h;
-    // The one large allocation: without it the picture is empty, and the failure noted.
-    try {
-        if (CreationRefused(ResourceKind::kPixels)) throw std::bad_alloc();
-        picture.pixels.assign(static_cast<std::size_t>(std::max(w, 0)) * std::max(h, 0), kPhasorBackground);
-    } catch (const std::bad_alloc&) {
-        NoteResourceFailure();
-        return PhasorPicture{};
-    }
+    picture.pixels.assign(count, kPhasorBackground);
+    picture.curve.clear();
     picture.intensity = phasor.intensity;
     // Amplitude 2 is `diameter` pixels; the imaginary part runs upwards (on the axis it is not above 0).
     const double scale = layout.diameter / 2.0 * phasor.amplitude_scale;
@@ -106,5 +120,4 @@ PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics:
             }
         }
     }
-    return picture;
 }

@@ -47,3 +47,7 @@ inline constexpr std::uint32_t kPhasorWhite = 0x00FFFFFF;
 // the dark grey of the zone picture.
 PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
                                 std::uint32_t odd_colour, std::uint32_t even_colour);
+// The same into `picture`, whose pixel storage is kept where it is large enough: a run of steps allocates
+// it once. Where it cannot be had the picture is left empty and the failure noted.
+void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
+                       std::uint32_t odd_colour, std::uint32_t even_colour, PhasorPicture* picture);
