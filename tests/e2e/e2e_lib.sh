@@ -13,10 +13,15 @@ cleanup() {
     rm -rf "$e2e_work"
 }
 
-# A display of 1920 x 1080: the caller's if it has that size, else a private Xvfb.
+# e2e_display [DEPTH]: a display of 1920 x 1080 at DEPTH bits per pixel (24 unless given): the caller's if
+# it is one, else a private Xvfb, which replaces the private one of an earlier call.
 e2e_display() {
-    if [ -z "${DISPLAY:-}" ] || ! xdpyinfo 2>/dev/null | grep -q 'dimensions: *1920x1080 '; then
-        ZONARA_SCREEN=1920x1080x24 source "$e2e_root/scripts/xvfb.sh"
+    local info
+    info=$(xdpyinfo 2>/dev/null)
+    if ! grep -q 'dimensions: *1920x1080 ' <<<"$info" ||
+        ! grep -q "depth of root window: *${1:-24} planes" <<<"$info"; then
+        [ -z "${zonara_xvfb_pid:-}" ] || kill "$zonara_xvfb_pid"
+        ZONARA_SCREEN=1920x1080x${1:-24} source "$e2e_root/scripts/xvfb.sh"
     fi
     trap cleanup EXIT
 }
