@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # One program at 16 bits per pixel, as on a lecture PC reached by remote desktop: every page must show at
 # 16 bits what it shows at 24, reduced to the bits a 16-bit display keeps. The same tour runs on a private
-# 1920 x 1080 display of each depth: the start page, authors, the pattern screen, the axial screen ready,
-# at step 0, after 150 ticks of its timer (sent by the helper) and with the phasor diagram (V), and the
-# radial screen ready, at step 0 and after 150 ticks, with the phasor diagram still on.
+# 1920 x 1080 display of each depth: the start page, authors, the pattern screen, and the axial and the
+# radial screen 150 ticks of their timers (sent by the helper) into a run, with the phasor diagram (V).
 # Both tours run in a Wine prefix of this test, whose server is started anew on each display.
 #   tests/e2e/depth16_e2e.sh PROGRAM.exe HELPER.exe SCREENSHOT_FOLDER PREFIX
 # keeps the 16-bit screenshot of each stage, depth16_<program>_<stage>.png, and the 24-bit one of a stage
@@ -12,10 +11,10 @@ source "$(dirname "$0")/e2e_lib.sh"
 program=$1 helper=$2 shots=$3
 name=$(basename "$program" .exe)
 mkdir -p "$shots"
-stages=(start authors pattern axial_ready axial_step0 axial_midrun axial_phasor radial_ready radial_step0 radial_midrun)
+stages=(start authors pattern axial radial)
 
 # next STAGE COMMAND...: COMMAND changes the picture; the new one, once it stands still, is kept as STAGE
-# (on the way back to the start page, "menu", it only has to appear).
+# (a step on the way, "menu", only has to appear).
 next() {
     cp "$screen" "$e2e_work/last.rgb"
     "${@:2}" || fail "$* failed at $depth bits"
@@ -39,14 +38,14 @@ tour() {
     next menu press "$program" Escape
     next pattern press "$program" 1
     next menu press "$program" Escape
-    next axial_ready press "$program" 2
-    next axial_step0 press "$program" space
-    next axial_midrun wine "$helper" tick 150
-    next axial_phasor press "$program" v
+    next menu press "$program" 2
+    next menu press "$program" space
+    next menu press "$program" v
+    next axial wine "$helper" tick 150
     next menu press "$program" Escape
-    next radial_ready press "$program" 3
-    next radial_step0 press "$program" space
-    next radial_midrun wine "$helper" tick 150
+    next menu press "$program" 3
+    next menu press "$program" space
+    next radial wine "$helper" tick 150
     press "$program" alt+F4
     exits "$pid" "Alt+F4 at $depth bits"
 }
