@@ -13,10 +13,12 @@ cleanup() {
     rm -rf "$e2e_work"
 }
 
-# e2e_display [DEPTH]: a display of 1920 x 1080 at DEPTH bits per pixel (24 unless given): the caller's if
+# e2e_display [DEPTH]: a display of 1920 x 1080 at DEPTH bits per pixel (24 unless given): the caller's
+# (ZONARA_E2E_DISPLAY, else DISPLAY) if
 # it is one, else a private Xvfb, which replaces the private one of an earlier call.
 e2e_display() {
     local info
+    [ -z "${ZONARA_E2E_DISPLAY:-}" ] || export DISPLAY=$ZONARA_E2E_DISPLAY
     info=$(xdpyinfo 2>/dev/null)
     if ! grep -q 'dimensions: *1920x1080 ' <<<"$info" ||
         ! grep -q "depth of root window: *${1:-24} planes" <<<"$info"; then
