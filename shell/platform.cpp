@@ -343,6 +343,11 @@ void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int 
     RecordCopy(target, x, y, width, height, source, source_x, source_y);
 }
 
+void FillBlack(HDC target, int x, int y, int width, int height) {
+    PatBlt(target, x, y, width, height, BLACKNESS);
+    RecordCopy(target, x, y, width, height, nullptr, 0, 0);
+}
+
 void DrawPixels(HDC target, int x, int y, int width, int height, const std::uint32_t* pixels) {
     if (width <= 0 || height <= 0) return;
     BITMAPINFO format{};

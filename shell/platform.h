@@ -91,6 +91,9 @@ void CopySurface(const Surface* source, HDC target, int x, int y);
 // Copies a width x height block from (source_x, source_y) of `source` to (x, y) of `target` (SRCCOPY).
 void CopyBlock(HDC target, int x, int y, int width, int height, HDC source, int source_x, int source_y);
 
+// Paints a width x height block at (x, y) of `target` black (no brush is made for it).
+void FillBlack(HDC target, int x, int y, int width, int height);
+
 // Puts width x height pixel words (blue | green << 8 | red << 16, rows from the top) at (x, y) of `target`.
 void DrawPixels(HDC target, int x, int y, int width, int height, const std::uint32_t* pixels);
 

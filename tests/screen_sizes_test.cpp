@@ -219,7 +219,7 @@ TEST_P(ScreenSizes, RadialScreen) {
         // The step it was left at is beyond this size's run: shown as the last one, the point as far out as
         // the aperture's rim and the most zones in the sum; then with the phasor panel in the sketch's place.
         const Box point = ObservationPointBox(l, last, last);
-        ASSERT_TRUE(s->animation.k == last && s->shown == s->animation_frame && !app.animation_running);
+        ASSERT_TRUE(s->animation.k == last && s->shown == s->frame && !app.animation_running);
         EXPECT_EQ(SurfacePixel(s->shown, point.left + 6, point.top + 6), kGreen);
         ExpectTextsClear(page, s->shown, pictures);
         ExpectSumSignInItsGap(s->shown, c.y - side / 2 + side, app.texts->sum_caption);

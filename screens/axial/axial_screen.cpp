@@ -134,12 +134,10 @@ void DrawMarker(HDC dc, HBRUSH brush, Point centre) {
     SelectObject(dc, previous);
 }
 
-// The parameter labels over the static picture.
-void DrawParameters() {
+// The parameter labels over the static picture in a frame.
+void DrawParameters(HDC dc) {
     const AxialLayout& l = screen->layout;
     const TextSet& t = Texts();
-    HDC dc = screen->parameters->context;
-    CopySurface(app.page_surface, dc, 0, 0);
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_CENTER);
     LabelTextPtr wavelength =
@@ -151,10 +149,11 @@ void DrawParameters() {
     DrawLabel(dc, l.radius_label.x, l.radius_label.y, radius.get());
 }
 
-// The plot and the zone picture for the current step, copied with the parameters into `frame`.
+// The static picture, the parameters, and the plot and the zone picture for the current step, in `frame`.
 void ComposeFrame(Surface* frame) {
     const AxialLayout& l = screen->layout;
-    CopySurface(screen->parameters, frame->context, 0, 0);
+    CopySurface(app.page_surface, frame->context, 0, 0);
+    DrawParameters(frame->context);
     // Not the plot picture's blank top rows: the caption's last line may reach down over them.
     const int blank = screen->plot->model.blank_rows;
     CopyBlock(frame->context, l.plot.x, l.plot.y + blank, l.plot.width, l.plot.height - blank,
@@ -170,14 +169,13 @@ void Present(Surface* frame) {
 void FullRepaint() {
     const AxialLayout& l = screen->layout;
     const ZonePictureGeometry& g = l.zones;
-    DrawParameters();
     if (screen->zones->step_counter != -1) {
         DrawAxialPlot(screen->plot);
         DrawZoneSum(screen->zones);
         // The sum text belongs to an animation step; a repaint does not show it.
         FreeLabelText(TakeSumText(screen->zones));
     }
-    Surface* frame = screen->repaint_frame;
+    Surface* frame = screen->frame;
     HDC dc = frame->context;
     ComposeFrame(frame);
 
@@ -213,7 +211,7 @@ void DrawStep() {
     const TextSet& t = Texts();
     DrawAxialPlot(screen->plot);
     DrawZoneSum(screen->zones);
-    Surface* frame = screen->animation_frame;
+    Surface* frame = screen->frame;
     HDC dc = frame->context;
     ComposeFrame(frame);
     SelectObject(dc, app.page_font);
@@ -305,9 +303,7 @@ void TearDownAxialScreen() {
     // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroyAxialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
-    DestroySurface(screen->parameters);
-    DestroySurface(screen->animation_frame);
-    DestroySurface(screen->repaint_frame);
+    DestroySurface(screen->frame);
     ReleaseScreenSlots();
     DeleteDrawingObject(screen->axis_pen);
     FreeScrollBarControl(screen->wavelength);
@@ -351,7 +347,7 @@ int CreateAxialScreen() {
     screen->layout = ComputeAxialLayout(app.screen_width, app.screen_height);
     const AxialLayout& l = screen->layout;
 
-    screen->animation_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    screen->frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
     const DWORD button = WS_CHILD | WS_VISIBLE;
     app.menu_button = CreatePushButton(app.instance, window, kMenuId, button, l.menu_button.x,
                                        l.menu_button.y, l.menu_button.width, l.menu_button.height);
@@ -362,8 +358,6 @@ int CreateAxialScreen() {
     const Rect& w = l.wavelength_control;
     screen->wavelength = CreateScrollBarControl(w.x, w.y, w.width, w.height, 400, 700, 600, 1, window,
                                                 app.instance, 1e-9, WS_CHILD | WS_VISIBLE | SBS_HORZ);
-    screen->parameters = CreateSurface(window, l.width, l.height, kBlack);
-    screen->repaint_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
 
     app.page_font = CreateTextFont(l.height * 5 / 100, l.width / 100, 1);
     screen->axis_pen = CreateSolidPen(3, kBlack);

@@ -15,10 +15,8 @@
 struct AxialScreen {
     HWND window;
     AxialLayout layout;
-    Surface* parameters;       // the static picture plus the parameter labels
-    Surface* repaint_frame;    // the picture of the last full repaint
-    Surface* animation_frame;  // the picture of the last animation step
-    const Surface* shown;      // whichever of the two frames reached the window last
+    Surface* frame;        // the picture composed last: a full repaint or an animation step
+    const Surface* shown;  // the frame once it has reached the window
     HFONT title_font;
     HPEN axis_pen;
     PushButton* start;

@@ -36,22 +36,19 @@ void DrawPageText(HDC context, int x, int y, const std::string& text) {
     DrawLabel(context, x, y, MakeLabel(text.c_str()).get());
 }
 
-// A frame for the controls' values as they stand, with the switches as they stand; with `into_image`
-// false its pixels are only computed.
-void RenderFromControls(PatternFrame* frame, bool into_image = true) {
+// A frame for the controls' values as they stand, with the switches as they stand.
+void RenderFromControls(PatternFrame* frame) {
     const double a = screen->aperture->value;
-    RenderPattern(screen->layout.size, screen->window, screen->wavelength->value, a, a / 1000,
-                  screen->distance->value, kViewFactor, screen->aperture_projection, screen->plots, frame,
-                  screen->workers, into_image);
+    RenderPattern(screen->layout.size, screen->wavelength->value, a, a / 1000, screen->distance->value,
+                  kViewFactor, screen->aperture_projection, screen->plots, frame, screen->workers);
 }
 
 // The comparison again, for the parameters it was taken with and the switches as they stand.
 void RenderComparison() {
     const PatternImage& taken = screen->comparison->computed;
     const double a = taken.aperture_radius;
-    RenderPattern(screen->layout.size, screen->window, taken.wavelength, a, a / 1000, taken.distance,
-                  kViewFactor, screen->aperture_projection, screen->plots, screen->comparison,
-                  screen->workers);
+    RenderPattern(screen->layout.size, taken.wavelength, a, a / 1000, taken.distance, kViewFactor,
+                  screen->aperture_projection, screen->plots, screen->comparison, screen->workers);
 }
 
 // The title, the two frame captions and the separator line, drawn once.
@@ -179,13 +176,13 @@ void ComposeWhole() {
     SetTextColour(dc, kBlack);
     DrawParameterLabels(dc);
 
-    if (!screen->current->image_current && screen->current->image != nullptr) {
-        TransferPatternPixels(*screen->current, screen->current->image->context, 0, 0);
-        screen->current->image_current = true;
+    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    // The comparison frame is black until one is taken.
+    if (screen->comparison_taken) {
+        TransferPatternPixels(*screen->comparison, dc, l.comparison_left, l.frame_top);
+    } else {
+        FillBlack(dc, l.comparison_left, l.frame_top, l.size, l.size);
     }
-    CopySurface(screen->current->image, dc, l.current_left, l.frame_top);
-    const Surface* comparison = screen->comparison_taken ? screen->comparison->image : screen->blank;
-    CopySurface(comparison, dc, l.comparison_left, l.frame_top);
     if (screen->comparison_taken) DescribeComparison(dc);
     DrawZoneCount(dc, l.current_count_x, screen->current);
     RememberLabelledPositions();
@@ -196,9 +193,7 @@ void ComposeWhole() {
 // changed; the picture recomposed where it has changed.
 void FullRepaint() {
     const bool step = screen->repainted && !screen->recompose;
-    // A step puts the current pixels straight into the picture; its image is brought up to date when a
-    // whole picture needs it.
-    RenderFromControls(screen->current, !step);
+    RenderFromControls(screen->current);
     if (screen->comparison_stale) RenderComparison();
     screen->comparison_stale = false;
     if (step) {
@@ -257,7 +252,6 @@ void TearDownPatternScreen() {
     DestroyPatternFrame(screen->current);
     DestroyPatternFrame(screen->comparison);
     delete screen->workers;  // its threads end here
-    DestroySurface(screen->blank);
     delete screen;
     screen = nullptr;
 }
@@ -360,7 +354,6 @@ int CreatePatternScreen() {
     screen->comparison = new PatternFrame{};
     RenderFromControls(screen->current);
     RenderFromControls(screen->comparison);
-    screen->blank = CreateSurface(window, l.size, l.size, kBlack);
 
     ShowPage(window);
     RequestFullRepaint();

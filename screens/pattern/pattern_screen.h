@@ -24,8 +24,7 @@ LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPAR
 struct PatternScreen {
     HWND window;
     PatternLayout layout;
-    Surface* work;   // W x H: every full repaint composes the picture here, then copies it out
-    Surface* blank;  // S x S, black: stands in for the comparison frame until one is taken
+    Surface* work;  // W x H: every full repaint composes the picture here, then copies it out
     PatternFrame* current;
     PatternFrame* comparison;  // always rendered; shown once a comparison has been taken
     bool comparison_taken;

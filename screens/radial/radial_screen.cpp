@@ -153,7 +153,7 @@ void CopyPlot(HDC dc) {
 void FullRepaint() {
     const RadialLayout& l = screen->layout;
     const Point z = l.zone_centre;
-    Surface* frame = screen->repaint_frame;
+    Surface* frame = screen->frame;
     HDC dc = frame->context;
     CopySurface(app.page_surface, dc, 0, 0);
     if (screen->zones->step_counter != -1) {
@@ -197,7 +197,7 @@ void DrawStep(int k) {
         DrawRadialPlot(screen->plot);
         DrawRadialZoneSum(screen->zones);
     }
-    Surface* frame = screen->animation_frame;
+    Surface* frame = screen->frame;
     HDC dc = frame->context;
     // With the phasor panel shown, the panel takes the face-on sketch's place (the plot shows the same
     // offset): the sketch, its caption and the point of observation on it give way.
@@ -285,8 +285,7 @@ void OnReset() {
 void TearDownRadialScreen() {
     StopTimer(screen->window, kStepTimer);
     // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
-    DestroySurface(screen->repaint_frame);
-    DestroySurface(screen->animation_frame);
+    DestroySurface(screen->frame);
     DestroySurface(screen->sketch);
     DestroyRadialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
@@ -353,8 +352,7 @@ int CreateRadialScreen() {
     screen->axis_pen = CreateSolidPen(3, kBlack);
     SetAnimatedScreenButtons(screen->start, screen->reset, {l.h5, l.width / 100, 1});
 
-    screen->animation_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
-    screen->repaint_frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    screen->frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
     app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
     screen->title_font = CreateTextFont(l.h5 * 14 / 10, (l.width / 100) * 14 / 10, 400);
 

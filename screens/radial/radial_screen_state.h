@@ -20,8 +20,7 @@ struct RadialScreen {
     PushButton* reset;
     ScrollBarControl* wavelength;  // hidden: the parameters cannot be changed
     ScrollBarControl* radius;
-    Surface* repaint_frame;
-    Surface* animation_frame;
+    Surface* frame;        // the picture composed last: a full repaint or an animation step
     Surface* sketch;       // the observation screen face-on, with two axes
     const Surface* shown;  // whichever frame reached the window last
     HFONT title_font;
