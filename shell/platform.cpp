@@ -439,24 +439,6 @@ void ReleaseKeptObjects() {
     kept_objects.clear();
 }
 
-HRGN CreateEllipseRegion(int left, int top, int right, int bottom) {
-    // An elliptic region leaves out the last column and row of the box it is made from (on Windows,
-    // and in Wine after it); one more of each makes the disc fill its box [left, right) x [top, bottom).
-    return Made(ResourceKind::kRegion, &live.regions,
-                [&] { return CreateEllipticRgn(left, top, right + 1, bottom + 1); });
-}
-
-HRGN CreateIntersectionRegion(HRGN first, HRGN second) {
-    // CombineRgn needs an existing region to write into.
-    HRGN result = Made(ResourceKind::kRegion, &live.regions, [] { return CreateRectRgn(0, 0, 0, 0); });
-    if (result != nullptr) CombineRgn(result, first, second, RGN_AND);
-    return result;
-}
-
-void SetClipRegion(HDC context, HRGN region) {
-    SelectClipRgn(context, region);
-}
-
 HBITMAP LoadScaledBitmap(HINSTANCE instance, int id, int width, int height) {
     // A bitmap loaded without LR_CREATEDIBSECTION is made in the display's own format.
     HBITMAP bitmap = Made(ResourceKind::kBitmap, &live.bitmaps, [&] {

@@ -1,4 +1,4 @@
-// The platform layer: off-screen surfaces, push buttons, scroll bars, fonts, pens, brushes, regions,
+// The platform layer: off-screen surfaces, push buttons, scroll bars, fonts, pens, brushes,
 // text, timers and block copies over Win32 (user32, gdi32). With the page views it is the only code
 // that includes <windows.h>.
 //
@@ -129,16 +129,6 @@ void ReleaseKeptObjects();
 
 // A solid brush (fills ellipses).
 HBRUSH CreateFillBrush(ColourTriple colour);
-
-// The ellipse inscribed in the box [left, right) x [top, bottom), as a region that fills the box.
-HRGN CreateEllipseRegion(int left, int top, int right, int bottom);
-
-// A new region: the part that `first` and `second` have in common. Both inputs stay the caller's.
-HRGN CreateIntersectionRegion(HRGN first, HRGN second);
-
-// Makes `region` the clipping region of `context` (GDI copies it: the caller may delete it at once);
-// null removes the clipping.
-void SetClipRegion(HDC context, HRGN region);
 
 // Bitmap resource `id`, scaled to width x height when loaded. Wrap it in a surface to draw it.
 HBITMAP LoadScaledBitmap(HINSTANCE instance, int id, int width, int height);

@@ -13,7 +13,7 @@ ResourceKind refused = ResourceKind::kCount;
 }  // namespace
 
 const char* ResourceKindName(ResourceKind kind) {
-    static const char* const names[] = {"context", "bitmap", "font",   "pen",    "brush", "region",
+    static const char* const names[] = {"context", "bitmap", "font",   "pen",    "brush",
                                         "window",  "timer",  "thread", "pixels", "none"};
     return names[static_cast<int>(kind)];
 }

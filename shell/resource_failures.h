@@ -12,7 +12,6 @@ enum class ResourceKind {
     kFont,
     kPen,
     kBrush,
-    kRegion,
     kWindow,  // page windows and their controls
     kTimer,
     kThread,  // worker threads
