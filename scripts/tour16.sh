@@ -4,11 +4,16 @@
 # 1920 x 1080 display of each depth: the start page, authors, the pattern screen, and the axial and the
 # radial screen 150 ticks of their timers (sent by the helper) into a run, with the phasor diagram (V).
 # Both tours run in a Wine prefix of this test, whose server is started anew on each display.
-#   tests/e2e/depth16_e2e.sh PROGRAM.exe HELPER.exe SCREENSHOT_FOLDER PREFIX
+# Wine shows at 16 bits even bitmaps that Windows would refuse to select there (the page tests' checks of
+# Windows' rules catch those), so this is a tour to look at, not a test.
+#   bash scripts/tour16.sh [PROGRAM.exe HELPER.exe SCREENSHOT_FOLDER PREFIX]
+# (by default the Windows build's ZonaraEng.exe and display_helper.exe, its screenshots/ folder and a
+# prefix of its own there).
 # keeps the 16-bit screenshot of each stage, depth16_<program>_<stage>.png, and the 24-bit one of a stage
 # that differs, depth24_<program>_<stage>.png.
-source "$(dirname "$0")/e2e_lib.sh"
-program=$1 helper=$2 shots=$3
+source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
+build=$e2e_root/build/windows
+program=${1:-$build/ZonaraEng.exe} helper=${2:-$build/tests/display_helper.exe} shots=${3:-$build/screenshots}
 name=$(basename "$program" .exe)
 mkdir -p "$shots"
 stages=(start authors pattern axial radial)
@@ -51,7 +56,7 @@ tour() {
 }
 
 # One such test at a time: both programs' tests share the prefix.
-export WINEPREFIX=$4 WINEDEBUG=-all
+export WINEPREFIX=${4:-$build/wineprefix-depth16} WINEDEBUG=-all
 exec 9>"$WINEPREFIX-tours.lock"
 flock 9
 "$e2e_root/scripts/wine-prefix.sh" "$WINEPREFIX" || fail "no Wine prefix at $WINEPREFIX"
