@@ -50,15 +50,50 @@ void RegisterStartAndAuthorsPages() {
 
 }  // namespace
 
-void ReadScreenSize() {
+namespace {
+
+BOOL CALLBACK ListMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    reinterpret_cast<std::vector<HMONITOR>*>(list)->push_back(monitor);
+    return TRUE;
+}
+
+HMONITOR Monitor(MonitorChoice choice) {
+    HWND page = app.page_window;
+    if (choice == MonitorChoice::kPointer || page == nullptr) {
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        return MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+    }
+    HMONITOR current = MonitorFromWindow(page, MONITOR_DEFAULTTOPRIMARY);
+    if (choice == MonitorChoice::kWindow) return current;
+    std::vector<HMONITOR> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, ListMonitor, reinterpret_cast<LPARAM>(&monitors));
+    const auto at = std::find(monitors.begin(), monitors.end(), current);
+    if (at == monitors.end()) return current;
+    return std::next(at) == monitors.end() ? monitors.front() : *std::next(at);
+}
+
+}  // namespace
+
+void ChooseMonitor(MonitorChoice choice) {
     if (screen_size_source != nullptr) {
         const ScreenSize size = screen_size_source();
+        app.screen_x = app.screen_y = 0;
         app.screen_width = size.width;
         app.screen_height = size.height;
         return;
     }
-    app.screen_width = GetSystemMetrics(SM_CXSCREEN);
-    app.screen_height = GetSystemMetrics(SM_CYSCREEN);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(Monitor(choice), &info)) return;  // keeps the monitor it had
+    app.screen_x = info.rcMonitor.left;
+    app.screen_y = info.rcMonitor.top;
+    app.screen_width = info.rcMonitor.right - info.rcMonitor.left;
+    app.screen_height = info.rcMonitor.bottom - info.rcMonitor.top;
+}
+
+void ReadScreenSize() {
+    ChooseMonitor(app.page_window != nullptr ? MonitorChoice::kWindow : MonitorChoice::kPointer);
 }
 
 void SetScreenSizeSource(ScreenSizeSource source) {
@@ -81,8 +116,9 @@ bool RegisterPageClass(PageKind kind, WNDPROC procedure) {
 }
 
 HWND CreatePageWindow(PageKind kind) {
-    return CreateCountedWindow(0, app.class_names[kind], WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                               app.screen_width, app.screen_height, nullptr, nullptr, app.instance);
+    return CreateCountedWindow(0, app.class_names[kind], WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                               app.screen_x, app.screen_y, app.screen_width, app.screen_height, nullptr,
+                               nullptr, app.instance);
 }
 
 void ShowPage(HWND window) {
@@ -136,9 +172,64 @@ void SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize siz
     SetControlCaption(reset->window, t.reset_caption);
 }
 
-void EnterPage(HWND window, void (*teardown)()) {
+void EnterPage(HWND window, void (*teardown)(), PageCreation creation) {
     app.page_window = window;
     app.page_teardown = teardown;
+    app.page_creation = creation;
+}
+
+void MakePageAgain(MonitorChoice choice) {
+    HWND current = app.page_window;
+    if (current == nullptr || app.page_creation == nullptr) return;
+    ChooseMonitor(choice);
+    app.rebuilding = true;
+    LeavePage(current, app.page_teardown, app.page_creation);
+    app.rebuilding = false;
+}
+
+namespace {
+
+// Whether the page's window covers the chosen monitor exactly.
+bool FillsMonitor(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.left == app.screen_x && r.top == app.screen_y && r.right - r.left == app.screen_width &&
+           r.bottom - r.top == app.screen_height;
+}
+
+}  // namespace
+
+bool HandlePlacement(HWND window, UINT message, WPARAM, LPARAM second) {
+    if (window != app.page_window) return false;
+    switch (message) {
+        case WM_DISPLAYCHANGE:  // a mode changed or a monitor came or went: where most of the window is
+            MakePageAgain(MonitorChoice::kWindow);
+            return true;
+        case kMonitorKeyMessage:
+            MakePageAgain(MonitorChoice::kNext);
+            return true;
+        case WM_WINDOWPOSCHANGED: {
+            // Moved by the system or the lecturer (Win+Shift+Arrow): the page fills the monitor it is on,
+            // once the move is over.
+            const auto* position = reinterpret_cast<const WINDOWPOS*>(second);
+            if ((position->flags & SWP_HIDEWINDOW) == 0 && !FillsMonitor(window))
+                PostMessageW(window, kRelayoutMessage, 0, 0);
+            return false;  // the default handling goes on
+        }
+        case WM_DPICHANGED:
+            PostMessageW(window, kRelayoutMessage, 0, 0);
+            return true;
+        case kRelayoutMessage: {
+            const int x = app.screen_x, y = app.screen_y, w = app.screen_width, h = app.screen_height;
+            ChooseMonitor(MonitorChoice::kWindow);
+            if (!FillsMonitor(window) || x != app.screen_x || y != app.screen_y || w != app.screen_width ||
+                h != app.screen_height)
+                MakePageAgain(MonitorChoice::kWindow);
+            return true;
+        }
+        default:
+            return false;
+    }
 }
 
 void LeavePage(HWND current, void (*teardown)(), PageCreation create) {
@@ -171,11 +262,6 @@ int OpenFirstPage(int show_mode) {
     ClosePage();
     start_failure_report(Wide(app.texts->start_failure).c_str(), Wide(app.texts->program_name).c_str());
     return -1;
-}
-
-void RebuildPage(HWND current, void (*teardown)(), PageCreation create) {
-    ReadScreenSize();
-    LeavePage(current, teardown, create);
 }
 
 int OpenStartPage() {
@@ -232,10 +318,13 @@ bool HandleLectureKey(const MSG& message) {
     if (m == WM_CHAR && key >= 'a' && key <= 'z') key -= 'a' - 'A';
     const LectureKeyAction action = LectureKeyFor(kind, key);
     if (!action.taken) return false;
-    if (m != WM_KEYDOWN || (action.command == 0 && action.wavelength_step == 0 && !action.phasor))
+    if (m != WM_KEYDOWN ||
+        (action.command == 0 && action.wavelength_step == 0 && !action.phasor && !action.monitor))
         return true;
     const bool repeated = (message.lParam & (1L << 30)) != 0;
-    if (action.phasor) {
+    if (action.monitor) {
+        if (!repeated) SendMessageW(page, kMonitorKeyMessage, 0, 0);
+    } else if (action.phasor) {
         if (!repeated) SendMessageW(page, kPhasorKeyMessage, 0, 0);
     } else if (action.command != 0) {
         // Holding a key down does not press its button again and again.

@@ -38,32 +38,43 @@ constexpr int kRightEmblemId = 302;
 constexpr int kFirstPortraitId = 303;
 constexpr int kSecondPortraitId = 304;
 
+using PageCreation = int (*)();
+using ClassRegistration = void (*)();
+
 // Set at start-up and read by every page; whichever page is open fills the page slots with its own.
 struct ApplicationState {
     HINSTANCE instance;
-    int show_mode;      // the show command given at entry; every page is shown with it
-    int screen_width;   // W, SM_CXSCREEN; re-read on a display change
-    int screen_height;  // H, SM_CYSCREEN; re-read on a display change
+    int show_mode;  // the show command given at entry; every page is shown with it
+    int screen_x;   // the top-left corner of the monitor the pages fill, on the desktop
+    int screen_y;
+    int screen_width;   // W and H: that monitor's size; chosen anew when the page moves or the display
+    int screen_height;  // changes (ChooseMonitor)
     wchar_t class_names[kPageKindCount][100];
-    const TextSet* texts;     // the build's text set
-    Surface* page_surface;    // the open page's static picture; its teardown destroys it
-    HFONT page_font;          // the font the open page keeps selected in its surface; deleted at teardown
-    PushButton* menu_button;  // the "Menu" button of the open authors page or screen
-    bool animation_running;   // the open screen's run was set going with Continue and not paused or reset
-                              // since; it stays true after the last step, when the timer has stopped
-    bool phasor_panel;        // the axial and radial screens show the phasor diagram (key V); off at start
-    HWND page_window;         // the open page's window, from the moment its creation made it
-    void (*page_teardown)();  // and what releases its resources, built in full or in part
-    bool resource_notice;     // the next start page says that a page could not be opened
+    const TextSet* texts;        // the build's text set
+    Surface* page_surface;       // the open page's static picture; its teardown destroys it
+    HFONT page_font;             // the font the open page keeps selected in its surface; deleted at teardown
+    PushButton* menu_button;     // the "Menu" button of the open authors page or screen
+    bool animation_running;      // the open screen's run was set going with Continue and not paused or reset
+                                 // since; it stays true after the last step, when the timer has stopped
+    bool phasor_panel;           // the axial and radial screens show the phasor diagram (key V); off at start
+    HWND page_window;            // the open page's window, from the moment its creation made it
+    void (*page_teardown)();     // and what releases its resources, built in full or in part
+    PageCreation page_creation;  // and what makes it again (for another monitor or display mode)
+    bool rebuilding;             // the open page is being made again: it keeps what it showed
+    bool resource_notice;        // the next start page says that a page could not be opened
 };
 
 extern ApplicationState app;
 
-using PageCreation = int (*)();
-using ClassRegistration = void (*)();
+// Which monitor the pages fill. The one that holds the mouse pointer (at start: where the lecturer started
+// the program), the one that holds most of the open page's window (after a move or a display change; the
+// primary when none does), or the next in the order Windows lists them, wrapping around (key M). Sets
+// app.screen_x, _y, _width and _height from that monitor; a test's screen size source, when there is one,
+// stands for one monitor of its size at (0, 0).
+enum class MonitorChoice { kPointer, kWindow, kNext };
+void ChooseMonitor(MonitorChoice choice);
 
-// Reads W and H from the screen size source: the primary screen (GetSystemMetrics) unless a test has
-// put another source in its place.
+// ChooseMonitor(kWindow), or kPointer while there is no page.
 void ReadScreenSize();
 
 // A screen size as the shell reads it. A test makes the program see any size without a real display
@@ -79,13 +90,23 @@ void SetScreenSizeSource(ScreenSizeSource source);
 // icon 305, arrow cursor, window-colour background, no menu, no extra bytes. Returns false on failure.
 bool RegisterPageClass(PageKind kind, WNDPROC procedure);
 
-// Creates a page window of `kind`: borderless popup, visible, clipping its children, at (0, 0), W x H,
-// no title, no parent. Null when it cannot be created.
+// Creates a page window of `kind`: borderless popup, visible, clipping its children, covering the chosen
+// monitor (at screen_x, screen_y, W x H), no title, no parent. Null when it cannot be created.
 HWND CreatePageWindow(PageKind kind);
 
 // A creation function calls this as soon as its window exists: from then on a failure (a resource the
-// system does not give) leaves the page by `teardown`, however much of it was built.
-void EnterPage(HWND window, void (*teardown)());
+// system does not give) leaves the page by `teardown`, however much of it was built, and a move to another
+// monitor or a display change makes it again by `creation` (MakePageAgain).
+void EnterPage(HWND window, void (*teardown)(), PageCreation creation);
+
+// What every page does with the messages about where it stands (call it first in the page's procedure;
+// true when the message was handled): a display change, a move onto another monitor, a new DPI, and key M
+// make the page again on the monitor it belongs on, full screen and laid out for that monitor, keeping
+// what it showed.
+bool HandlePlacement(HWND window, UINT message, WPARAM first, LPARAM second);
+
+// Tears the open page down and makes it again on the chosen monitor, keeping what it showed.
+void MakePageAgain(MonitorChoice choice);
 
 // After a resource failure was noted (shell/resource_failures.h): the page that met it is torn down and
 // the start page comes back, with a one-line notice that the page could not be opened; the lecturer can
@@ -131,9 +152,6 @@ void SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize siz
 // resources) gives way to the start page with its notice (RecoverFromResourceFailure).
 void LeavePage(HWND current, void (*teardown)(), PageCreation create);
 
-// After a display change: re-reads W and H, then rebuilds the page by LeavePage.
-void RebuildPage(HWND current, void (*teardown)(), PageCreation create);
-
 // CreateStartPage with the show mode of the program; the target of every "Menu" button.
 int OpenStartPage();
 
@@ -169,3 +187,9 @@ constexpr UINT kWavelengthKeyMessage = WM_APP + 1;
 // The message the axial and the radial screen receive for the V key: the phasor diagram panel is shown
 // or hidden (app.phasor_panel), at once on the step the screen shows.
 constexpr UINT kPhasorKeyMessage = WM_APP + 2;
+
+// Key M: the page moves to the next monitor.
+constexpr UINT kMonitorKeyMessage = WM_APP + 3;
+
+// Posted by a page to itself when it was moved or its DPI changed: it fills the monitor it now stands on.
+constexpr UINT kRelayoutMessage = WM_APP + 4;

@@ -35,7 +35,7 @@ void RegisterAuthorsPageClass() {
 int CreateAuthorsPage() {
     HWND window = CreatePageWindow(kAuthorsPage);
     if (window == nullptr) return 0;
-    EnterPage(window, TearDownAuthorsPage);
+    EnterPage(window, TearDownAuthorsPage, CreateAuthorsPage);
     const AuthorsPageLayout layout =
         ComputeAuthorsPageLayout(app.screen_width, app.screen_height, *app.texts);
     const FontSize* f = layout.fonts;
@@ -76,15 +76,13 @@ int CreateAuthorsPage() {
 }
 
 LRESULT CALLBACK AuthorsPageProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    if (HandlePlacement(window, message, first, second)) return 0;
     switch (message) {
         case WM_PAINT:
             PaintPageSurface(window);
             return 0;
         case WM_COMMAND:
             if (LOWORD(first) == kMenuId) LeavePage(window, TearDownAuthorsPage, OpenStartPage);
-            return 0;
-        case WM_DISPLAYCHANGE:
-            RebuildPage(window, TearDownAuthorsPage, CreateAuthorsPage);
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);  // the window stays; the loop ends

@@ -66,7 +66,8 @@ LectureKeyAction ActionFor(PageKind page, unsigned key) {
 
 LectureKeyAction LectureKeyFor(PageKind page, unsigned key) {
     LectureKeyAction action = ActionFor(page, key);
-    action.taken =
-        action.command != 0 || action.wavelength_step != 0 || action.phasor || key == kSpace || key == kEnter;
+    action.monitor = key == 'M' && page < kPageKindCount;
+    action.taken = action.command != 0 || action.wavelength_step != 0 || action.phasor || action.monitor ||
+                   key == kSpace || key == kEnter;
     return action;
 }

@@ -7,6 +7,7 @@
 //   Left, Right               the wavelength of the axial and pattern screens, one line step
 //   1, 2, 3, A                on the start page: the pattern, axial and radial screens, the authors page
 //   V                         the phasor diagram panel of the axial and radial screens, shown or hidden
+//   M                         on every page: the program moves to the next monitor
 #pragma once
 
 #include "shell/page_kind.h"
@@ -18,8 +19,9 @@
 struct LectureKeyAction {
     int command;
     int wavelength_step;
-    bool phasor = false;  // shows or hides the phasor diagram panel
-    bool taken = false;   // the key goes no further than the page
+    bool phasor = false;   // shows or hides the phasor diagram panel
+    bool monitor = false;  // moves the program to the next monitor
+    bool taken = false;    // the key goes no further than the page
 };
 
 // `key` is a Windows virtual-key code.

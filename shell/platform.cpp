@@ -638,6 +638,12 @@ bool ApplyScrollCode(ScrollBarControl* control, WPARAM notification) {
     return outcome.changed;
 }
 
+void SetScrollPosition(ScrollBarControl* control, int position) {
+    control->position = std::clamp(position, control->minimum, control->maximum);
+    control->value = control->position * control->scale;
+    SetScrollPos(control->window, SB_CTL, control->position, TRUE);
+}
+
 void FreeScrollBarControl(ScrollBarControl* control) {
     delete control;
 }

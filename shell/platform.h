@@ -277,6 +277,9 @@ ScrollBarControl* CreateScrollBarControl(int x, int y, int width, int height, in
 // on a change, moves the thumb with redraw. Returns whether it changed.
 bool ApplyScrollCode(ScrollBarControl* control, WPARAM notification);
 
+// Puts the thumb at `position` (within the range) and recomputes the value.
+void SetScrollPosition(ScrollBarControl* control, int position);
+
 void FreeScrollBarControl(ScrollBarControl* control);
 
 // ---------------------------------------------------------------------------------------------------

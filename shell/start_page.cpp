@@ -87,7 +87,7 @@ void RegisterStartPageClass() {
 int CreateStartPage(int show_mode) {
     HWND window = CreatePageWindow(kStartPage);
     if (window == nullptr) return 0;
-    EnterPage(window, TearDownStartPage);
+    EnterPage(window, TearDownStartPage, OpenStartPage);
     const StartPageLayout layout = ComputeStartPageLayout(app.screen_width, app.screen_height, *app.texts);
 
     for (int i = 0; i < 5; ++i) {
@@ -128,15 +128,13 @@ int CreateStartPage(int show_mode) {
 }
 
 LRESULT CALLBACK StartPageProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    if (HandlePlacement(window, message, first, second)) return 0;
     switch (message) {
         case WM_PAINT:
             PaintPageSurface(window);
             return 0;
         case WM_COMMAND:
             OnStartPageCommand(window, LOWORD(first));
-            return 0;
-        case WM_DISPLAYCHANGE:
-            RebuildPage(window, TearDownStartPage, OpenStartPage);
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);  // the window stays; the loop ends

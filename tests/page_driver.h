@@ -168,6 +168,7 @@ protected:
         app.texts = &EnglishTexts();
         app.phasor_panel = false;
         RadialSavedStep() = -1;
+        RadialSavedSteps() = 0;
         SetScreenSizeSource(nullptr);
         // What Windows would have refused on the way (Wine lets it pass).
         EXPECT_EQ(TakeRuleViolations(), std::vector<std::string>{});

@@ -159,11 +159,17 @@ TEST_P(ScreenSizes, PatternScreen) {
         const Pictures frames = {{Square(l.comparison_left, l.frame_top, side), "the comparison frame"},
                                  {Square(l.current_left, l.frame_top, side), "the current frame"}};
         ExpectTextsClear(page, s->work, frames);
+        // What the last size showed is kept through the change.
+        EXPECT_TRUE(!s->comparison_taken ||
+                    (s->plots && s->aperture_projection && s->distance->position == 10000 &&
+                     s->wavelength->position == 400));
         // The largest numbers: a comparison (the current picture below its lines) at the longest distance and
         // shortest wavelength, the projection (a white circle a third of the side out) and the plots.
         for (const auto& [bar, at] : {std::pair{s->distance, 10000}, {s->wavelength, 400}})
             Scroll(page, bar, SB_THUMBTRACK, at);
-        for (int button : {kCompare, kProjection, kPlots}) Command(page, button);
+        Command(page, kCompare);
+        if (!s->aperture_projection) Command(page, kProjection);
+        if (!s->plots) Command(page, kPlots);
         ExpectTextsClear(page, s->work, frames);
         const int y = l.frame_top + side * 3 / 4;
         EXPECT_TRUE(Block(s->work->context, l.comparison_left, y, side, side / 4) ==
@@ -184,7 +190,14 @@ TEST_P(ScreenSizes, AxialScreen) {
                                    {{l.plot.x, l.plot.y + s->plot->model.blank_rows, l.plot.x + l.plot.width,
                                      l.plot.y + l.plot.height},
                                     "the plot"}};
-        // Ready after the change, with the green start marker.
+        // After the change the run stands where it stood (the last size's third step), paused; Reset.
+        if (s->animation.k > 0) {
+            EXPECT_TRUE(!s->animation.running && s->animation.caption == StartCaption::kContinue);
+            const Point at = ObservationPoint(l, 600, s->animation.k - 1, s->animation.n);
+            EXPECT_EQ(SurfacePixel(s->shown, at.x, at.y), kOrange);
+            Command(page, kAxialReset);
+        }
+        // Ready, with the green start marker.
         const Point start = StartMarker(l, 600);
         EXPECT_TRUE(s->animation.k == -1 && SurfacePixel(s->shown, start.x, start.y) == kGreen);
         ExpectTextsClear(page, s->shown, pictures);

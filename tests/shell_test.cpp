@@ -84,16 +84,19 @@ TEST(LectureKeys, EveryPagesKeys) {
             const LectureKeyAction a = LectureKeyFor(page, code);
             if (a.taken || a.command || a.wavelength_step || a.phasor)
                 taken += name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
-                         (a.phasor ? "/V " : (a.taken ? " " : "/free "));
+                         (a.phasor    ? "/V "
+                          : a.monitor ? "/M "
+                                      : (a.taken ? " " : "/free "));
         }
         taken += "| ";
     }
     EXPECT_EQ(
         taken,
-        "BkSp:210/0 Enter:211/0 Esc:210/0 Space:211/0 PgUp:212/0 PgDn:211/0 Left:0/-1 Right:0/1 R:212/0 "
-        "V:0/0/V | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 PgDn:215/0 R:216/0 V:0/0/V | "
-        "BkSp:206/0 Enter:0/0 Esc:206/0 Space:0/0 Left:0/-1 Right:0/1 | Enter:0/0 Space:0/0 1:203/0 2:204/0 "
-        "3:213/0 A:201/0 Num1:203/0 Num2:204/0 Num3:213/0 | BkSp:205/0 Enter:0/0 Esc:205/0 Space:0/0 | ");
+        "BkSp:210/0 Enter:211/0 Esc:210/0 Space:211/0 PgUp:212/0 PgDn:211/0 Left:0/-1 Right:0/1 M:0/0/M "
+        "R:212/0 V:0/0/V | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 PgDn:215/0 M:0/0/M "
+        "R:216/0 V:0/0/V | BkSp:206/0 Enter:0/0 Esc:206/0 Space:0/0 Left:0/-1 Right:0/1 M:0/0/M | Enter:0/0 "
+        "Space:0/0 1:203/0 2:204/0 3:213/0 A:201/0 M:0/0/M Num1:203/0 Num2:204/0 Num3:213/0 | BkSp:205/0 "
+        "Enter:0/0 Esc:205/0 Space:0/0 M:0/0/M | ");
 }
 
 std::string Worked(const PageHeaderLayout& h) {

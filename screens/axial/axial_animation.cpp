@@ -64,3 +64,19 @@ void AxialRebuilt(AxialAnimation& a, int n) {
     a.plot_k = -1;
     a.n = n;
 }
+
+void AxialRestored(AxialAnimation& a, const AxialAnimation& before, int n) {
+    a = AxialAnimation{};
+    a.n = n;
+    const int shown = before.k - 1;  // k counts the step to draw next
+    if (shown < 0) return;
+    a.wavelength_enabled = before.wavelength_enabled;
+    if (AxialFinished(before)) {
+        a.k = a.plot_k = n + 1;
+        a.running = before.running;
+        a.caption = StartCaption::kPause;
+        return;
+    }
+    a.k = a.plot_k = (before.n > 0 ? shown * n / before.n : 0) + 1;
+    a.caption = StartCaption::kContinue;
+}

@@ -26,6 +26,12 @@ AnimationEffects AxialTick(AxialAnimation& a);
 AnimationEffects AxialPressStart(AxialAnimation& a);
 // Reset: back to Ready; the caller rebuilds the plot and the zone picture and repaints.
 AnimationEffects AxialReset(AxialAnimation& a);
+// The screen made again (on another monitor, in another display mode) with n steps, from the animation it
+// had: ready stays ready; a run stands at the same point of the run (its step scaled from the old n,
+// truncated), paused where it was running, so that Continue goes on; a finished run stays finished.
+// The wavelength stays locked where it was.
+void AxialRestored(AxialAnimation& a, const AxialAnimation& before, int n);
+
 // A new wavelength was applied: the plot and the zone picture are rebuilt (counters back to -1) but the
 // caption keeps its text.
 void AxialRebuilt(AxialAnimation& a, int n);

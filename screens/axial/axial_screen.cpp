@@ -30,6 +30,11 @@ constexpr ColourTriple kGreen{0, 255, 0};
 
 AxialScreen* screen = nullptr;
 
+// What the screen showed when it was last torn down, for the screen made again on another monitor or after a
+// display change: the wavelength and the animation.
+int last_wavelength = 600;
+AxialAnimation last_animation;
+
 const TextSet& Texts() {
     return *app.texts;
 }
@@ -299,6 +304,8 @@ void OnWavelength(WPARAM code, LPARAM control) {
 }
 
 void TearDownAxialScreen() {
+    last_wavelength = screen->wavelength->position;
+    last_animation = screen->animation;
     StopTimer(screen->window, kStepTimer);
     // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroyAxialPlot(screen->plot);
@@ -343,7 +350,7 @@ int CreateAxialScreen() {
     if (window == nullptr) return 0;
     screen = new AxialScreen{};
     screen->window = window;
-    EnterPage(window, TearDownAxialScreen);
+    EnterPage(window, TearDownAxialScreen, CreateAxialScreen);
     screen->layout = ComputeAxialLayout(app.screen_width, app.screen_height);
     const AxialLayout& l = screen->layout;
 
@@ -366,13 +373,28 @@ int CreateAxialScreen() {
     screen->title_font = CreateTextFont((l.height * 5 / 100) * 14 / 10, (l.width / 100) * 14 / 10, 400);
     app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
     DrawStatic(app.page_surface);
+    if (app.rebuilding) SetScrollPosition(screen->wavelength, last_wavelength);
     BuildPlotAndZones();
     DrawOpticalAxisLine(app.page_surface);
     screen->marker_brush = CreateFillBrush(WavelengthColour());
     screen->start_marker_brush = CreateFillBrush(kGreen);
+    if (app.rebuilding) {
+        // Made again for another monitor or display mode: at the same point of the run.
+        AxialRestored(screen->animation, last_animation, screen->animation.n);
+        SyncCounters();
+        ShowCaption();
+        app.animation_running = screen->animation.running;
+    }
 
     ShowPage(window);
-    SendMessageW(window, WM_PAINT, kFullRepaint, 0);
+    if (screen->animation.k > 0) {
+        const int shown = std::min(screen->animation.k - 1, screen->animation.n);
+        SetDrawnStep(shown, shown);
+        DrawStep();
+        SyncCounters();
+    } else {
+        SendMessageW(window, WM_PAINT, kFullRepaint, 0);
+    }
     // Under Wine the frame drawn straight after the window appears can be lost while the page it
     // replaces is still being taken down; an ordinary paint shows it again.
     InvalidateRect(window, nullptr, FALSE);
@@ -380,6 +402,7 @@ int CreateAxialScreen() {
 }
 
 LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    if (HandlePlacement(window, message, first, second)) return 0;
     switch (message) {
         case WM_PAINT:
             OnPaint(window, first);
@@ -412,9 +435,6 @@ LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM
             return 0;
         case kPhasorKeyMessage:
             if (screen != nullptr) OnPhasorKey();
-            return 0;
-        case WM_DISPLAYCHANGE:
-            if (screen != nullptr) RebuildPage(window, TearDownAxialScreen, CreateAxialScreen);
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);

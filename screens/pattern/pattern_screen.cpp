@@ -16,6 +16,7 @@
 #include "screens/pattern/pattern_screen.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "shell/application.h"
@@ -31,6 +32,15 @@ constexpr WPARAM kFullRepaint = 1025;
 constexpr double kViewFactor = 1.5;
 
 PatternScreen* screen = nullptr;
+
+// What the screen showed when it was last torn down, for the same screen made again on another monitor or
+// after a display change: the bars, the switches and the comparison.
+struct Shown {
+    int positions[3];
+    bool projection, plots, comparison_taken;
+    std::array<double, 3> compared;  // the comparison's wavelength, aperture radius and distance
+};
+Shown last_shown{};
 
 void DrawPageText(HDC context, int x, int y, const std::string& text) {
     DrawLabel(context, x, y, MakeLabel(text.c_str()).get());
@@ -236,6 +246,13 @@ void OnCompare() {
 }
 
 void TearDownPatternScreen() {
+    last_shown = {{screen->wavelength->position, screen->aperture->position, screen->distance->position},
+                  screen->aperture_projection,
+                  screen->plots,
+                  screen->comparison_taken,
+                  {}};
+    if (const PatternFrame* c = screen->comparison)
+        last_shown.compared = {c->computed.wavelength, c->computed.aperture_radius, c->computed.distance};
     // The surfaces go before the fonts and the pen: each surface selects back what it had before the
     // screen's objects, so none of them is still selected when it is deleted.
     DestroySurface(screen->work);
@@ -318,7 +335,7 @@ int CreatePatternScreen() {
     if (window == nullptr) return 0;
     screen = new PatternScreen{};
     screen->window = window;
-    EnterPage(window, TearDownPatternScreen);
+    EnterPage(window, TearDownPatternScreen, CreatePatternScreen);
     screen->layout = ComputePatternLayout(app.screen_width, app.screen_height);
     const PatternLayout& l = screen->layout;
     const TextSet& t = *app.texts;
@@ -352,8 +369,20 @@ int CreatePatternScreen() {
     screen->workers = new WorkerPool(WorkerPool::WorkersForThisComputer());
     screen->current = new PatternFrame{};
     screen->comparison = new PatternFrame{};
+    if (app.rebuilding) {
+        // Made again for another monitor or display mode: as it was.
+        const Shown& s = last_shown;
+        ScrollBarControl* bars[] = {screen->wavelength, screen->aperture, screen->distance};
+        for (int i = 0; i < 3; ++i) SetScrollPosition(bars[i], s.positions[i]);
+        screen->aperture_projection = s.projection;
+        screen->plots = s.plots;
+        screen->comparison_taken = s.comparison_taken;
+        RenderPattern(l.size, s.compared[0], s.compared[1], s.compared[1] / 1000, s.compared[2], kViewFactor,
+                      s.projection, s.plots, screen->comparison, screen->workers);
+    } else {
+        RenderFromControls(screen->comparison);
+    }
     RenderFromControls(screen->current);
-    RenderFromControls(screen->comparison);
 
     ShowPage(window);
     RequestFullRepaint();
@@ -364,6 +393,7 @@ int CreatePatternScreen() {
 }
 
 LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    if (HandlePlacement(window, message, first, second)) return 0;
     switch (message) {
         case WM_PAINT:
             if (!IsOpenScreen(window)) return DefWindowProcW(window, message, first, second);
@@ -379,9 +409,6 @@ LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPAR
         case kWavelengthKeyMessage:
             // Left and Right: the wavelength bar's line arrows.
             if (IsOpenScreen(window)) OnScroll(first, reinterpret_cast<LPARAM>(screen->wavelength->window));
-            return 0;
-        case WM_DISPLAYCHANGE:
-            if (IsOpenScreen(window)) RebuildPage(window, TearDownPatternScreen, CreatePatternScreen);
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);

@@ -8,6 +8,11 @@ int& RadialSavedStep() {
     return saved;
 }
 
+int& RadialSavedSteps() {
+    static int steps = 0;
+    return steps;
+}
+
 namespace {
 
 bool WithinRun(const RadialAnimation& a) {
@@ -83,7 +88,9 @@ void RadialCreated(RadialAnimation& a, int last) {
     if (RadialSavedStep() != -1) {
         // After a display change to a smaller screen the run has fewer steps than the one it was left
         // at; it is shown at its last step instead of ending unseen on the first tick.
-        const int step = std::min(RadialSavedStep(), last);
+        const int saved = RadialSavedStep(), steps = RadialSavedSteps();
+        const int step =
+            std::min(steps > 0 && steps != last ? static_cast<int>(1LL * saved * last / steps) : saved, last);
         a.k = step;
         a.plot_k = step;
     }

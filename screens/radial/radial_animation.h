@@ -18,11 +18,14 @@ struct RadialAnimation {
 
 // The step the screen was left at; -1 when no animation is in progress. Lives as long as the program.
 int& RadialSavedStep();
+// The run's step count N when it was left (0: the step count of the screen it comes back to).
+int& RadialSavedSteps();
 
 // One timer message with first parameter `parameter` (301 from the timer, 0 from Start, kRedrawStep).
 AnimationEffects RadialTick(RadialAnimation& a, int parameter);
 AnimationEffects RadialPressStart(RadialAnimation& a);
 AnimationEffects RadialReset(RadialAnimation& a);
-// A new screen: N from the plot and the zone picture, and the saved step restored if there is one (at
-// most N: a smaller screen has fewer steps).
+// A new screen: N from the plot and the zone picture, and the saved step restored if there is one, at the
+// same point of the run where N has changed (another monitor or display mode: scaled, truncated; never
+// beyond N).
 void RadialCreated(RadialAnimation& a, int last);

@@ -283,6 +283,9 @@ void OnReset() {
 }
 
 void TearDownRadialScreen() {
+    // The step outlives the screen: Menu, a move to another monitor and a display change keep it.
+    RadialSavedStep() = screen->animation.k;
+    RadialSavedSteps() = screen->animation.last;
     StopTimer(screen->window, kStepTimer);
     // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroySurface(screen->frame);
@@ -300,15 +303,6 @@ void TearDownRadialScreen() {
     app.animation_running = false;
     delete screen;
     screen = nullptr;
-}
-
-void Leave(HWND window, bool rebuild) {
-    RadialSavedStep() = screen->animation.k;
-    if (rebuild) {
-        RebuildPage(window, TearDownRadialScreen, CreateRadialScreen);
-    } else {
-        LeavePage(window, TearDownRadialScreen, OpenStartPage);
-    }
 }
 
 void OnPaint(HWND window, WPARAM first) {
@@ -337,7 +331,7 @@ int CreateRadialScreen() {
     if (window == nullptr) return 0;
     screen = new RadialScreen{};
     screen->window = window;
-    EnterPage(window, TearDownRadialScreen);
+    EnterPage(window, TearDownRadialScreen, CreateRadialScreen);
     screen->layout = ComputeRadialLayout(app.screen_width, app.screen_height);
     const RadialLayout& l = screen->layout;
 
@@ -387,6 +381,7 @@ int CreateRadialScreen() {
 }
 
 LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    if (HandlePlacement(window, message, first, second)) return 0;
     switch (message) {
         case WM_PAINT:
             OnPaint(window, first);
@@ -395,7 +390,7 @@ LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARA
             if (screen == nullptr) return 0;
             switch (LOWORD(first)) {
                 case kMenuId:
-                    Leave(window, false);
+                    LeavePage(window, TearDownRadialScreen, OpenStartPage);
                     break;
                 case kStartId:
                     ApplyEffects(RadialPressStart(screen->animation));
@@ -412,9 +407,6 @@ LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARA
             return 0;
         case kPhasorKeyMessage:
             if (screen != nullptr) OnPhasorKey();
-            return 0;
-        case WM_DISPLAYCHANGE:
-            if (screen != nullptr) Leave(window, true);
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);

@@ -128,8 +128,9 @@ for ending in "702 axial_ready axial" "864 radial_fresh radial"; do
     exits $pid "Alt+F4 on the $name screen"
 done
 
-grep -aq '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>' "$program" ||
-    fail "the program's manifest does not declare it DPI-aware"
+grep -aq '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' "$program" &&
+    grep -aq '>PerMonitorV2, PerMonitor</dpiAwareness>' "$program" ||
+    fail "the program's manifest does not declare it DPI-aware per monitor"
 export WINEPREFIX=$5 WINEDEBUG=-all
 "$e2e_root/scripts/wine-prefix.sh" "$WINEPREFIX" || fail "no Wine prefix for 144 dpi"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
