@@ -6,6 +6,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
     wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-liberation python3-fonttools
+    xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     zip
 )
 missing=()

@@ -9,14 +9,15 @@ scripts/install-deps.sh
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-# Two private displays: the page tests on one, the end-to-end tests on the other, two at a time.
+# Two private displays: the page tests on one, the end-to-end tests on the other; the monitor tests bring
+# their own two-monitor server. Three tests at a time.
 source scripts/xvfb.sh
 e2e_xvfb_pid=$zonara_xvfb_pid page_display=$DISPLAY
 source scripts/xvfb.sh
 export ZONARA_E2E_DISPLAY=$DISPLAY DISPLAY=$page_display
 trap 'kill $zonara_xvfb_pid $e2e_xvfb_pid 2>/dev/null' EXIT
 windows_log=$(mktemp)
-ctest --preset windows -j2 >"$windows_log" 2>&1 &
+ctest --preset windows -j3 >"$windows_log" 2>&1 &
 windows_tests=$!
 
 # The native trees build at a lower priority: the Windows tests come first, the compilers take what

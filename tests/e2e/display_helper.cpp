@@ -4,6 +4,12 @@
 //                               the page and its buttons now stand into REPORT
 //   close, repaint              a close request (as Alt+F4 sends), a repaint (as after a restore)
 //   tick COUNT                  COUNT ticks of the screen's step timer, each handled before the next
+//   where                       the page's window rectangle, then the monitors Windows lists, one a line:
+//                               "page L T R B", "monitor L T R B"
+//   monitors                    the monitors alone (there need be no page)
+//   move X Y                    the page moved to (X, Y), its size kept, as the system moves a window
+//   displaychange               the display change notification Windows sends when a monitor comes, goes or
+//                               changes mode (Wine does not send it to running programs)
 #include <windows.h>
 
 #include <cstdio>
@@ -58,6 +64,15 @@ int Change(int width, int height, const wchar_t* report_path) {
     return 0;
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& r = info.rcMonitor;
+    std::printf("monitor %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -65,8 +80,24 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 5 && command == L"change")
         return Change(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10), argv[4]);
     HWND page = FindPage();
+    if (argc == 2 && command == L"monitors") return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
     if (page == nullptr) return 1;
     if (argc == 2 && command == L"close") return PostMessageW(page, WM_CLOSE, 0, 0) ? 0 : 4;
+    if (argc == 2 && command == L"where") {
+        RECT r{};
+        GetWindowRect(page, &r);
+        std::printf("page %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
+    }
+    if (argc == 4 && command == L"move")
+        return SetWindowPos(page, nullptr, std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10), 0, 0,
+                            SWP_NOSIZE | SWP_NOZORDER)
+                   ? 0
+                   : 4;
+    if (argc == 2 && command == L"displaychange") {
+        SendMessageTimeoutW(page, WM_DISPLAYCHANGE, 32, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
+        return 0;
+    }
     if (argc == 2 && command == L"repaint")
         return InvalidateRect(page, nullptr, FALSE) && UpdateWindow(page) ? 0 : 4;
     if (argc == 3 && command == L"tick") {
