@@ -27,6 +27,26 @@ const TextSet& EnglishTexts() {
         t.start_failure = T("The program cannot start: this computer is short of resources.");
         t.program_name = T("Fresnel zones");
 
+        t.help_title = T("Keys");
+        t.help_rows = {{T("Space, Enter, Page Down"), T("Start, Continue, Pause")},
+                       {T("R, Page Up"), T("Reset")},
+                       {T("Esc, Backspace"), T("back to the start page")},
+                       {T("Left, Right"), T("the wavelength one nanometre down, up")},
+                       {T("1, 2, 3"), T("on the start page: the three demonstrations")},
+                       {T("A"), T("on the start page: the authors")},
+                       {T("V"), T("the phasor diagram, on or off")},
+                       {T("M"), T("to the next screen (the projector)")},
+                       {T("P"), T("projector colours, or the classic look")},
+                       {T("Ctrl+C"), T("the picture to the clipboard")},
+                       {T("Ctrl+S"), T("the picture into a file in Pictures")},
+                       {T("F1"), T("these keys, shown or hidden")},
+                       {T("Alt+F4"), T("end the program")}};
+        t.copied_note = T("The picture is on the clipboard");
+        t.saved_note = T("Saved in Pictures: ");
+        t.clipboard_busy = T("The clipboard is in use by another program: please try again");
+        t.copy_failed = T("The picture could not be copied");
+        t.save_failed = T("The picture could not be saved in Pictures");
+
         t.start_caption = T("Start");
         t.continue_caption = T("Continue");
         t.pause_caption = T("Pause");

@@ -6,6 +6,8 @@
 #include "shell/authors_page.h"
 #include "shell/cp1251.h"
 #include "shell/lecture_keys.h"
+#include "shell/overlay.h"
+#include "shell/picture_export.h"
 #include "shell/resource_failures.h"
 #include "shell/start_page.h"
 #include "shell/text_fit.h"
@@ -178,6 +180,11 @@ void EnterPage(HWND window, void (*teardown)(), PageCreation creation) {
     app.page_creation = creation;
 }
 
+void SwitchPalette() {
+    app.projector_palette = !app.projector_palette;
+    MakePageAgain(MonitorChoice::kWindow);
+}
+
 void MakePageAgain(MonitorChoice choice) {
     HWND current = app.page_window;
     if (current == nullptr || app.page_creation == nullptr) return;
@@ -285,6 +292,7 @@ void StartApplication(HINSTANCE instance, int show_mode, const TextSet& texts) {
     }
     ReadScreenSize();
     RegisterStartAndAuthorsPages();
+    RegisterOverlayClass();
     for (int kind = kPatternScreen; kind < kPageKindCount; ++kind) {
         if (screens[kind].registration != nullptr) screens[kind].registration();
     }
@@ -304,6 +312,31 @@ PageKind PageOf(HWND window, HWND* page) {
     return kPageKindCount;
 }
 
+void OnShellKey(HWND page, ShellKey key) {
+    switch (key) {
+        case ShellKey::kPhasor:
+            SendMessageW(page, kPhasorKeyMessage, 0, 0);
+            break;
+        case ShellKey::kMonitor:
+            SendMessageW(page, kMonitorKeyMessage, 0, 0);
+            break;
+        case ShellKey::kHelp:
+            ToggleHelp(page);
+            break;
+        case ShellKey::kCopy:
+            CopyPicture(page);
+            break;
+        case ShellKey::kSave:
+            SavePicture(page);
+            break;
+        case ShellKey::kPalette:
+            SwitchPalette();
+            break;
+        default:
+            break;
+    }
+}
+
 // A lecture key is handled here, before a focused button could take it as its own (Space would click
 // whichever button was clicked last). Its key-up and character messages are swallowed as well.
 bool HandleLectureKey(const MSG& message) {
@@ -316,18 +349,16 @@ bool HandleLectureKey(const MSG& message) {
     // letters, Space, Enter, Backspace, Esc) are looked up; lower-case letters map to their capitals.
     unsigned key = static_cast<unsigned>(message.wParam);
     if (m == WM_CHAR && key >= 'a' && key <= 'z') key -= 'a' - 'A';
-    const LectureKeyAction action = LectureKeyFor(kind, key);
+    const LectureKeyAction action = LectureKeyFor(kind, key, GetKeyState(VK_CONTROL) < 0);
     if (!action.taken) return false;
     if (m != WM_KEYDOWN ||
-        (action.command == 0 && action.wavelength_step == 0 && !action.phasor && !action.monitor))
+        (action.command == 0 && action.wavelength_step == 0 && action.shell == ShellKey::kNone))
         return true;
+    // Holding a key down does not do its work again and again (but for the wavelength's steps).
     const bool repeated = (message.lParam & (1L << 30)) != 0;
-    if (action.monitor) {
-        if (!repeated) SendMessageW(page, kMonitorKeyMessage, 0, 0);
-    } else if (action.phasor) {
-        if (!repeated) SendMessageW(page, kPhasorKeyMessage, 0, 0);
+    if (action.shell != ShellKey::kNone) {
+        if (!repeated) OnShellKey(page, action.shell);
     } else if (action.command != 0) {
-        // Holding a key down does not press its button again and again.
         if (!repeated)
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(action.command, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(page, action.command)));

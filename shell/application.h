@@ -61,6 +61,7 @@ struct ApplicationState {
     void (*page_teardown)();     // and what releases its resources, built in full or in part
     PageCreation page_creation;  // and what makes it again (for another monitor or display mode)
     bool rebuilding;             // the open page is being made again: it keeps what it showed
+    bool projector_palette;      // key P: every page in the projector palette; off at start
     bool resource_notice;        // the next start page says that a page could not be opened
 };
 
@@ -107,6 +108,9 @@ bool HandlePlacement(HWND window, UINT message, WPARAM first, LPARAM second);
 
 // Tears the open page down and makes it again on the chosen monitor, keeping what it showed.
 void MakePageAgain(MonitorChoice choice);
+
+// Key P: the projector palette, or back to the classic look; the open page is made again in it.
+void SwitchPalette();
 
 // After a resource failure was noted (shell/resource_failures.h): the page that met it is torn down and
 // the start page comes back, with a one-line notice that the page could not be opened; the lecturer can

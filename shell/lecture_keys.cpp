@@ -5,7 +5,7 @@ namespace {
 
 // Virtual-key codes (the same values as the Windows headers, which this pure file does not include).
 constexpr unsigned kBackspace = 0x08, kEnter = 0x0D, kEscape = 0x1B, kSpace = 0x20, kPageUp = 0x21,
-                   kPageDown = 0x22, kLeft = 0x25, kRight = 0x27, kNumpad0 = 0x60;
+                   kPageDown = 0x22, kLeft = 0x25, kRight = 0x27, kNumpad0 = 0x60, kF1 = 0x70;
 
 bool IsStartKey(unsigned key) {
     return key == kSpace || key == kEnter || key == kPageDown;
@@ -52,22 +52,32 @@ LectureKeyAction ActionFor(PageKind page, unsigned key) {
         case kPatternScreen:
             return ScreenKey({0, 0, 206, true}, key);
         case kAxialScreen:
-            if (key == 'V') return {0, 0, true};
+            if (key == 'V') return {0, 0, ShellKey::kPhasor};
             return ScreenKey({211, 212, 210, true}, key);
         case kRadialScreen:
-            if (key == 'V') return {0, 0, true};
+            if (key == 'V') return {0, 0, ShellKey::kPhasor};
             return ScreenKey({215, 216, 214, false}, key);
         default:
             return {0, 0};
     }
 }
 
+// The keys of every page.
+ShellKey PageKey(unsigned key, bool control) {
+    if (control) return key == 'C' ? ShellKey::kCopy : key == 'S' ? ShellKey::kSave : ShellKey::kNone;
+    return key == 'M'   ? ShellKey::kMonitor
+           : key == kF1 ? ShellKey::kHelp
+           : key == 'P' ? ShellKey::kPalette
+                        : ShellKey::kNone;
+}
+
 }  // namespace
 
-LectureKeyAction LectureKeyFor(PageKind page, unsigned key) {
-    LectureKeyAction action = ActionFor(page, key);
-    action.monitor = key == 'M' && page < kPageKindCount;
-    action.taken = action.command != 0 || action.wavelength_step != 0 || action.phasor || action.monitor ||
+LectureKeyAction LectureKeyFor(PageKind page, unsigned key, bool control) {
+    LectureKeyAction action = control ? LectureKeyAction{0, 0} : ActionFor(page, key);
+    if (page < kPageKindCount && PageKey(key, control) != ShellKey::kNone)
+        action.shell = PageKey(key, control);
+    action.taken = action.command != 0 || action.wavelength_step != 0 || action.shell != ShellKey::kNone ||
                    key == kSpace || key == kEnter;
     return action;
 }

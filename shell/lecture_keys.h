@@ -8,21 +8,27 @@
 //   1, 2, 3, A                on the start page: the pattern, axial and radial screens, the authors page
 //   V                         the phasor diagram panel of the axial and radial screens, shown or hidden
 //   M                         on every page: the program moves to the next monitor
+//   F1                        on every page: the keys, listed over the page, until F1 or Esc
+//   Ctrl+C, Ctrl+S            on every page: the page's picture to the clipboard, or into a PNG file
+//   P                         on every page: the projector palette, or back to the classic look
 #pragma once
 
 #include "shell/page_kind.h"
 
-// What a key does on a page: the id of the button it presses, or a wavelength line step (-1 or +1),
-// or nothing (both 0). Space and Enter are always taken by the page, even where they press nothing: a
-// focused button would otherwise take them as a click on itself (Space on a focused "Exit" would end
-// the lecture).
+// What the shell itself does for a key, beside the buttons of the page.
+enum class ShellKey { kNone, kPhasor, kMonitor, kHelp, kCopy, kSave, kPalette };
+
+// What a key does on a page: the id of the button it presses, or a wavelength line step (-1 or +1), or
+// what the shell does, or nothing. Space and Enter are always taken by the page, even where they press
+// nothing: a focused button would otherwise take them as a click on itself (Space on a focused "Exit"
+// would end the lecture).
 struct LectureKeyAction {
     int command;
     int wavelength_step;
-    bool phasor = false;   // shows or hides the phasor diagram panel
-    bool monitor = false;  // moves the program to the next monitor
-    bool taken = false;    // the key goes no further than the page
+    ShellKey shell = ShellKey::kNone;
+    bool taken = false;  // the key goes no further than the page
 };
 
-// `key` is a Windows virtual-key code.
-LectureKeyAction LectureKeyFor(PageKind page, unsigned key);
+// `key` is a Windows virtual-key code, `control` whether a Ctrl key is held (then only C and S are keys of
+// the lecture).
+LectureKeyAction LectureKeyFor(PageKind page, unsigned key, bool control = false);

@@ -8,6 +8,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 enum class TextLanguage { kEnglish, kRussian };
 
@@ -36,6 +38,17 @@ struct TextSet {
     std::string resource_notice;
     std::string start_failure;
     std::string program_name;
+
+    // The key help (F1): its title and its rows, each the keys and what they do.
+    std::string help_title;
+    std::vector<std::pair<std::string, std::string>> help_rows;
+    // The short notes after Ctrl+C and Ctrl+S (the saved file's name follows `saved_note`), and what goes
+    // wrong there.
+    std::string copied_note;
+    std::string saved_note;
+    std::string clipboard_busy;
+    std::string copy_failed;
+    std::string save_failed;
 
     // The deployer's texts. The English header shows two lines of the left emblem caption and one
     // institution line; the Russian header one caption line and two institution lines.

@@ -66,37 +66,42 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
               "?(");
 }
 
-// Which button each key presses on each page, the wavelength arrows, the phasor key, and which keys stop
-// at the page (Space and Enter never reach a focused button): key:command/step/phasor for each of the 256
-// key codes that is taken, so a key that does something it should not shows too.
+// Which button each key presses on each page, the wavelength arrows, what the shell does (V phasor panel,
+// M monitor, H help, P palette, C copy, S save), and which keys stop at the page (Space and Enter never
+// reach a focused button): key:command/step/shell for each of the 256 key codes taken, without and with
+// Ctrl held, so a key that does something it should not shows too.
 TEST(LectureKeys, EveryPagesKeys) {
     const auto name = [](unsigned code) -> std::string {
         const std::map<unsigned, const char*> names = {{0x20, "Space"}, {0x0D, "Enter"}, {0x22, "PgDn"},
                                                        {0x21, "PgUp"},  {0x1B, "Esc"},   {0x08, "BkSp"},
-                                                       {0x25, "Left"},  {0x27, "Right"}};
+                                                       {0x25, "Left"},  {0x27, "Right"}, {0x70, "F1"}};
         if (names.count(code) != 0) return names.at(code);
         if (code >= 0x60 && code <= 0x69) return "Num" + std::to_string(code - 0x60);
         return std::string(1, static_cast<char>(code));
     };
     std::string taken;
-    for (PageKind page : {kAxialScreen, kRadialScreen, kPatternScreen, kStartPage, kAuthorsPage}) {
-        for (unsigned code = 0; code < 256; ++code) {
-            const LectureKeyAction a = LectureKeyFor(page, code);
-            if (a.taken || a.command || a.wavelength_step || a.phasor)
-                taken += name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
-                         (a.phasor    ? "/V "
-                          : a.monitor ? "/M "
-                                      : (a.taken ? " " : "/free "));
+    for (bool control : {false, true}) {
+        for (PageKind page : {kAxialScreen, kRadialScreen, kPatternScreen, kStartPage, kAuthorsPage}) {
+            for (unsigned code = 0; code < 256; ++code) {
+                const LectureKeyAction a = LectureKeyFor(page, code, control);
+                if (a.taken || a.command || a.wavelength_step || a.shell != ShellKey::kNone)
+                    taken += name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
+                             std::vector<std::string>{"", "/V", "/M", "/H", "/C", "/S", "/P"}[int(a.shell)] +
+                             (a.taken ? " " : "/free ");
+            }
+            taken += "| ";
         }
-        taken += "| ";
     }
     EXPECT_EQ(
         taken,
         "BkSp:210/0 Enter:211/0 Esc:210/0 Space:211/0 PgUp:212/0 PgDn:211/0 Left:0/-1 Right:0/1 M:0/0/M "
-        "R:212/0 V:0/0/V | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 PgDn:215/0 M:0/0/M "
-        "R:216/0 V:0/0/V | BkSp:206/0 Enter:0/0 Esc:206/0 Space:0/0 Left:0/-1 Right:0/1 M:0/0/M | Enter:0/0 "
-        "Space:0/0 1:203/0 2:204/0 3:213/0 A:201/0 M:0/0/M Num1:203/0 Num2:204/0 Num3:213/0 | BkSp:205/0 "
-        "Enter:0/0 Esc:205/0 Space:0/0 M:0/0/M | ");
+        "P:0/0/P R:212/0 V:0/0/V F1:0/0/H | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 "
+        "PgDn:215/0 M:0/0/M P:0/0/P R:216/0 V:0/0/V F1:0/0/H | BkSp:206/0 Enter:0/0 Esc:206/0 Space:0/0 "
+        "Left:0/-1 Right:0/1 M:0/0/M P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 1:203/0 2:204/0 3:213/0 A:201/0 "
+        "M:0/0/M P:0/0/P Num1:203/0 Num2:204/0 Num3:213/0 F1:0/0/H | BkSp:205/0 Enter:0/0 Esc:205/0 "
+        "Space:0/0 M:0/0/M P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 "
+        "C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | "
+        "Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | ");
 }
 
 std::string Worked(const PageHeaderLayout& h) {

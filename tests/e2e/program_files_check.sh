@@ -10,7 +10,7 @@ for exe in "$@"; do
     name=$(basename "$exe")
     headers=$(x86_64-w64-mingw32-objdump -p "$exe") || { fail "$name" "not a readable program"; continue; }
     for dll in $(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers"); do
-        [[ " ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll " == *" $dll "* ]] ||
+        [[ " ADVAPI32.dll COMCTL32.dll GDI32.dll KERNEL32.dll msvcrt.dll ole32.dll SHELL32.dll USER32.dll " == *" $dll "* ]] ||
             fail "$name" "imports $dll"
     done
     grep -aq 'requestedExecutionLevel level="asInvoker" uiAccess="false"' "$exe" || fail "$name" "no asInvoker manifest"

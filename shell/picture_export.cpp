@@ -1,0 +1,185 @@
+// Reading the page back and handing it on. The picture is read from the page's window, so it holds what the
+// audience sees; a note still shown is taken away first, so the picture never holds one.
+#include "shell/picture_export.h"
+
+#include <shlobj.h>
+#include <wincodec.h>
+
+#include <cstdio>
+
+#include "shell/application.h"
+#include "shell/overlay.h"
+
+namespace {
+
+const wchar_t* const kPageNames[kPageKindCount] = {L"start", L"authors", L"pattern", L"axial", L"radial"};
+
+const wchar_t* PageName(HWND page) {
+    wchar_t name[100] = {};
+    GetClassNameW(page, name, 100);
+    for (int kind = 0; kind < kPageKindCount; ++kind)
+        if (lstrcmpW(name, app.class_names[kind]) == 0) return kPageNames[kind];
+    return L"page";
+}
+
+// The page without a note over it, its picture read back.
+bool Capture(HWND page, std::vector<std::uint32_t>* pixels, int* width, int* height) {
+    HideNote();
+    UpdateWindow(page);  // where the note was, the page paints itself again
+    return CapturePage(page, pixels, width, height);
+}
+
+// Rows bottom-up, three bytes a pixel, each row padded to four bytes: the layout of a 24-bit DIB.
+std::vector<std::uint8_t> BottomUpRows(const std::vector<std::uint32_t>& pixels, int width, int height) {
+    const int stride = (width * 3 + 3) / 4 * 4;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * height);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* out = rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
+            out[3 * x] = static_cast<std::uint8_t>(p), out[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
+            out[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
+        }
+    }
+    return rows;
+}
+
+enum class Handed { kDone, kBusy, kFailed };
+
+Handed ToClipboard(HWND page, const std::vector<std::uint32_t>& pixels, int width, int height) {
+    const std::vector<std::uint8_t> rows = BottomUpRows(pixels, width, height);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + rows.size());
+    if (memory == nullptr) return Handed::kFailed;
+    auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
+    *header = {sizeof(BITMAPINFOHEADER),        width, height, 1, 24, BI_RGB,
+               static_cast<DWORD>(rows.size()), 0,     0,      0, 0};
+    std::copy(rows.begin(), rows.end(), reinterpret_cast<std::uint8_t*>(header + 1));
+    GlobalUnlock(memory);
+    // Another program may hold the clipboard for a moment.
+    bool open = false;
+    for (int attempt = 0; attempt < 10 && !(open = OpenClipboard(page)); ++attempt) Sleep(20);
+    if (!open) {
+        GlobalFree(memory);
+        return Handed::kBusy;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_DIB, memory) != nullptr;  // the clipboard owns it from now on
+    CloseClipboard();
+    if (!set) GlobalFree(memory);
+    return set ? Handed::kDone : Handed::kFailed;
+}
+
+template <typename T>
+void Let(T*& object) {
+    if (object != nullptr) object->Release();
+    object = nullptr;
+}
+
+// The pixels as a PNG file at `path`, by the Windows Imaging Component.
+bool WritePng(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapEncoder* encoder = nullptr;
+    IWICBitmapFrameEncode* frame = nullptr;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(width) * height * 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        rows[3 * i] = std::uint8_t(pixels[i]), rows[3 * i + 1] = std::uint8_t(pixels[i] >> 8),
+                 rows[3 * i + 2] = std::uint8_t(pixels[i] >> 16);
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    bool written =
+        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+        SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
+        IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+        SUCCEEDED(frame->WritePixels(height, width * 3, static_cast<UINT>(rows.size()), rows.data())) &&
+        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    Let(frame);
+    Let(encoder);
+    Let(stream);
+    Let(factory);
+    if (SUCCEEDED(com)) CoUninitialize();
+    if (!written) DeleteFileW(path.c_str());  // no half-written file is left behind
+    return written;
+}
+
+std::wstring ProgramName() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    return name.substr(0, name.find_last_of(L'.'));
+}
+
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());  // the names made here are ASCII
+}
+
+}  // namespace
+
+bool CapturePage(HWND page, std::vector<std::uint32_t>* pixels, int* width, int* height) {
+    RECT client{};
+    GetClientRect(page, &client);
+    *width = client.right, *height = client.bottom;
+    if (*width <= 0 || *height <= 0) return false;
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof format.bmiHeader, *width, -*height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC window = GetDC(page);
+    HDC memory = CreateCompatibleDC(window);
+    HBITMAP bitmap = CreateDIBSection(window, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool read = false;
+    if (memory != nullptr && bitmap != nullptr) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        read = BitBlt(memory, 0, 0, *width, *height, window, 0, 0, SRCCOPY) != 0;
+        GdiFlush();
+        if (read) {
+            const auto* words = static_cast<const std::uint32_t*>(bits);
+            pixels->assign(words, words + static_cast<std::size_t>(*width) * *height);
+            for (std::uint32_t& p : *pixels) p &= 0x00FFFFFF;
+        }
+        SelectObject(memory, previous);
+    }
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    if (memory != nullptr) DeleteDC(memory);
+    ReleaseDC(page, window);
+    return read;
+}
+
+std::wstring PictureFileName(const std::wstring& program, const wchar_t* page_name, const SYSTEMTIME& t) {
+    wchar_t stamp[40] = {};
+    std::swprintf(stamp, 40, L"%04u-%02u-%02u %02u-%02u-%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                  t.wSecond);
+    return program + L" " + page_name + L" " + stamp + L".png";
+}
+
+void CopyPicture(HWND page) {
+    std::vector<std::uint32_t> pixels;
+    int width = 0, height = 0;
+    const TextSet& t = *app.texts;
+    const Handed handed =
+        Capture(page, &pixels, &width, &height) ? ToClipboard(page, pixels, width, height) : Handed::kFailed;
+    ShowNote(page, handed == Handed::kDone   ? t.copied_note
+                   : handed == Handed::kBusy ? t.clipboard_busy
+                                             : t.copy_failed);
+}
+
+void SavePicture(HWND page) {
+    std::vector<std::uint32_t> pixels;
+    int width = 0, height = 0;
+    const TextSet& t = *app.texts;
+    PWSTR folder = nullptr;
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const std::wstring name = PictureFileName(ProgramName(), PageName(page), now);
+    const bool saved = Capture(page, &pixels, &width, &height) &&
+                       SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, KF_FLAG_CREATE, nullptr, &folder)) &&
+                       WritePng(std::wstring(folder) + L"\\" + name, pixels, width, height);
+    CoTaskMemFree(folder);
+    ShowNote(page, saved ? t.saved_note + Narrow(name) : t.save_failed);
+}
