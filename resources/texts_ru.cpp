@@ -62,7 +62,7 @@ const TextSet& RussianTexts() {
         t.optical_axis = T("Оптическая ось");
         t.zones_prefix = T("Число зон Френеля ");
         // "Е" and the first "С" are Cyrillic (Ie, Es); "En" and the last "Cn" are Latin.
-        t.sum_caption = T("Сумма вкладов Е =   Сn * En        Cn - часть открытой зоны");
+        t.sum_caption = T("Сумма вкладов Е =      Сn * En        Cn - часть открытой зоны");
         t.axial_title = T("Распределение интенсивности вдоль оптической оси");
         t.axial_plot_caption_1 = T("График интенсивности");
         t.axial_plot_caption_2 = T("вдоль оптической оси");

@@ -21,7 +21,7 @@ done
 
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target ZonaraEng newZonara
+cmake --build --preset windows --target ZonaraEng newZonara display_helper
 exe=$PWD/build/windows/$program.exe
 
 # The project's own Wine prefix, where "Times New Roman" draws at its Windows widths; a user's prefix is never
@@ -44,123 +44,59 @@ if ! $tour; then
     exit $status
 fi
 
-# No display: a tour of the pages on a private 1920 x 1080 screen, then of the phasor diagram.
-# Each page reachable from the start page: its name, the centre of the start page button that opens it
-# and the centre of its own "Menu" button, at 1920 x 1080. A page whose button opens nothing yet is
-# skipped.
-pages=(
-    "authors 1785 1004 1785 1004"
-    "pattern 960 540 153 1004"
-    "axial 960 702 1766 1004"
-    "radial 960 864 1766 1004"
-)
-exit_button="134 1004"
-
-# A second picture of each demonstration in use. The animated screens: Start, Continue, a few seconds
-# of the run, Pause (their Start button is at (200, 366)). The pattern screen: Compare, a longer
-# distance (five clicks on the distance bar's right arrow), the projection and the plots.
-click_at() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
-show_axial() { click_at 200 366; click_at 200 366 12; click_at 200 366; }
-show_radial() { click_at 200 366; click_at 200 366 20; click_at 200 366; }
-show_pattern() {
-    click_at 153 409
-    for _ in 1 2 3 4 5; do click_at 1836 199 0.3; done
-    click_at 153 711
-    click_at 153 560
-}
-
+# No display: a tour of every page on a private 1920 x 1080 screen, each demonstration also in use, with the
+# phasor diagram, the key help and the projector palette. The animations are stepped by their timer's
+# message, sent by the display helper, rather than waited for.
+source tests/e2e/e2e_lib.sh
+e2e_display
+# No window manager runs on the private screen: the program's windows are unmanaged, or Wine would wait for
+# one each time a page goes.
+wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$program.exe\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
+helper=$PWD/build/windows/tests/display_helper.exe
 mkdir -p screenshots
-work=$(mktemp -d)
-trap 'rm -rf "$work"; kill $zonara_xvfb_pid 2>/dev/null' EXIT
-
-shot() { import -window root "$1" 2>/dev/null; }
-differs() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
-# Waits until the program shows exactly one window: without a window manager Wine takes up to 2 s to
-# let go of a page it destroys, and a click meanwhile could land on the old page.
-settle() {
-    local class
-    class=$(echo "$program.exe" | tr '[:upper:]' '[:lower:]')
-    for _ in $(seq 60); do
-        [ "$(xdotool search --onlyvisible --classname "^$class\$" 2>/dev/null | wc -l)" -eq 1 ] && break
-        sleep 0.2
-    done
-    sleep 0.5
+saved=()
+# save NAME: once the picture stands still, screenshots/<program>-NAME.png.
+save() {
+    wait_for 10 still || echo "$program-$1: the picture did not stand still"
+    keep "screenshots/$program-$1.png"
+    saved+=("screenshots/$program-$1.png")
 }
-# Waits until the screen stops changing (a page has been drawn completely), then saves it as $1.
-steady_shot() {
-    shot "$work/a.png"
-    for _ in $(seq 30); do
-        sleep 0.4
-        shot "$work/b.png"
-        differs "$work/a.png" "$work/b.png" || break
-        mv "$work/b.png" "$work/a.png"
-    done
-    cp "$work/a.png" "$1"
-}
+key() { press "$exe" "$@" && sleep 0.3; }
+tick() { wine "$helper" tick "$1" && sleep 0.2; }
+click_at() { xdotool mousemove "$1" "$2" click 1 && sleep 0.3; }
 
 wine "$exe" &
 pid=$!
-for _ in $(seq 60); do
-    [ "$(xdotool search --onlyvisible --classname "^$(echo "$program.exe" | tr '[:upper:]' '[:lower:]')\$" 2>/dev/null |
-        wc -l)" -ge 1 ] && break
-    sleep 0.5
-done
-settle
-start=screenshots/$program-start.png
-steady_shot "$start"
-saved=("$start")
-for page in "${pages[@]}"; do
-    read -r name open_x open_y back_x back_y <<<"$page"
-    xdotool mousemove "$open_x" "$open_y" click 1
-    settle
-    steady_shot "$work/page.png"
-    if ! differs "$start" "$work/page.png"; then
-        echo "$name: not reachable yet"
-        continue
-    fi
-    cp "$work/page.png" "screenshots/$program-$name.png"
-    saved+=("screenshots/$program-$name.png")
-    if declare -F "show_$name" >/dev/null; then
-        "show_$name"
-        steady_shot "screenshots/$program-$name-2.png"
-        saved+=("screenshots/$program-$name-2.png")
-    fi
-    xdotool mousemove "$back_x" "$back_y" click 1
-    settle
-done
-# The phasor diagram on both animated screens (key V), at step 0, in mid-run and at the end of the run:
-# the page's button, the seconds to run before the middle picture and the seconds to the end after it.
-phasor_pages=(
-    "axial 960 702 10 24"
-    "radial 960 864 15 34"
-)
-key() {
-    xdotool search --onlyvisible --classname "^$(echo "$program.exe" | tr '[:upper:]' '[:lower:]')\$" \
-        windowfocus 2>/dev/null
-    xdotool key "$1"
-    sleep 0.5
-}
-for page in "${phasor_pages[@]}"; do
-    read -r name open_x open_y middle end <<<"$page"
-    xdotool mousemove "$open_x" "$open_y" click 1
-    settle
-    click_at 489 366  # Reset: the radial screen comes back at the step it was left at
-    click_at 200 366
+e2e_pids+=("$pid")
+wait_for 30 settle "$exe" || true
+save start
+key a && save authors && key Escape
+# The pattern screen, then Compare, a longer distance (five clicks on the distance bar's right arrow), the
+# projection and the plots.
+key 1 && save pattern
+click_at 153 409
+for _ in 1 2 3 4 5; do click_at 1836 199; done
+click_at 153 711 && click_at 153 560 && save pattern-2
+key Escape
+# The animated screens: ready, a few steps into a run, and with the phasor diagram at step 0, in mid-run and at
+# the end; the axial screen also under the key help and in the projector palette.
+for page in "2 axial 60" "3 radial 100"; do
+    read -r number name steps <<<"$page"
+    key "$number" && key r && save "$name"
+    key space && tick "$steps" && save "$name-2"
+    key r && key space && key v && save "$name-phasor-0"
+    tick 150 && save "$name-phasor-1"
+    tick 400 && save "$name-phasor-2"
     key v
-    steady_shot "screenshots/$program-$name-phasor-0.png"
-    click_at 200 366 "$middle"
-    click_at 200 366
-    steady_shot "screenshots/$program-$name-phasor-1.png"
-    click_at 200 366 "$end"
-    steady_shot "screenshots/$program-$name-phasor-2.png"
-    saved+=("screenshots/$program-$name-phasor-"{0,1,2}.png)
-    key v
-    xdotool mousemove 1766 1004 click 1
-    settle
+    if [ "$name" = axial ]; then
+        key F1 && save help && key F1
+        key p && key r && key space && tick 120 && key v && save projector-axial && key v && key p
+    fi
+    key Escape
 done
+key p && save projector-start && key 1 && save projector-pattern && key Escape && key p
 # Exit ends the program; a page left open (a step that failed) would keep it running, so wait a while.
-read -r x y <<<"$exit_button"
-xdotool mousemove "$x" "$y" click 1
+click_at 134 1004
 status=0
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
 if kill -0 $pid 2>/dev/null; then
@@ -171,5 +107,6 @@ else
     wait $pid || status=$?
     echo "$program ended with exit code $status"
 fi
+for kept in "${kept_pids[@]}"; do wait "$kept"; done
 printf 'saved %s\n' "${saved[@]}"
 exit $status

@@ -166,9 +166,10 @@ void ReleaseScreenSlots() {
 void SetAnimatedScreenButtons(PushButton* start, PushButton* reset, FontSize size) {
     const TextSet& t = *app.texts;
     SetFittingButtonFont(app.menu_button->window, app.page_font, size, {&t.menu_button});
-    SetFittingButtonFont(start->window, app.page_font, size,
-                         {&t.start_caption, &t.continue_caption, &t.pause_caption});
-    SetFittingButtonFont(reset->window, app.page_font, size, {&t.reset_caption});
+    // Start and Reset stand side by side: one font for both.
+    SetFittingButtonsFont({{start->window, {&t.start_caption, &t.continue_caption, &t.pause_caption}},
+                           {reset->window, {&t.reset_caption}}},
+                          app.page_font, size);
     SetControlCaption(app.menu_button->window, t.menu_button);
     SetControlCaption(start->window, t.start_caption);
     SetControlCaption(reset->window, t.reset_caption);
@@ -178,6 +179,10 @@ void EnterPage(HWND window, void (*teardown)(), PageCreation creation) {
     app.page_window = window;
     app.page_teardown = teardown;
     app.page_creation = creation;
+}
+
+const Palette& CurrentPalette() {
+    return app.projector_palette ? kProjectorPalette : kClassicPalette;
 }
 
 void SwitchPalette() {

@@ -112,6 +112,9 @@ void MakePageAgain(MonitorChoice choice);
 // Key P: the projector palette, or back to the classic look; the open page is made again in it.
 void SwitchPalette();
 
+// The palette the pages are drawn in now.
+const Palette& CurrentPalette();
+
 // After a resource failure was noted (shell/resource_failures.h): the page that met it is torn down and
 // the start page comes back, with a one-line notice that the page could not be opened; the lecturer can
 // try again. If not even the start page can be made, the program says so in a message box and ends with

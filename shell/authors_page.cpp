@@ -49,7 +49,7 @@ int CreateAuthorsPage() {
 
     fonts[kCaptionFont] =
         CreateTextFont(f[kCaptionFont].height, f[kCaptionFont].width, f[kCaptionFont].weight);
-    Surface* surface = CreateSurface(window, app.screen_width, app.screen_height, kBackgroundColour);
+    Surface* surface = CreateSurface(window, app.screen_width, app.screen_height, CurrentPalette().page);
     app.page_surface = surface;
     PrepareText(surface->context, TA_CENTER);
     SelectObject(surface->context, fonts[kCaptionFont]);

@@ -48,7 +48,7 @@ void DrawNotice(Surface* surface, const StartPageLayout& layout) {
     DrawFittedLines(surface->context, page.fonts[kCaptionFont], layout.fonts[kCaptionFont],
                     {{&app.texts->resource_notice, layout.notice_x, layout.notice_y, TA_CENTER}},
                     {box[0], box[1], box[2], box[3]});
-    SetTextColour(surface->context, kBlack);
+    SetTextColour(surface->context, CurrentPalette().ink);
 }
 
 // Opens another page from a button; a screen that is not plugged in yet leaves the button inert.
@@ -106,7 +106,7 @@ int CreateStartPage(int show_mode) {
 
     page.fonts[kCaptionFont] =
         CreateTextFont(f[kCaptionFont].height, f[kCaptionFont].width, f[kCaptionFont].weight);
-    Surface* surface = CreateSurface(window, app.screen_width, app.screen_height, kBackgroundColour);
+    Surface* surface = CreateSurface(window, app.screen_width, app.screen_height, CurrentPalette().page);
     app.page_surface = surface;
     PrepareText(surface->context, TA_CENTER);
     SelectObject(surface->context, page.fonts[kCaptionFont]);

@@ -141,7 +141,14 @@ bool CaptionsFit(HWND button, HFONT font, const std::vector<const std::string*>&
 
 void SetFittingButtonFont(HWND button, HFONT font, FontSize size,
                           const std::vector<const std::string*>& captions) {
-    const auto fits = [&](HFONT f) { return CaptionsFit(button, f, captions); };
+    SetFittingButtonsFont({{button, captions}}, font, size);
+}
+
+void SetFittingButtonsFont(const std::vector<ButtonCaptions>& buttons, HFONT font, FontSize size) {
+    const auto fits = [&](HFONT f) {
+        return std::all_of(buttons.begin(), buttons.end(),
+                           [&](const ButtonCaptions& b) { return CaptionsFit(b.button, f, b.captions); });
+    };
     HFONT shrunk = fits(font) ? nullptr : ShrunkFont(size, fits);
-    SetControlFont(button, shrunk != nullptr ? shrunk : font);
+    for (const ButtonCaptions& b : buttons) SetControlFont(b.button, shrunk != nullptr ? shrunk : font);
 }

@@ -48,3 +48,11 @@ bool CaptionsFit(HWND button, HFONT font, const std::vector<const std::string*>&
 // just enough for all of them (a kept font of the page).
 void SetFittingButtonFont(HWND button, HFONT font, FontSize size,
                           const std::vector<const std::string*>& captions);
+
+// The same for buttons that stand together (Start and Reset): one font for all of them, in which every
+// caption of each fits its own button, so that the row looks even.
+struct ButtonCaptions {
+    HWND button;
+    std::vector<const std::string*> captions;
+};
+void SetFittingButtonsFont(const std::vector<ButtonCaptions>& buttons, HFONT font, FontSize size);

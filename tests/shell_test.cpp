@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "shell/colour.h"
 #include "shell/cp1251.h"
 #include "shell/label_text.h"
 #include "shell/lecture_keys.h"
@@ -297,6 +299,21 @@ TEST(WorkerPool, RefusedThreadsAndThrowingTasks) {
     }
     EXPECT_EQ(WorkerPool::LiveWorkers(), 0);
     EXPECT_FALSE(TakeResourceFailure());  // fewer threads are no failure of the page
+}
+
+// The projector palette reads on a washed-out projector by the Web Content Accessibility Guidelines' measure:
+// texts at least 4.5 : 1 on the page, lines (axes, curves, the optical axis) at least 3 : 1, and thicker. The
+// classic look's white curve on lavender is 1.5 : 1.
+TEST(Palette, ContrastOnAProjector) {
+    EXPECT_NEAR(ContrastRatio(kWhite, kBlack), 21.0, 1e-9);
+    EXPECT_EQ(ContrastRatio(kBlack, kWhite), ContrastRatio(kWhite, kBlack));
+    EXPECT_NEAR(ContrastRatio(kClassicPalette.curve, kClassicPalette.page), 1.52, 0.01);
+    const Palette& p = kProjectorPalette;
+    std::printf("[ figures  ] projector palette: text %.1f : 1, axes %.1f : 1, curves %.1f : 1\n",
+                ContrastRatio(p.ink, p.page), ContrastRatio(p.ink, p.page), ContrastRatio(p.curve, p.page));
+    EXPECT_GE(ContrastRatio(p.ink, p.page), 4.5);
+    EXPECT_GE(ContrastRatio(p.curve, p.page), 3.0);
+    EXPECT_GT(p.line_width, kClassicPalette.line_width);
 }
 
 }  // namespace

@@ -70,9 +70,9 @@ void BuildPlotAndZones() {
     DestroyAxialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
     screen->plot =
-        CreateAxialPlot(screen->window, l.plot.width, l.my, kBackgroundColour, screen->wavelength->value,
+        CreateAxialPlot(screen->window, l.plot.width, l.my, CurrentPalette().page, screen->wavelength->value,
                         kApertureRadius, range.z_min, range.z_max, l.plot.height, l.mx);
-    screen->zones = CreateZonePicture(screen->window, l.zones.side, l.mx, l.my, kBackgroundColour,
+    screen->zones = CreateZonePicture(screen->window, l.zones.side, l.mx, l.my, CurrentPalette().page,
                                       screen->wavelength->value, kApertureRadius, range.z_min, range.z_max,
                                       l.zones.side, l.zones);
     const int n = std::min(screen->plot->step_count, screen->zones->step_count);
@@ -128,7 +128,7 @@ void DrawStatic(Surface* page) {
 
 void DrawOpticalAxisLine(Surface* page) {
     const ZonePictureGeometry& g = screen->layout.zones;
-    SelectObject(page->context, KeptPen(3, kWhite));
+    SelectObject(page->context, KeptPen(CurrentPalette().line_width, CurrentPalette().curve));
     DrawLine(page->context, g.x0, g.y0, g.x1, g.y1);
     SelectObject(page->context, screen->axis_pen);
 }
@@ -184,7 +184,7 @@ void FullRepaint() {
     HDC dc = frame->context;
     ComposeFrame(frame);
 
-    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(3, kWhite));
+    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(CurrentPalette().line_width, CurrentPalette().curve));
     DrawLine(dc, g.x0, g.y0, l.incoming_axis_end.x, l.incoming_axis_end.y);
     DrawLine(dc, g.x0, g.y0, l.inner_axis_end.x, l.inner_axis_end.y);
     DrawLine(dc, g.x0, g.y0, l.arrow_up.x, l.arrow_up.y);
@@ -354,7 +354,7 @@ int CreateAxialScreen() {
     screen->layout = ComputeAxialLayout(app.screen_width, app.screen_height);
     const AxialLayout& l = screen->layout;
 
-    screen->frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    screen->frame = CreateSurface(window, l.width, l.height, CurrentPalette().page);
     const DWORD button = WS_CHILD | WS_VISIBLE;
     app.menu_button = CreatePushButton(app.instance, window, kMenuId, button, l.menu_button.x,
                                        l.menu_button.y, l.menu_button.width, l.menu_button.height);
@@ -367,11 +367,11 @@ int CreateAxialScreen() {
                                                 app.instance, 1e-9, WS_CHILD | WS_VISIBLE | SBS_HORZ);
 
     app.page_font = CreateTextFont(l.height * 5 / 100, l.width / 100, 1);
-    screen->axis_pen = CreateSolidPen(3, kBlack);
+    screen->axis_pen = CreateSolidPen(CurrentPalette().line_width, CurrentPalette().ink);
     SetAnimatedScreenButtons(screen->start, screen->reset, {l.height * 5 / 100, l.width / 100, 1});
 
     screen->title_font = CreateTextFont((l.height * 5 / 100) * 14 / 10, (l.width / 100) * 14 / 10, 400);
-    app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    app.page_surface = CreateSurface(window, l.width, l.height, CurrentPalette().page);
     DrawStatic(app.page_surface);
     if (app.rebuilding) SetScrollPosition(screen->wavelength, last_wavelength);
     BuildPlotAndZones();

@@ -68,7 +68,7 @@ void DrawStatic(Surface* page) {
     HDC dc = page->context;
     SelectObject(dc, screen->separator_pen);
     PrepareText(dc, TA_CENTER);
-    SetTextColour(dc, kBlack);
+    SetTextColour(dc, CurrentPalette().ink);
     SelectObject(dc, screen->title_font);
     DrawPageText(dc, l.title_x, l.title_y, t.pattern_title);
     SelectObject(dc, screen->caption_font);
@@ -120,7 +120,7 @@ void DescribeComparison(HDC dc) {
     DrawWideSymbol(dc, l.symbol_x, l.description_y[0], static_cast<wchar_t>(kWavelengthSymbol));
     DrawWideSymbol(dc, l.symbol_x, l.description_y[1], static_cast<wchar_t>(kRadiusSymbol));
     DrawWideSymbol(dc, l.symbol_x, l.description_y[2], static_cast<wchar_t>(kDistanceSymbol));
-    SetTextColour(dc, kBlack);
+    SetTextColour(dc, CurrentPalette().ink);
     SetTextAlign(dc, TA_CENTER);
     DrawZoneCount(dc, l.comparison_count_x, screen->comparison);
 }
@@ -167,7 +167,7 @@ void ComposeStep() {
                   r.top);
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_CENTER);
-    SetTextColour(dc, kBlack);
+    SetTextColour(dc, CurrentPalette().ink);
     DrawParameterLabels(dc, true);
     RememberLabelledPositions();
     TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
@@ -183,7 +183,7 @@ void ComposeWhole() {
     CopySurface(app.page_surface, dc, 0, 0);
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_CENTER);
-    SetTextColour(dc, kBlack);
+    SetTextColour(dc, CurrentPalette().ink);
     DrawParameterLabels(dc);
 
     TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
@@ -342,12 +342,12 @@ int CreatePatternScreen() {
     screen->comparison_taken = false;
 
     app.page_font = CreateTextFont(l.page_font_height, l.page_font_width, 400);
-    screen->separator_pen = CreateSolidPen(3, kBlack);
+    screen->separator_pen = CreateSolidPen(CurrentPalette().line_width, CurrentPalette().ink);
     screen->caption_font = CreateTextFont(l.caption_font_height, l.caption_font_width, 400);
     screen->caption_height = TextHeight(window, screen->caption_font);
     screen->title_font = CreateTextFont(l.title_font_height, l.title_font_width, 400);
 
-    app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    app.page_surface = CreateSurface(window, l.width, l.height, CurrentPalette().page);
     DrawStatic(app.page_surface);
 
     screen->wavelength = MakeBar(window, l.wavelength_bar_x, 400, 700, 500, 1, 1e-9);

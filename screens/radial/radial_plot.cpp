@@ -1,6 +1,8 @@
 // Drawing the radial intensity plot.
 #include "screens/radial/radial_plot.h"
 
+#include "shell/application.h"
+
 #include <vector>
 
 RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my, ColourTriple background,
@@ -20,7 +22,7 @@ RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my,
     if (n > 1) {
         std::vector<POINT> points(n);
         for (int i = 0; i < n; ++i) points[i] = {p->model.points[i].x, p->model.points[i].y};
-        HGDIOBJ previous = SelectObject(p->curve->context, KeptPen(3, kWhite));
+        HGDIOBJ previous = SelectObject(p->curve->context, KeptPen(CurrentPalette().line_width, CurrentPalette().curve));
         DrawPolyline(p->curve->context, points.data(), n);
         SelectObject(p->curve->context, previous);
     }

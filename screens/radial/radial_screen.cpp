@@ -44,8 +44,8 @@ void BuildPlotAndZones() {
     DestroyRadialPlot(screen->plot);
     DestroyZonePicture(screen->zones);
     screen->plot = CreateRadialPlot(screen->window, l.plot_width, l.plot_height, l.mx, l.my,
-                                    kBackgroundColour, kRadialWavelength, kRadialAperture, screen->z);
-    screen->zones = CreateRadialZonePicture(screen->window, l.side, l.mx, l.my, kBackgroundColour,
+                                    CurrentPalette().page, kRadialWavelength, kRadialAperture, screen->z);
+    screen->zones = CreateRadialZonePicture(screen->window, l.side, l.mx, l.my, CurrentPalette().page,
                                             kRadialWavelength, kRadialAperture, l.side, screen->z,
                                             RadialZonePictureGeometry(l.width, l.height));
     const int last = std::min(screen->plot->total_steps, screen->zones->step_count);
@@ -119,7 +119,7 @@ Surface* MakeSketch() {
     const int s = l.side, mx = l.mx, my = l.my;
     Surface* sketch = CreateSurface(screen->window, s, s, kSketchFill);
     HDC dc = sketch->context;
-    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(3, kBlack));
+    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(CurrentPalette().line_width, CurrentPalette().ink));
     DrawLine(dc, s / 2, 0, s / 2, s);
     DrawLine(dc, 0, s / 2, s, s / 2);
     DrawLine(dc, s / 2, 0, s / 2 - mx / 4, my);
@@ -343,11 +343,11 @@ int CreateRadialScreen() {
     screen->reset = CreatePushButton(app.instance, window, kResetId, button, l.reset_button.x,
                                      l.reset_button.y, l.reset_button.width, l.reset_button.height);
     app.page_font = CreateTextFont(l.h5, l.width / 100, 1);
-    screen->axis_pen = CreateSolidPen(3, kBlack);
+    screen->axis_pen = CreateSolidPen(CurrentPalette().line_width, CurrentPalette().ink);
     SetAnimatedScreenButtons(screen->start, screen->reset, {l.h5, l.width / 100, 1});
 
-    screen->frame = CreateSurface(window, l.width, l.height, kBackgroundColour);
-    app.page_surface = CreateSurface(window, l.width, l.height, kBackgroundColour);
+    screen->frame = CreateSurface(window, l.width, l.height, CurrentPalette().page);
+    app.page_surface = CreateSurface(window, l.width, l.height, CurrentPalette().page);
     screen->title_font = CreateTextFont(l.h5 * 14 / 10, (l.width / 100) * 14 / 10, 400);
 
     // The parameters sit in hidden controls: the lecture cannot change them.
@@ -366,7 +366,7 @@ int CreateRadialScreen() {
     DrawApertureCaption(app.page_surface);
     screen->sketch = MakeSketch();
     screen->marker_brush = CreateFillBrush(kGreen);
-    screen->optical_axis_pen = CreateSolidPen(3, kWhite);
+    screen->optical_axis_pen = CreateSolidPen(CurrentPalette().line_width, CurrentPalette().curve);
 
     ShowPage(window);
     if (screen->animation.k == -1) {

@@ -10,6 +10,9 @@
 //   move X Y                    the page moved to (X, Y), its size kept, as the system moves a window
 //   displaychange               the display change notification Windows sends when a monitor comes, goes or
 //                               changes mode (Wine does not send it to running programs)
+//   clipboard FILE              the clipboard's device-independent bitmap as raw 8-bit RGB, rows from the
+//                               top, into FILE; its width and height on standard output
+//   holdclipboard MS            the clipboard kept open for MS milliseconds, as another program may keep it
 #include <windows.h>
 
 #include <cstdio>
@@ -73,14 +76,54 @@ BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
     return TRUE;
 }
 
+// The clipboard's CF_DIB (24 or 32 bits, either row order) as top-down RGB bytes.
+int SaveClipboard(const wchar_t* path) {
+    if (!OpenClipboard(nullptr)) return 5;
+    int status = 6;
+    if (HANDLE data = GetClipboardData(CF_DIB); data != nullptr) {
+        const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
+        const int bits = header->biBitCount;
+        if (header->biCompression == BI_RGB && (bits == 24 || bits == 32)) {
+            const int width = header->biWidth,
+                      height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
+            const int stride = (width * bits / 8 + 3) & ~3;
+            const auto* pixels = reinterpret_cast<const unsigned char*>(header) + header->biSize;
+            std::string rgb;
+            rgb.reserve(static_cast<std::size_t>(width) * height * 3);
+            for (int y = 0; y < height; ++y) {
+                const unsigned char* row =
+                    pixels + static_cast<std::size_t>(header->biHeight < 0 ? y : height - 1 - y) * stride;
+                for (int x = 0; x < width; ++x, row += bits / 8)
+                    rgb += {static_cast<char>(row[2]), static_cast<char>(row[1]), static_cast<char>(row[0])};
+            }
+            if (FILE* file = _wfopen(path, L"wb")) {
+                status = std::fwrite(rgb.data(), 1, rgb.size(), file) == rgb.size() ? 0 : 7;
+                std::fclose(file);
+                std::printf("%d %d\n", width, height);
+            }
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return status;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (argc == 5 && command == L"change")
         return Change(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10), argv[4]);
+    if (argc == 3 && command == L"clipboard") return SaveClipboard(argv[2]);
+    if (argc == 3 && command == L"holdclipboard") {
+        if (!OpenClipboard(nullptr)) return 5;
+        Sleep(std::wcstol(argv[2], nullptr, 10));
+        CloseClipboard();
+        return 0;
+    }
     HWND page = FindPage();
-    if (argc == 2 && command == L"monitors") return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
+    if (argc == 2 && command == L"monitors")
+        return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
     if (page == nullptr) return 1;
     if (argc == 2 && command == L"close") return PostMessageW(page, WM_CLOSE, 0, 0) ? 0 : 4;
     if (argc == 2 && command == L"where") {
@@ -90,8 +133,8 @@ int wmain(int argc, wchar_t** argv) {
         return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
     }
     if (argc == 4 && command == L"move")
-        return SetWindowPos(page, nullptr, std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10), 0, 0,
-                            SWP_NOSIZE | SWP_NOZORDER)
+        return SetWindowPos(page, nullptr, std::wcstol(argv[2], nullptr, 10),
+                            std::wcstol(argv[3], nullptr, 10), 0, 0, SWP_NOSIZE | SWP_NOZORDER)
                    ? 0
                    : 4;
     if (argc == 2 && command == L"displaychange") {
