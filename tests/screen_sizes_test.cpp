@@ -38,6 +38,14 @@ void ExpectCaptionsFit(HWND page) {
     }
 }
 
+// Buttons that stand side by side (Start and Reset) show their captions in one font.
+void ExpectOneFont(HWND one, HWND other) {
+    LOGFONTW a{}, b{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(one, WM_GETFONT, 0, 0)), sizeof a, &a);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(other, WM_GETFONT, 0, 0)), sizeof b, &b);
+    EXPECT_TRUE(a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth) << "Start and Reset in different fonts";
+}
+
 // The texts a surface shows keep clear of each other (their letters), of the visible controls and of the
 // screen's edges, lie off each picture or wholly on it, and are not cut by a picture copied over them.
 void ExpectTextsClear(HWND page, const Surface* shown, const Pictures& pictures) {
@@ -74,8 +82,10 @@ void ExpectSumSignInItsGap(const Surface* shown, int free_y, const std::string& 
     const auto letter = [&](int at) {
         return line.letters.at(at - std::count(text.begin(), text.begin() + at, L' '));
     };
-    EXPECT_GT(sign.ink.left, letter(gap.equals_end - 1).right) << "no clear column after the \"=\"";
-    EXPECT_GT(letter(gap.gap_end).left, sign.ink.right) << "no clear column before the next letter";
+    // At least a third of the sign's width clear on each side.
+    const int third = (sign.ink.right - sign.ink.left + 2) / 3;
+    EXPECT_GE(sign.ink.left - letter(gap.equals_end - 1).right, third) << "too little room after the \"=\"";
+    EXPECT_GE(letter(gap.gap_end).left - sign.ink.right, third) << "too little room before the next letter";
     const int top = std::max<int>(free_y, line.ink.top);
     for (int x : {sign.ink.left - 1, sign.ink.right})
         for (ColourTriple c : Block(shown->context, x, top, 1, line.ink.bottom - top))
@@ -205,6 +215,7 @@ TEST_P(ScreenSizes, AxialScreen) {
         Command(page, kAxialStart);
         ExpectZonesToScale(s->zones->composed, 6.0, 5);
         ExpectSumSignInItsGap(s->shown, g.top + g.side, app.texts->sum_caption);
+        ExpectOneFont(s->start->window, s->reset->window);
         ExpectTextsClear(page, s->shown, pictures);
         ExpectTextsClearWithPanel(page, s->shown, pictures, AxialPhasorPanel(l).box);
         ExpectCaptionsFit(page);
@@ -236,6 +247,7 @@ TEST_P(ScreenSizes, RadialScreen) {
         EXPECT_EQ(SurfacePixel(s->shown, point.left + 6, point.top + 6), kGreen);
         ExpectTextsClear(page, s->shown, pictures);
         ExpectSumSignInItsGap(s->shown, c.y - side / 2 + side, app.texts->sum_caption);
+        ExpectOneFont(s->start->window, s->reset->window);
         ExpectTextsClearWithPanel(page, s->shown, pictures, RadialPhasorPanel(l).box);
         // The fresh picture has no sketch yet. Step 0: one and a half zones cover the aperture, zone 1 to
         // scale; Continue fits. Then the run goes on.
