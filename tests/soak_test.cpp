@@ -57,9 +57,9 @@ TEST_F(Soak, RandomInputOverAllPages) {
     const auto pick = [&](const auto& items) { return items[below(static_cast<int>(std::size(items)))]; };
     const int ids[] = {201, 202, 203, 204, 205, 206, 207, 208, 209,
                        210, 211, 212, 213, 214, 215, 216, 0,   1025};
-    const unsigned keys[] = {VK_SPACE, VK_RETURN, VK_NEXT,  VK_PRIOR, 'R',   VK_ESCAPE,
-                             VK_BACK,  VK_LEFT,   VK_RIGHT, '1',      '2',   '3',
-                             'A',      'V',       '0',      'Q',      VK_F5, VK_UP};
+    const unsigned keys[] = {VK_SPACE, VK_RETURN, VK_NEXT, VK_PRIOR, 'R',   VK_ESCAPE, VK_BACK,
+                             VK_LEFT,  VK_RIGHT,  '1',     '2',      '3',   'A',       'V',
+                             'P',      'M',       '0',     'Q',      VK_F5, VK_UP};
     const WPARAM parameters[] = {0, 0, 301, 301, 1025, 1025, 1, 300, 1024, 0xFFFF};  // of timers and paints
     // Events: 0 command, 1 scroll, 2 timer message, 3 run of ticks, 4 paint, 5 display change, 6 key,
     // 7 navigation, 8 close request; mixed for the start and authors pages, and for the screens.

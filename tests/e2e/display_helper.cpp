@@ -1,8 +1,6 @@
 // Run by the end-to-end scripts beside ZonaraEng or newZonara, in the same Wine desktop, to do to the
 // program's page what the system rather than the user does:
-//   change WIDTH HEIGHT REPORT  change the resolution, wait for the page rebuilt for it, and write where
-//                               the page and its buttons now stand into REPORT
-//   close, repaint              a close request (as Alt+F4 sends), a repaint (as after a restore)
+//   repaint                     a repaint (as after a restore)
 //   tick COUNT                  COUNT ticks of the screen's step timer, each handled before the next
 //   where                       the page's window rectangle, then the monitors Windows lists, one a line:
 //                               "page L T R B", "monitor L T R B"
@@ -18,7 +16,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
-#include <initializer_list>
 #include <string>
 
 namespace {
@@ -32,39 +29,6 @@ HWND FindPage() {
         if (HWND page = FindWindowW(name, nullptr)) return page;
     }
     return nullptr;
-}
-
-int Change(int width, int height, const wchar_t* report_path) {
-    DEVMODEW mode{};
-    mode.dmSize = sizeof mode;
-    mode.dmPelsWidth = width;
-    mode.dmPelsHeight = height;
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-    if (ChangeDisplaySettingsW(&mode, 0) != DISP_CHANGE_SUCCESSFUL) return 2;
-    // The page rebuilds itself on WM_DISPLAYCHANGE; wait for a page of the new size.
-    HWND page = nullptr;
-    RECT r{};
-    for (int i = 0; i < 100; ++i) {
-        page = FindPage();
-        if (page != nullptr && GetWindowRect(page, &r) && r.right - r.left == width &&
-            r.bottom - r.top == height)
-            break;
-        Sleep(100);
-    }
-    FILE* report = _wfopen(report_path, L"wb");
-    if (report == nullptr) return 3;
-    wchar_t name[100] = {};
-    GetClassNameW(page, name, 100);
-    std::fprintf(report, "screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    std::fprintf(report, "page %ld %ld %ld %ld start=%d\n", r.left, r.top, r.right, r.bottom,
-                 std::wcscmp(name, kPageClasses[0]) == 0);
-    for (int id : {201, 202, 203, 204, 205, 213}) {
-        if (HWND button = GetDlgItem(page, id); button != nullptr && GetWindowRect(button, &r))
-            std::fprintf(report, "button %d %ld %ld %ld %ld\n", id, r.left, r.top, r.right - r.left,
-                         r.bottom - r.top);
-    }
-    std::fclose(report);
-    return 0;
 }
 
 BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
@@ -112,8 +76,6 @@ int SaveClipboard(const wchar_t* path) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
-    if (argc == 5 && command == L"change")
-        return Change(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10), argv[4]);
     if (argc == 3 && command == L"clipboard") return SaveClipboard(argv[2]);
     if (argc == 3 && command == L"holdclipboard") {
         if (!OpenClipboard(nullptr)) return 5;
@@ -125,7 +87,6 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && command == L"monitors")
         return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
     if (page == nullptr) return 1;
-    if (argc == 2 && command == L"close") return PostMessageW(page, WM_CLOSE, 0, 0) ? 0 : 4;
     if (argc == 2 && command == L"where") {
         RECT r{};
         GetWindowRect(page, &r);
