@@ -1,9 +1,9 @@
-// A lecture PC short of resources: a tour of every page, in both programs, with one run of each animation
-// and a display change, in which the Nth creation of a resource fails, for every N the tour makes. After
-// each failure the program goes on: no crash, no hang, the start page with its notice where a page could
-// not be built or went on, nothing leaked once the page is left, the next attempt (the next N's) gets past
-// the creation that failed and, past the last one, the stretch ends as it does with nothing refused; fewer
-// worker threads give the same pixels, and nothing Windows would refuse happens on the way.
+// A lecture PC short of resources: a tour of every page, in both programs, with one run of each animation,
+// the projector palette and a display change, in which the Nth creation of a resource fails, for every N the
+// tour makes. After each failure the program goes on: no crash, no hang, the start page with its notice where
+// a page could not be built or went on, nothing leaked once the page is left, the next attempt (the next N's)
+// gets past the creation that failed and, past the last one, the stretch ends as it does with nothing
+// refused; fewer worker threads give the same pixels, and nothing Windows would refuse happens on the way.
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -65,6 +65,10 @@ const Stretch kTour[] = {
          RunAnimation(page, kAxialStart);
      }},
     {"radial screen", kRadialButton, [](HWND page) { RunAnimation(page, kRadialStart); }},
+    {"projector palette and back", kAxialButton,
+     [](HWND page) {
+         for (int twice = 0; twice < 2 && OpenAxialScreen(); ++twice) PressKey(OnlyPage(), 'P');
+     }},
     {"display change", 0,
      [](HWND page) {
          ChangeDisplay(page, {800, 600});
@@ -84,7 +88,7 @@ TEST_P(Failures, EveryCreationOfATourMayFail) {
         // add a tick, so a stretch's count can differ by one from run to run).
         for (int n = 0;; ++n) {
             SCOPED_TRACE("creation " + std::to_string(n));
-            app.phasor_panel = false;  // each run as the first
+            app.phasor_panel = app.projector_palette = false;  // each run as the first
             RadialSavedStep() = -1;
             FailNthCreation(n);
             HWND page = stretch.button != 0 ? Open(stretch.button) : OnlyPage();
