@@ -16,8 +16,7 @@
 
 #include "numerics/pi.h"
 
-namespace numerics {
-namespace paraxial {
+namespace numerics::paraxial {
 
 struct GaussLegendreRule {
     std::vector<long double> nodes, weights;  // on [0, 1]
@@ -70,17 +69,10 @@ inline std::vector<long double> Intensities(long double theta, const std::vector
     return intensities;
 }
 
-inline long double Intensity(long double theta, long double kappa) {
-    return Intensities(theta, {kappa})[0];
-}
-
 // The intensity at radius r for aperture radius a, distance z and wavelength lambda (metres).
 inline long double Intensity(double a, double lambda, double z, double r) {
-    const long double pi = numerics::kExactPi;
-    const long double theta = pi * a * a / (static_cast<long double>(lambda) * z);
-    const long double kappa = 2 * pi * a * r / (static_cast<long double>(lambda) * z);
-    return Intensity(theta, kappa);
+    const long double theta = numerics::kExactPi * a * a / (static_cast<long double>(lambda) * z);
+    return Intensities(theta, {2 * theta * r / a})[0];  // kappa = 2*pi*a*r/(lambda*z)
 }
 
-}  // namespace paraxial
-}  // namespace numerics
+}  // namespace numerics::paraxial

@@ -1,6 +1,5 @@
-// The shell's pure parts: labels, code page 1251, the keys, the start and authors pages against their worked
-// numbers, the text sets, the deployer's file and the scroll rule. (Strokes: in the phasor and pattern
-// tests.)
+// The shell's pure parts: labels, code page 1251, the keys, the start and authors pages, the text sets, the
+// deployer's file, the scroll rule, the worker pool and the projector palette.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -32,15 +31,13 @@ TEST(Labels, IntegersFixedPointAndJoining) {
     for (int value : {0, 9, 10, 99, 100, 600, 999999999})
         EXPECT_EQ(Text(IntegerLabel(value)), std::to_string(value));
     // The fraction is truncated, not rounded.
-    const struct {
-        int decimals;
-        double value;
-        const char* text;
-    } fixed[] = {{2, 2.5, "2.50"},         {2, 0.05, "0.05"},   {1, 12.37, "12.3"},
-                 {3, 1.5, "1.500"},        {0, 7.9, "7"},       {2, 0.29, "0.28"},
-                 {1, 0.05, "0.0"},         {2, 0.9375, "0.93"}, {1, 3.9999999999999996, "3.9"},
-                 {2, 2000 * 0.001, "2.00"}};
-    for (const auto& f : fixed) EXPECT_EQ(Text(FixedLabel(f.decimals, f.value)), f.text) << f.value;
+    const std::pair<int, double> fixed[] = {
+        {2, 2.5},    {2, 0.05},        {1, 12.37}, {3, 1.5},
+        {0, 7.9},    {2, 0.29},        {1, 0.05},  {1, 3.9999999999999996},
+        {2, 0.9375}, {2, 2000 * 0.001}};
+    std::string shown;
+    for (const auto& [decimals, value] : fixed) shown += Text(FixedLabel(decimals, value)) + " ";
+    EXPECT_EQ(shown, "2.50 0.05 12.3 1.500 7 0.28 0.0 3.9 0.93 2.00 ");
     LabelTextPtr part(MakeLabelText(11, nullptr, "Wavelength nm"));  // only the first 11 characters
     const LabelTextPtr label = JoinLabels(part.get(), IntegerLabel(600).get(), MakeLabel(" nm").get());
     EXPECT_EQ(Text(label), "Wavelength 600 nm");
@@ -61,11 +58,7 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1251("€—a\U0001F600b\U00010401c"),
               "\x88\x97"
               "a?b?c");
-    EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("),
-              "x???"
-              "?("
-              "?"
-              "?(");
+    EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("), "x????(??(");
 }
 
 // Which button each key presses on each page, the wavelength arrows, what the shell does (V phasor panel,
@@ -124,8 +117,8 @@ std::string Worked(const ButtonPlace& b) {
     return Numbers(b.id, b.x, b.y, b.width, b.height, b.multiline);
 }
 
-// The start page: the header, the fonts and the buttons in their order of creation (201, 203, 202, 204,
-// 213), on the full HD screen in both languages, on 4:3 (the emblem limited by the left column) and upright.
+// The start page on the full HD screen: the header, the fonts and the buttons in their order of creation
+// (201, 203, 202, 204, 213), and the text each shows. (Every size and both languages: the next test.)
 TEST(StartPage, WorkedNumbers) {
     const TextSet& en = EnglishTexts();
     const StartPageLayout p = ComputeStartPageLayout(1920, 1080, en);
@@ -147,21 +140,10 @@ TEST(StartPage, WorkedNumbers) {
                                          &en.course_title,          &en.title_line_1,
                                          &en.title_line_2,          &en.year_line};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(p.header.texts[i].text, header_texts[i]) << i;
-    const TextSet& ru = RussianTexts();
-    const StartPageLayout russian = ComputeStartPageLayout(1920, 1080, ru);
-    EXPECT_EQ(Worked(russian.header),
-              "38 43 576 768 486 282 147 1491 51 288 1632 960 376 300 9 1 288 376 1 1632 376 1 960 43 1 960 "
-              "86 1 960 150 1 960 193 2 960 300 2 960 386 3 960 1025");
-    EXPECT_EQ(russian.header.texts[3].text, &ru.institution_line_2);
-    const StartPageLayout small = ComputeStartPageLayout(1024, 768, en);
-    EXPECT_EQ(Worked(small.header) + " / " + Worked(small.fonts) + Worked(small.buttons[0]),
-              "20 30 307 409 345 187 60 776 39 153 869 511 256 225 10 1 153 256 1 153 277 1 869 256 1 511 30 "
-              "1 511 90 1 511 120 1 511 150 2 511 225 2 511 285 3 511 727 / 38 10 1; 25 6 1; 49 13 800; 38 "
-              "10 1; 201 901 675 102 76 0");
-    const StartPageLayout tall = ComputeStartPageLayout(1080, 1920, en);
-    EXPECT_EQ(Worked(tall.header) + " / " + Worked(tall.buttons[1]),
-              "21 76 324 432 864 198 63 819 166 162 918 540 440 570 10 1 162 440 1 162 493 1 918 440 1 540 "
-              "76 1 540 228 1 540 304 1 540 380 2 540 570 2 540 722 3 540 1822 / 203 324 864 432 192 1");
+    // The Russian header has no lecture course line and the institution's name on its second line.
+    const StartPageLayout russian = ComputeStartPageLayout(1920, 1080, RussianTexts());
+    EXPECT_EQ(russian.header.text_count, 9);
+    EXPECT_EQ(russian.header.texts[3].text, &RussianTexts().institution_line_2);
 }
 
 std::string Worked(const AuthorsPageLayout& a) {
@@ -185,8 +167,8 @@ TEST(StartAndAuthorsPages, EverySize) {
     EXPECT_EQ(Fingerprint(layouts), 13570501308263255246ull) << layouts;
 }
 
-// The authors page: portraits limited by the height on the full HD screen, by the width on 4:3, and
-// placed after the first title line upright, where the two languages differ.
+// The authors page on the full HD screen, in both languages: portraits limited by the height, and the texts
+// each place shows.
 TEST(AuthorsPage, WorkedNumbers) {
     for (const TextSet* t : {&EnglishTexts(), &RussianTexts()}) {
         const AuthorsPageLayout a = ComputeAuthorsPageLayout(1920, 1080, *t);
@@ -198,15 +180,6 @@ TEST(AuthorsPage, WorkedNumbers) {
         EXPECT_EQ(a.menu.caption, &t->menu_button);
         EXPECT_EQ(a.header.texts[a.header.text_count - 1].text, &t->year_line);
     }
-    EXPECT_EQ(Worked(ComputeAuthorsPageLayout(1024, 768, EnglishTexts())),
-              "38 247 776 256 551 61 183 244 287 552 368 205 901 675 102 76 0 38 10 1; 25 6 1; 53 14 800; 32 "
-              "8 1;  3 379 645 3 643 645 3 511 682");
-    EXPECT_EQ(Worked(ComputeAuthorsPageLayout(1080, 1920, EnglishTexts())),
-              "96 261 819 570 1375 65 195 260 303 582 1062 205 950 1689 108 192 0 96 10 1; 64 6 1; 134 14 "
-              "800; 81 8 1;  3 400 1613 3 679 1613 3 540 1708");
-    EXPECT_EQ(Worked(ComputeAuthorsPageLayout(1080, 1920, RussianTexts())),
-              "96 261 819 532 1375 65 195 260 303 582 1043 205 950 1689 108 192 0 96 10 1; 64 6 1; 134 14 "
-              "800; 81 8 1;  3 400 1613 3 679 1613 3 540 1708");
 }
 
 std::u16string Widened(const std::string& cp1251) {
