@@ -1,6 +1,5 @@
-// J0 and SinCos against mpmath's values (tests/numerics_reference_data.cpp), the ring sum against independent
-// physics, its fast samplings against the term-by-term sum bit for bit, bits pinned for both builds (this
-// runs under Wine too), the zone geometry and the spectral colours.
+// J0 and SinCos against mpmath, the ring sum against independent physics and its fast samplings bit for bit,
+// bits pinned for both builds (this runs under Wine too), the zone geometry and the spectral colours.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -39,12 +38,6 @@ struct Worst {
     ~Worst() { std::printf("[ measured ] %s: worst %.3f at x = %.17g\n", what, error, x); }
 };
 
-// J0's bound: 4*2^-52*min(1, sqrt(2/(pi*x))) absolute.
-double J0Error(double x, long double reference) {
-    const double bound = 4 * 0x1p-52 * std::fmin(1.0, std::sqrt(2 / (static_cast<double>(kExactPi) * x)));
-    return static_cast<double>(std::fabs(static_cast<long double>(BesselJ0(x)) - reference)) / bound;
-}
-
 // |computed - reference| in units in the last place of the reference rounded to double.
 double UlpError(double computed, long double reference) {
     int exponent;
@@ -53,18 +46,20 @@ double UlpError(double computed, long double reference) {
     return static_cast<double>(std::fabs(computed - reference)) / std::ldexp(1.0, exponent - 53);
 }
 
-// Landmarks, both sides of every row boundary of the J0 table and a sweep to 1000.
+// J0 within 4*2^-52*min(1, sqrt(2/(pi*x))) absolute at the landmarks, both sides of every row boundary of its
+// table and a sweep to 1000; even; exact at 0, and defined at the special arguments.
 TEST(BesselJ0, WithinItsBoundOfTheReferenceValues) {
     Worst worst("J0 against mpmath, in units of its bound");
-    for (int i = 0; i < kBesselJ0PointCount; ++i)
-        worst.Add(J0Error(kBesselJ0Points[i].x, kBesselJ0Points[i].value), kBesselJ0Points[i].x);
-}
-
-TEST(BesselJ0, ExactValuesSymmetryAndSpecialArguments) {
+    for (int i = 0; i < kBesselJ0PointCount; ++i) {
+        const BesselJ0Point& p = kBesselJ0Points[i];
+        const double bound =
+            4 * 0x1p-52 * std::fmin(1.0, std::sqrt(2 / (static_cast<double>(kExactPi) * p.x)));
+        worst.Add(static_cast<double>(std::fabs(static_cast<long double>(BesselJ0(p.x)) - p.value)) / bound,
+                  p.x);
+        if (i % 7 == 0) EXPECT_EQ(BesselJ0(-p.x), BesselJ0(p.x));
+    }
     EXPECT_EQ(BesselJ0(0.0), 1.0);  // the axis series relies on x*J0(0) being exactly x
     EXPECT_EQ(BesselJ0(1e-300), 1.0);
-    for (int i = 0; i < kBesselJ0PointCount; i += 7)
-        EXPECT_EQ(BesselJ0(-kBesselJ0Points[i].x), BesselJ0(kBesselJ0Points[i].x));
     EXPECT_TRUE(std::isnan(BesselJ0(std::numeric_limits<double>::quiet_NaN())));
     EXPECT_EQ(BesselJ0(-std::numeric_limits<double>::infinity()), 0.0);
     EXPECT_LT(std::fabs(BesselJ0(1e300)), 1e-150);
@@ -92,10 +87,10 @@ double OnAxisClosedForm(double a, double lambda, double z) {
     return 4.0 * s * s;
 }
 
-// The axial screen (1 mm, 400..700 nm, 6 to 0.8 open zones) and the pattern screen (1..3 mm with 2.5 mm,
-// whose a/delta computes as 999.9999999999999, 1..10 m, and 21 open zones at 3 mm, 428 nm, 1 m, where
-// the sum without its end correction would lie 2.9e-3 high).
-TEST(RingSum, OnTheAxisItIsFourSineSquaredOfHalfTheZoneCountTimesPi) {
+// On the axis 4 sin^2 of pi/2 times the zone count, on the axial screen (1 mm, 400..700 nm, 6 to 0.8 open
+// zones) and the pattern screen (1..3 mm with 2.5 mm, whose a/delta computes as 999.9999999999999, 1..10 m,
+// and 21 open zones at 3 mm, 428 nm, 1 m, where the sum without its end correction would lie 2.9e-3 high).
+TEST(RingSum, FollowsTheFresnelIntegral) {
     for (int zones = 1; zones <= 12; ++zones)
         EXPECT_NEAR(RingSumIntensity(0.001, 1e-6, 2.0 / zones, 500e-9, 0.0), zones % 2 ? 4.0 : 0.0, 1e-6);
     for (int nm = 400; nm <= 700; nm += 50)
@@ -110,13 +105,10 @@ TEST(RingSum, OnTheAxisItIsFourSineSquaredOfHalfTheZoneCountTimesPi) {
                 EXPECT_NEAR(RingSumIntensity(a, a / 1000, z, nm * 1e-9, 0.0),
                             OnAxisClosedForm(a, nm * 1e-9, z), 1e-5)
                     << a << " m, " << z << " m, " << nm << " nm";
-}
-
 #if !defined(_WIN32)
-// Off the axis against the integral by long double quadrature, to 1.5 a as the pattern screen shows and to
-// a as the radial screen does, at the controls' ends and where the uncorrected sum strays most (18 to 22
-// open zones).
-TEST(RingSum, OffTheAxisItFollowsTheFresnelIntegral) {
+    // Off the axis against the integral by long double quadrature, to 1.5 a as the pattern screen shows and
+    // to a as the radial screen does, at the controls' ends and where the uncorrected sum strays most (18 to
+    // 22 open zones).
     const struct {
         double a, lambda, z, r_end;
     } cases[] = {{0.003, 400e-9, 1.074, 0.0045}, {0.003, 400e-9, 1.253, 0.0045},
@@ -131,8 +123,8 @@ TEST(RingSum, OffTheAxisItFollowsTheFresnelIntegral) {
                         static_cast<double>(paraxial::Intensity(c.a, c.lambda, c.z, i * c.r_end / 30)), 1e-5)
                 << c.a << " m, " << c.z << " m, sample " << i;
     }
-}
 #endif
+}
 
 // The running sums drawn in the complex plane are the vibration curve. On the axis it is the circle of
 // amplitude diameter 2 through its start, each zone half a turn: after an odd number of whole zones the

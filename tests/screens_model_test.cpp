@@ -1,5 +1,4 @@
-// The three demonstration screens' pure core: layouts against their worked numbers, plots, zone pictures,
-// sum texts and phasor panels step by step, animation state tables, the pattern's pixels and labels.
+// The three screens' pure core: layouts, plots, zone pictures, sums and phasors, animations, pattern pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -49,8 +48,10 @@ std::string Worked(const AxialLayout& l) {
                    p.diameter, p.origin);
 }
 
-// The full HD screen's worked numbers (every size: LayoutSweep), the phasor panel's last.
-TEST(AxialScreen, LayoutAtFullHd) {
+// The full HD screen's worked numbers (every size: LayoutSweep); the plot at 600 nm step by step, its marker
+// at the intensity of the sample the phasor panel shows, whose resultant squared is that intensity to the
+// bit.
+TEST(AxialScreen, FullHdLayoutAndPlotStepByStep) {
     const AxialLayout l = ComputeAxialLayout(1920, 1080);
     EXPECT_EQ(
         Worked(l),
@@ -64,12 +65,6 @@ TEST(AxialScreen, LayoutAtFullHd) {
     EXPECT_EQ(Numbers(StartMarker(l, 600), ObservationPoint(l, 600, 100, 310),
                       ObservationPoint(l, 600, 310, 310), StartMarker(l, 400), StartMarker(l, 700)),
               "(647,638) (755,610) (983,550) (730,616) (605,649)");
-}
-
-// The plot at 600 nm on the full HD screen, revealed step by step; the marker's height is the intensity of
-// the sample the phasor panel shows, and its resultant squared is that intensity to the last bit.
-TEST(AxialScreen, PlotRevealedStepByStep) {
-    const AxialLayout l = ComputeAxialLayout(1920, 1080);
     const DistanceRange r = AxialDistanceRange(0.001, 600 * 1e-9);
     const AxialPlotModel p =
         ComputeAxialPlot(l.plot.width, l.my, 600 * 1e-9, 0.001, r.z_min, r.z_max, l.plot.height, l.mx);
@@ -97,8 +92,7 @@ TEST(AxialScreen, PlotRevealedStepByStep) {
     EXPECT_EQ(steps,
               "260 0 0 (50,86) (50,363) (50,363) 0; 260 1 1 (50,86) (51,363) (50,363) 0; 260 100 100 (50,86) "
               "(150,362) (50,363) 99; 260 310 310 (50,86) (360,112) (50,363) 309; ");
-    // The curve starts further right for shorter wavelengths.
-    for (int nm : {400, 700}) {
+    for (int nm : {400, 700}) {  // the curve starts further right for shorter wavelengths
         const DistanceRange rn = AxialDistanceRange(0.001, nm * 1e-9);
         const AxialPlotModel pn =
             ComputeAxialPlot(l.plot.width, l.my, nm * 1e-9, 0.001, rn.z_min, rn.z_max, l.plot.height, l.mx);
@@ -106,8 +100,8 @@ TEST(AxialScreen, PlotRevealedStepByStep) {
     }
 }
 
-// The zone picture and the sum of contributions at 600 nm: six whole zones at the start, 1.94 in the
-// middle (discs from the outermost zone inwards), 0.8 at the end.
+// The zone picture and the sum of contributions at 600 nm: six whole zones at the start, 1.94 in the middle
+// (discs from the outermost zone inwards). (0.8 at the end: LayoutSweep.)
 TEST(AxialScreen, ZonePictureAndSumTexts) {
     const DistanceRange r = AxialDistanceRange(0.001, 600 * 1e-9);
     EXPECT_EQ(Text(AxialZoneStep(600e-9, 0.001, r.z_min, r.z_max, 0, 310, 467).sum_text),
@@ -130,17 +124,15 @@ TEST(AxialScreen, ZonePictureAndSumTexts) {
     PaintZonePicture(pixels.data(), 467, colours, nullptr);
     EXPECT_EQ(Numbers(pixels[233 * 467 + 37], pixels[233 * 467 + 38], pixels[233 * 467 + 233]),
               "4210752 13487871 13487871");
-    EXPECT_EQ(Text(AxialZoneStep(600 * 1e-9, 0.001, r.z_min, r.z_max, 310, 310, 467).sum_text),
-              "E  =  0.80 * E1 ");
     // N = 2.005 opens 2 zones; 2.02 opens 3: a fractional zone counts from one percent.
     EXPECT_EQ(AxialZoneStep(500e-9, 0.001, 1e-6 / (500e-9 * 2.005), 1.0, 0, 1, 467).number_of_zones, 2);
     EXPECT_EQ(AxialZoneStep(500e-9, 0.001, 1e-6 / (500e-9 * 2.02), 1.0, 0, 1, 467).number_of_zones, 3);
     EXPECT_EQ(Numbers(ApertureBox(467)), "[38,38 429,429]");
     // The colours look up truncated nanometres: 479e-9/1e-9 computes just below 479.
-    for (int nm : {479, 482, 486, 489, 493, 496, 503, 510})
-        EXPECT_EQ(ZoneColourNanometres(nm * 1e-9), nm - 1);
-    EXPECT_EQ(ZoneColourNanometres(600 * 1e-9), 600);
-    EXPECT_EQ(ZoneColourNanometres(5e-7), 499);
+    std::string nanometres;
+    for (int nm : {479, 482, 486, 489, 493, 496, 503, 510, 600})
+        nanometres += Numbers(ZoneColourNanometres(nm * 1e-9)) + " ";
+    EXPECT_EQ(nanometres + Numbers(ZoneColourNanometres(5e-7)), "478 481 485 488 492 495 502 509 600 499");
 }
 
 // The phasor picture of two whole zones: the on-axis circle spans `diameter` pixels upwards from the
@@ -161,11 +153,12 @@ TEST(AxialScreen, PhasorPictureIsTheCircleInTheZonesColours) {
     EXPECT_EQ(pixel(picture.curve[picture.zone_ends[0] / 2]), 0x0000FF00u);
     EXPECT_EQ(pixel(picture.curve[(picture.zone_ends[0] + picture.zone_ends[1]) / 2]), 0x00008000u);
     EXPECT_EQ(pixel({2, 2}), kPhasorBackground);
-    // The tick between the two zones, at the top of the circle, crosses it upright, diameter/15 each way.
+    // The tick between the two zones, at the top of the circle, crosses it upright, diameter/15 each way (and
+    // the stroke's half width, 1.5).
     const Point top_of_circle = picture.curve[picture.zone_ends[0]];
-    for (int dy : {-p.diameter / 15 + 1, p.diameter / 15 - 1, -p.diameter / 15 - 3, p.diameter / 15 + 3})
-        EXPECT_EQ(pixel({top_of_circle.x, top_of_circle.y + dy}) == kPhasorWhite,
-                  std::abs(dy) < p.diameter / 15)
+    const int tick = p.diameter / 15;
+    for (int dy : {-tick - 2, -tick - 1, tick + 1, tick + 2})
+        EXPECT_EQ(pixel({top_of_circle.x, top_of_circle.y + dy}) == kPhasorWhite, std::abs(dy) <= tick + 1)
             << dy;
     // One and a half zones: the resultant runs aslant; its head's two strokes are turned 0.45 either way
     // back from the tip, and nothing is drawn past the tip (no tick at the curve's end).
@@ -201,8 +194,9 @@ std::string Worked(const RadialLayout& l) {
                    l.formula_line, p.box, p.text_height, p.diameter, p.origin);
 }
 
-// The full HD screen's worked numbers (every size: LayoutSweep), the phasor panel's last.
-TEST(RadialScreen, LayoutAtFullHd) {
+// The full HD screen's worked numbers (every size: LayoutSweep), the phasor panel's last; the plot, its
+// markers and the zones step by step.
+TEST(RadialScreen, FullHdLayoutPlotAndZonesStepByStep) {
     const RadialLayout l = ComputeRadialLayout(1920, 1080);
     EXPECT_EQ(Worked(l),
               "38 43 54 108 950 538 242 451 451 1613 532 293 1271 778 1881 441 (344,725) (1008,645) "
@@ -213,10 +207,6 @@ TEST(RadialScreen, LayoutAtFullHd) {
     // The zone picture computes the same centre as its axis start, and the sketch's x as its axis end.
     const ZonePictureGeometry g = RadialZonePictureGeometry(1920, 1080);
     EXPECT_EQ(Numbers(g.side, g.x0, g.y0, g.x1, g.y1, g.step_count), "451 344 725 1008 725 481");
-}
-
-TEST(RadialScreen, PlotMarkersAndZonesStepByStep) {
-    const RadialLayout l = ComputeRadialLayout(1920, 1080);
     const RadialPlotModel p = ComputeRadialPlot(l.plot_width, l.plot_height, l.mx, l.my, kRadialWavelength,
                                                 kRadialAperture, RadialScreenDistance());
     EXPECT_NEAR(p.z, 0.002 * 0.002 / (1.5 * 500e-9), 1e-12);
@@ -261,7 +251,8 @@ std::string State(const AxialAnimation& a, const AnimationEffects& e) {
 }
 
 // Start draws step 0 and waits, Continue runs, the wavelength stays locked until Reset; a full run draws
-// every step once and finishes on "Pause", after which the button does nothing until Reset.
+// every step once and finishes on "Pause", after which the button does nothing until Reset. A screen made
+// again mid-run keeps the run's point, its step scaled to the new step count.
 TEST(Animation, AxialStatesThroughAWholeRun) {
     AxialAnimation a;
     AxialRebuilt(a, 310);
@@ -270,6 +261,10 @@ TEST(Animation, AxialStatesThroughAWholeRun) {
     EXPECT_EQ(State(a, AxialPressStart(a)), "1 1 0 1 1 1 0 0 0 1");
     EXPECT_EQ(State(a, AxialPressStart(a)), "1 1 1 0 2 0 -1 1 0 1");
     EXPECT_EQ(State(a, AxialTick(a)), "2 2 1 0 2 1 1 0 0 0");
+    AxialAnimation again;  // the screen made again with 620 steps: at the same point of the run, paused
+    AxialRestored(again, a, 620);
+    EXPECT_EQ(Numbers(again.k, again.n, again.running, int(again.caption), again.wavelength_enabled),
+              "3 620 0 1 0");
     EXPECT_EQ(State(a, AxialPressStart(a)), "2 2 0 0 1 0 -1 0 1 1");
     EXPECT_EQ(State(a, AxialPressStart(a)), "2 2 1 0 2 0 -1 1 0 1");
     int expected = 2;
@@ -330,7 +325,7 @@ std::string Worked(const PatternLayout& l) {
 }
 
 // Frames 660 pixels square at 378 and 1148 with a 110-pixel gap on the full HD screen (every size:
-// LayoutSweep; on 4:3 the width limits them and they move down by (Hp - S)/2).
+// LayoutSweep).
 TEST(PatternScreen, LayoutAtFullHd) {
     EXPECT_EQ(Worked(ComputePatternLayout(1920, 1080)),
               "38 43 538 768 660 660 355 378 1148 76 690 1306 172 54 345 959 1575 107 960 21 708 1478 269 "
@@ -347,9 +342,10 @@ PatternImage Render(int size, double z, bool projection = false, bool plots = fa
     return image;
 }
 
-// The plot is a white 3-pixel stroke, 40 % of the height at its peak, mirrored about the centre; without the
-// plot and the projection nothing is white. (The projection circle: against the pixel-by-pixel frame below.)
-TEST(PatternScreen, Plot) {
+// The plot: a white 3-pixel stroke, 40 % of the height at its peak, mirrored about the centre; else nothing
+// is white. No ring (one wider than the aperture): a black frame, the plot flat on the bottom row; no image
+// for a size below one.
+TEST(PatternScreen, PlotAndEdgeCases) {
     const PatternImage plot = Render(600, 1.6, false, true);
     ASSERT_EQ(plot.plot_points.size(), 600u);
     for (int d = 1; d < 300; ++d) ASSERT_EQ(plot.plot_points[300 - d].y, plot.plot_points[300 + d].y) << d;
@@ -358,11 +354,6 @@ TEST(PatternScreen, Plot) {
     for (int y = peak - 2; y <= peak + 1; ++y)
         EXPECT_EQ(plot.pixels[y * 600 + 300] == kPatternWhite, y >= peak - 1) << y;
     for (std::uint32_t pixel : Render(600, 2.0).pixels) ASSERT_NE(pixel, kPatternWhite);
-}
-
-// No ring at all (a ring wider than the aperture): a black frame, the plot flat on the bottom line of
-// which only the top pixel row shows; no image for a size below one.
-TEST(PatternScreen, EdgeCases) {
     PatternImage image;
     ASSERT_TRUE(ComputePatternImage(120, 500e-9, 0.002, 0.004, 2.0, 1.5, false, true, &image));
     EXPECT_EQ(image.maximum, 0.0);
@@ -439,8 +430,7 @@ TEST(PatternScreen, Labels) {
 
 // ---- Inputs no control reaches ----------------------------------------------------------------------------
 
-// What the pure functions make of values no control can set but a caller could pass: each has a defined
-// result, and none is undefined behaviour (the sanitized build runs this too).
+// Values no control can set but a caller could pass have defined results (the sanitized build runs this too).
 TEST(DefinedResults, ForInputsNoControlReaches) {
     const double nan = std::nan(""), inf = HUGE_VAL;
     std::string fonts;  // no font below height 1; sizes of 0 and below are none
@@ -481,10 +471,9 @@ TEST(DefinedResults, ForInputsNoControlReaches) {
            << "(" << a.x << ", " << a.y << ") covers (" << b.x << ", " << b.y << ")";
 }
 
-// Every number of the three layouts at every size, pinned at once. The phasor panels: a fifth of the screen
-// high at least, below the separator, clear of pictures, plot, buttons and bar; on the axial screen above the
-// optical axis and its travelling point, on the radial one in the sketch's place. Every axial run ends on 0.8
-// of a zone at every wavelength.
+// Every number of the three layouts at every size, pinned at once; the phasor panels at least a fifth of the
+// screen high, below the separator, clear of pictures, plot, buttons and bar, the axial one above the optical
+// axis and its travelling point; every axial run ends on 0.8 of a zone at every wavelength.
 TEST(LayoutSweep, EveryScreenSize) {
     std::string layouts;
     for (const LectureSize& s : kLectureSizes) {
