@@ -106,9 +106,8 @@ TEST(RingSum, FollowsTheFresnelIntegral) {
                             OnAxisClosedForm(a, nm * 1e-9, z), 1e-5)
                     << a << " m, " << z << " m, " << nm << " nm";
 #if !defined(_WIN32)
-    // Off the axis against the integral by long double quadrature, to 1.5 a as the pattern screen shows and
-    // to a as the radial screen does, at the controls' ends and where the uncorrected sum strays most (18 to
-    // 22 open zones).
+    // Off the axis against the integral by long double quadrature, to 1.5 a (pattern screen) and a (radial
+    // screen), at the controls' ends and where the uncorrected sum strays most (18 to 22 open zones).
     const struct {
         double a, lambda, z, r_end;
     } cases[] = {{0.003, 400e-9, 1.074, 0.0045}, {0.003, 400e-9, 1.253, 0.0045},
@@ -126,10 +125,9 @@ TEST(RingSum, FollowsTheFresnelIntegral) {
 #endif
 }
 
-// The running sums drawn in the complex plane are the vibration curve. On the axis it is the circle of
-// amplitude diameter 2 through its start, each zone half a turn: after an odd number of whole zones the
-// curve stands at the far side, after an even number back at its start. Its resultant squared is the
-// plotted intensity, to the last bit.
+// The running sums in the complex plane are the vibration curve: on the axis the circle of amplitude diameter
+// 2 through its start, each zone half a turn, so odd numbers of whole zones end at the far side and even ones
+// at the start. Its resultant squared is the plotted intensity, to the last bit.
 TEST(RingPhasor, ZonesAreHalfTurnsOfTheCircleAndTheResultantIsTheIntensity) {
     const double a = 0.001, lambda = 500e-9;
     for (int zones = 1; zones <= 6; ++zones) {
@@ -251,13 +249,12 @@ TEST(ZoneGeometry, CountsDistancesAndTheirInverse) {
                 << u << ", " << m;
         }
     }
-    // Off the axis: the zones the aperture covers from half its radius and from its edge.
+    // The zones the aperture covers from half its radius, from its edge, for 1.1 mm from the axis, and half a
+    // radius beyond the edge, where they circle the nearest edge point: radii from the path difference
+    // m*lambda/2, lenses with the aperture from the circle-circle formula (mpmath).
     const double half[] = {0.8646, 0.5055, 0.3532, 0.2257, 0.0510},
-                 edge[] = {0.4240, 0.3580, 0.3114, 0.27, 0.23};
-    const double axis[] = {1.0, 1.0, 0.42, 0.0, 0.0};
-    // Half a radius beyond the edge, the zones circle the nearest edge point; their radii from the path
-    // difference m*lambda/2, their lenses with the aperture from the circle-circle formula (mpmath).
-    const double beyond[] = {0.46103, 0.41905, 0.38181, 0.34880, 0.31814};
+                 edge[] = {0.4240, 0.3580, 0.3114, 0.27, 0.23}, axis[] = {1.0, 1.0, 0.42, 0.0, 0.0},
+                 beyond[] = {0.46103, 0.41905, 0.38181, 0.34880, 0.31814};
     for (int m = 1; m <= 5; ++m) {
         EXPECT_NEAR(ZoneOpenFraction(0.001, 0.0015, 1.0, 5e-7, m), beyond[m - 1], 2e-5) << "zone " << m;
         EXPECT_NEAR(ZoneOpenFraction(0.0011, 0.0, 1.0, 5e-7, m), axis[m - 1], 0.005) << "zone " << m;
@@ -272,22 +269,20 @@ TEST(ZoneGeometry, CircleOverlapAreas) {
     EXPECT_DOUBLE_EQ(CircleOverlapArea(2, 1, 0), kPi);
     EXPECT_DOUBLE_EQ(CircleOverlapArea(1, 2, 0), kPi);
     EXPECT_EQ(CircleOverlapArea(0, 1, 0.5), 0.0);
-    const struct {
-        double r1, r2;
-    } pairs[] = {
+    const std::pair<double, double> pairs[] = {
         {0.82685434553778392, 0.081280356953278191}, {1.0, 0.3}, {1e-3, 1.0954451150103321e-3}, {1.7, 1.7}};
-    for (const auto& p : pairs) {
-        const double full = kPi * std::min(p.r1, p.r2) * std::min(p.r1, p.r2);
+    for (const auto& [r1, r2] : pairs) {
+        const double full = kPi * std::min(r1, r2) * std::min(r1, r2);
         for (bool external : {true, false}) {
-            const double touching = external ? p.r1 + p.r2 : std::fabs(p.r1 - p.r2);
+            const double touching = external ? r1 + r2 : std::fabs(r1 - r2);
             if (touching == 0) continue;
             std::vector<double> distances = {touching * (1 - 1e-9), touching * (1 + 1e-9)};
             for (double d = touching, e = touching, k = 0; k < 8; ++k)
                 distances.push_back(d = std::nextafter(d, 0.0)),
                     distances.push_back(e = std::nextafter(e, 10.0));
             for (double d : distances)
-                ASSERT_NEAR(CircleOverlapArea(p.r1, p.r2, d), external ? 0.0 : full, 1e-12 * full)
-                    << p.r1 << ", " << p.r2 << ", " << d;
+                ASSERT_NEAR(CircleOverlapArea(r1, r2, d), external ? 0.0 : full, 1e-12 * full)
+                    << r1 << ", " << r2 << ", " << d;
         }
     }
 }

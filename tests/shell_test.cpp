@@ -60,10 +60,10 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("), "x????(??(");
 }
 
-// Which button each key presses on each page, the wavelength arrows, what the shell does (V phasor panel,
-// M monitor, H help, P palette, C copy, S save), and which keys stop at the page (Space and Enter never
-// reach a focused button): key:command/step/shell for each of the 256 key codes taken, without and with
-// Ctrl held, so a key that does something it should not shows too.
+// Each key's button on each page, the wavelength arrows, the shell's keys (V phasor panel, M monitor, H help,
+// P palette, C copy, S save), the keys stopped at the page (Space and Enter never reach a focused button):
+// all 256 codes without and with Ctrl, as key:command/step/shell, so a key doing what it should not shows
+// too.
 TEST(LectureKeys, EveryPagesKeys) {
     const auto name = [](unsigned code) -> std::string {
         const std::map<unsigned, const char*> names = {{0x20, "Space"}, {0x0D, "Enter"}, {0x22, "PgDn"},
@@ -178,18 +178,13 @@ TEST(StartAndAuthorsPages, EverySize) {
     EXPECT_EQ(Fingerprint(layouts), 10296198284826958536ull) << layouts;
 }
 
-std::u16string Widened(const std::string& cp1251) {
-    return Cp1251ToUtf16(cp1251.data(), static_cast<int>(cp1251.size()));
-}
-
 // The Russian set is code page 1251 (one byte a letter, so counted lengths stay right); every text a page
 // draws is present with no character lost on the way.
 TEST(TextSets, BothLanguages) {
     const TextSet& ru = RussianTexts();
     EXPECT_EQ(ru.menu_button, "\xCC\xE5\xED\xFE");
-    EXPECT_EQ(Widened(ru.axial_button), u"Распределение интенсивности\nвдоль оптической оси");
-    EXPECT_EQ(Widened(ru.pattern_zones_prefix), u"Число зон Френеля = ");
-    EXPECT_TRUE(ru.lecture_course_line.empty());
+    EXPECT_EQ(Cp1251ToUtf16(ru.axial_button.data(), static_cast<int>(ru.axial_button.size())),
+              u"Распределение интенсивности\nвдоль оптической оси");
     const TextSet& en = EnglishTexts();
     EXPECT_EQ(en.axial_button, "Intensity distribution\nalong the optical axis");
     for (const TextSet* t : {&en, &ru}) {
@@ -255,12 +250,11 @@ TEST(WorkerPool, RefusedThreadsAndThrowingTasks) {
         FailNthCreation(0);
         EXPECT_EQ(Numbers(pool.workers(), WorkerPool::LiveWorkers()), "1 1");
         std::atomic<int> ran{0};
-        EXPECT_THROW(pool.Run(40,
-                              [&](int i) {
-                                  ++ran;
-                                  if (i % 7 == 3) throw std::runtime_error("task");
-                              }),
-                     std::runtime_error);
+        const auto task = [&](int i) {
+            ++ran;
+            if (i % 7 == 3) throw std::runtime_error("task");
+        };
+        EXPECT_THROW(pool.Run(40, task), std::runtime_error);
         EXPECT_EQ(ran, 40);
         pool.Run(5, [&](int i) { ran += i; });
         EXPECT_EQ(ran, 50);
