@@ -12,12 +12,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <vector>
 
 #include "numerics/pi.h"
 
-namespace numerics {
-namespace paraxial {
+namespace numerics::paraxial {
 
 struct GaussLegendreRule {
     std::vector<long double> nodes, weights;  // on [0, 1]
@@ -48,39 +48,28 @@ inline std::vector<long double> Intensities(long double theta, const std::vector
     long double largest = 0;
     for (long double kappa : kappas) largest = std::max(largest, std::fabs(kappa));
     const int panels = 4 + static_cast<int>((std::fabs(theta) + largest) / 1.5L);
-    std::vector<long double> t, cosines, sines;
+    std::vector<long double> t;
+    std::vector<std::complex<long double>> weighted;  // weight * t * exp(i*theta*t^2) at every node
     for (int p = 0; p < panels; ++p) {
         for (std::size_t k = 0; k < rule.nodes.size(); ++k) {
             t.push_back((p + rule.nodes[k]) / panels);
-            const long double w = rule.weights[k] / panels * t.back();
-            cosines.push_back(w * cosl(theta * t.back() * t.back()));
-            sines.push_back(w * sinl(theta * t.back() * t.back()));
+            weighted.push_back(rule.weights[k] / panels * t.back() *
+                               std::polar(1.0L, theta * t.back() * t.back()));
         }
     }
     std::vector<long double> intensities;
     for (long double kappa : kappas) {
-        long double re = 0, im = 0;
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            const long double bessel = j0l(kappa * t[i]);
-            re += bessel * cosines[i];
-            im += bessel * sines[i];
-        }
-        intensities.push_back(4 * theta * theta * (re * re + im * im));
+        std::complex<long double> sum = 0;
+        for (std::size_t i = 0; i < t.size(); ++i) sum += j0l(kappa * t[i]) * weighted[i];
+        intensities.push_back(4 * theta * theta * std::norm(sum));
     }
     return intensities;
 }
 
-inline long double Intensity(long double theta, long double kappa) {
-    return Intensities(theta, {kappa})[0];
-}
-
 // The intensity at radius r for aperture radius a, distance z and wavelength lambda (metres).
 inline long double Intensity(double a, double lambda, double z, double r) {
-    const long double pi = numerics::kExactPi;
-    const long double theta = pi * a * a / (static_cast<long double>(lambda) * z);
-    const long double kappa = 2 * pi * a * r / (static_cast<long double>(lambda) * z);
-    return Intensity(theta, kappa);
+    const long double theta = numerics::kExactPi * a * a / (static_cast<long double>(lambda) * z);
+    return Intensities(theta, {2 * theta * r / a})[0];  // kappa = 2*pi*a*r/(lambda*z)
 }
 
-}  // namespace paraxial
-}  // namespace numerics
+}  // namespace numerics::paraxial

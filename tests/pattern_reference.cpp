@@ -22,11 +22,9 @@ void PaintPatternPixelsReference(PatternImage* image) {
     image->pixels.assign(static_cast<std::size_t>(size) * size, 0);
     for (int i = 0; i < size; ++i) {
         for (int j = 0; j < size; ++j) {
-            int k = static_cast<int>(std::sqrt(static_cast<double>((j - h) * (j - h) + (i - h) * (i - h))));
-            if (k >= n) k = n - 1;
-            if (k < 0) k = 0;
-            const int l = std::clamp(level[k], 0, 999);
-            const std::uint8_t* rgb = image->palette.data() + 3 * l;
+            const double distance = std::sqrt(static_cast<double>((j - h) * (j - h) + (i - h) * (i - h)));
+            const int k = std::min(static_cast<int>(distance), n - 1);
+            const std::uint8_t* rgb = image->palette.data() + 3 * level[k];
             std::uint32_t pixel = rgb[2] | rgb[1] << 8 | rgb[0] << 16;
             if (image->aperture_projection && std::fabs(h / image->view_factor - k) < 1) pixel = 0x00FFFFFF;
             image->pixels[static_cast<std::size_t>(i) * size + j] = pixel;
@@ -54,9 +52,8 @@ bool ComputePatternImageReference(int size, double lambda, double a, double delt
     const double step = r_end / n;
     image->maximum = 0;
     for (int k = 0; k < n; ++k) {
-        const double intensity = numerics::RingSumIntensity(a, delta, z, lambda, k * step);
-        image->intensities[k] = intensity;
-        if (intensity > image->maximum) image->maximum = intensity;
+        image->intensities[k] = numerics::RingSumIntensity(a, delta, z, lambda, k * step);
+        image->maximum = std::max(image->maximum, image->intensities[k]);
     }
 
     image->palette.assign(3000, 0);

@@ -1,6 +1,5 @@
-// The pattern frame computed the straightforward way, step by step as the screen's design describes it:
-// the plain ring sum for every sample, a floating square root for every pixel and a power for every
-// level. Slow; it is the yardstick that the tests and benchmarks hold the fast rendering against.
+// The pattern frame the straightforward way (a plain ring sum per sample, a square root per pixel, a power
+// per level): the slow yardstick that the tests and benchmarks hold the fast rendering against.
 #pragma once
 
 #include "screens/pattern/pattern_image.h"

@@ -1,5 +1,4 @@
-// The three demonstration screens' pure core: layouts against their worked numbers, plots, zone pictures,
-// sum texts and phasor panels step by step, animation state tables, the pattern's pixels and labels.
+// The three screens' pure core: layouts, plots, zone pictures, sums and phasors, animations, pattern pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -36,6 +35,7 @@ std::string Text(const LabelTextPtr& label) {
 
 std::string Worked(const AxialLayout& l) {
     const ZonePictureGeometry& z = l.zones;
+    const PhasorPanelLayout p = AxialPhasorPanel(l);
     return Numbers(l.mx, l.my, l.column, l.plot_left, l.band, l.plot_centre, l.axis_x, l.axis_y,
                    l.menu_button, l.start_button, l.reset_button, l.wavelength_control, l.plot, z.side,
                    z.left, z.top, z.x0, z.y0, z.x1, z.y1, z.step_count, l.title, l.separator_y,
@@ -44,37 +44,26 @@ std::string Worked(const AxialLayout& l) {
                    l.horizontal_arrow[0], l.horizontal_arrow[1], l.vertical_arrow[0], l.vertical_arrow[1],
                    l.wavelength_label, l.radius_label, l.escapement, l.axis_label, l.incoming_axis_end,
                    l.inner_axis_end, l.arrow_up, l.arrow_down, l.travel_origin, l.travel_unit,
-                   l.travel_length, l.sum_text, l.zone_count_label, l.formula_line);
+                   l.travel_length, l.sum_text, l.zone_count_label, l.formula_line, p.box, p.text_height,
+                   p.diameter, p.origin);
 }
 
-TEST(AxialScreen, LayoutAtFullHdAndAtTheSmallScreen) {
+// The full HD screen's worked numbers (every size: LayoutSweep); the plot at 600 nm step by step, its marker
+// at the sample the phasor panel shows, whose resultant squared is that sample's intensity to the last bit.
+TEST(AxialScreen, FullHdLayoutAndPlotStepByStep) {
     const AxialLayout l = ComputeAxialLayout(1920, 1080);
-    EXPECT_EQ(Worked(l),
-              "38 43 538 1344 467 1613 1309 778 (1651,950 230x108) (76,312 249x108) (365,312 249x108) "
-              "(76,172 538x54) (1344,398 538x369) 467 111 484 344 717 1233 484 690 (960,21) 269 (1613,312) "
-              "(1613,355) (1325,398) (1613,821) (1613,864) (345,430) (1309,441) (1881,778) (1843,768) "
-              "(1843,788) (1300,484) (1318,484) (345,107) (959,107) 146 (788,519) (55,792) (531,668) "
-              "(316,710) (316,738) 730 167 336 (111,1014) (960,833) (111,950)");
+    EXPECT_EQ(
+        Worked(l),
+        "38 43 538 1344 467 1613 1309 778 (1651,950 230x108) (76,312 249x108) (365,312 249x108) "
+        "(76,172 538x54) (1344,398 538x369) 467 111 484 344 717 1233 484 690 (960,21) 269 (1613,312) "
+        "(1613,355) (1325,398) (1613,821) (1613,864) (345,430) (1309,441) (1881,778) (1843,768) "
+        "(1843,788) (1300,484) (1318,484) (345,107) (959,107) 146 (788,519) (55,792) (531,668) "
+        "(316,710) (316,738) 730 167 336 (111,1014) (960,833) (111,950) (652,290 268x268) 29 168 (134,218)");
     EXPECT_DOUBLE_EQ(l.theta, std::atan(233.0 / 889.0));
-    EXPECT_EQ(Worked(ComputeAxialLayout(1024, 768)),
-              "20 30 288 716 340 860 700 555 (880,675 122x76) (40,218 133x76) (195,218 133x76) (40,120 "
-              "288x38) (716,278 288x268) 288 40 364 184 508 660 364 332 (512,15) 188 (860,218) (860,248) "
-              "(706,278) (860,585) (860,615) (184,314) (700,308) (1002,555) (982,548) (982,562) (695,338) "
-              "(705,338) (184,75) (512,75) 168 (422,385) (20,557) (297,474) (169,504) (169,520) 408 84 168 "
-              "(40,697) (522,580) (40,652)");
     // Markers at 600 nm; 400 nm starts at the travel origin, 700 nm three quarters of a unit nearer.
     EXPECT_EQ(Numbers(StartMarker(l, 600), ObservationPoint(l, 600, 100, 310),
                       ObservationPoint(l, 600, 310, 310), StartMarker(l, 400), StartMarker(l, 700)),
               "(647,638) (755,610) (983,550) (730,616) (605,649)");
-    const PhasorPanelLayout panel = AxialPhasorPanel(l);
-    EXPECT_EQ(Numbers(panel.box, panel.text_height, panel.diameter, panel.origin),
-              "(652,290 268x268) 29 168 (134,218)");
-}
-
-// The plot at 600 nm on the full HD screen, revealed step by step; the marker's height is the intensity of
-// the sample the phasor panel shows, and its resultant squared is that intensity to the last bit.
-TEST(AxialScreen, PlotRevealedStepByStep) {
-    const AxialLayout l = ComputeAxialLayout(1920, 1080);
     const DistanceRange r = AxialDistanceRange(0.001, 600 * 1e-9);
     const AxialPlotModel p =
         ComputeAxialPlot(l.plot.width, l.my, 600 * 1e-9, 0.001, r.z_min, r.z_max, l.plot.height, l.mx);
@@ -95,17 +84,14 @@ TEST(AxialScreen, PlotRevealedStepByStep) {
                          s.marked_sample) +
                  "; ";
         EXPECT_EQ(s.marker.y, 86 + p.points[s.marked_sample].y);
-        EXPECT_EQ(
-            numerics::RingPhasor(p.a, p.a / 1000, AxialSampleDistance(p, s.marked_sample), p.lambda, 0.0)
-                .intensity,
-            p.intensities[s.marked_sample])
-            << "step " << k;
+        const double z = AxialSampleDistance(p, s.marked_sample);
+        EXPECT_EQ(numerics::RingPhasor(p.a, p.a / 1000, z, p.lambda, 0.0).intensity,
+                  p.intensities[s.marked_sample]);
     }
     EXPECT_EQ(steps,
               "260 0 0 (50,86) (50,363) (50,363) 0; 260 1 1 (50,86) (51,363) (50,363) 0; 260 100 100 (50,86) "
               "(150,362) (50,363) 99; 260 310 310 (50,86) (360,112) (50,363) 309; ");
-    // The curve starts further right for shorter wavelengths.
-    for (int nm : {400, 700}) {
+    for (int nm : {400, 700}) {  // the curve starts further right for shorter wavelengths
         const DistanceRange rn = AxialDistanceRange(0.001, nm * 1e-9);
         const AxialPlotModel pn =
             ComputeAxialPlot(l.plot.width, l.my, nm * 1e-9, 0.001, rn.z_min, rn.z_max, l.plot.height, l.mx);
@@ -113,19 +99,17 @@ TEST(AxialScreen, PlotRevealedStepByStep) {
     }
 }
 
-// The zone picture and the sum of contributions at 600 nm: six whole zones at the start, 1.94 in the
-// middle (discs from the outermost zone inwards), 0.8 at the end.
+// The zone picture and the sum of contributions at 600 nm: six whole zones at the start, 1.94 in the middle
+// (discs from the outermost zone inwards). (0.8 at the end: LayoutSweep.)
 TEST(AxialScreen, ZonePictureAndSumTexts) {
     const DistanceRange r = AxialDistanceRange(0.001, 600 * 1e-9);
     EXPECT_EQ(Text(AxialZoneStep(600e-9, 0.001, r.z_min, r.z_max, 0, 310, 467).sum_text),
               "E  =  1.00 * E1 - 1.00 * E2 + 1.00 * E3 - 1.00 * E4 + 1.00 * E5 - 1.00 * E6 ");
     const ZoneStep mid = AxialZoneStep(600 * 1e-9, 0.001, r.z_min, r.z_max, 100, 310, 467);
-    EXPECT_NEAR(mid.distance, 0.8602, 1e-4);
-    EXPECT_NEAR(mid.open_zones, 1.9375, 1e-4);
-    EXPECT_EQ(Text(mid.sum_text), "E  =  1.00 * E1 - 0.93 * E2 ");
     ASSERT_EQ(mid.discs.size(), 2u);
-    EXPECT_EQ(Numbers(mid.discs[0].zone, mid.discs[0].box, mid.discs[1].zone, mid.discs[1].box),
-              "2 [35,35 432,432] 1 [93,93 374,374]");
+    EXPECT_EQ(Numbers(mid.distance, mid.open_zones, Text(mid.sum_text), mid.discs[0].zone, mid.discs[0].box,
+                      mid.discs[1].zone, mid.discs[1].box),
+              "0.860215 1.9375 E  =  1.00 * E1 - 0.93 * E2  2 [35,35 432,432] 1 [93,93 374,374]");
     // Its picture along the centre row: the surround, then zone 2 from the aperture's edge (its circle lies
     // beyond the aperture), zone 1 from its own box; the aperture's colour only where no zone is open.
     std::vector<std::uint32_t> pixels(467 * 467);
@@ -139,17 +123,15 @@ TEST(AxialScreen, ZonePictureAndSumTexts) {
     PaintZonePicture(pixels.data(), 467, colours, nullptr);
     EXPECT_EQ(Numbers(pixels[233 * 467 + 37], pixels[233 * 467 + 38], pixels[233 * 467 + 233]),
               "4210752 13487871 13487871");
-    EXPECT_EQ(Text(AxialZoneStep(600 * 1e-9, 0.001, r.z_min, r.z_max, 310, 310, 467).sum_text),
-              "E  =  0.80 * E1 ");
     // N = 2.005 opens 2 zones; 2.02 opens 3: a fractional zone counts from one percent.
     EXPECT_EQ(AxialZoneStep(500e-9, 0.001, 1e-6 / (500e-9 * 2.005), 1.0, 0, 1, 467).number_of_zones, 2);
     EXPECT_EQ(AxialZoneStep(500e-9, 0.001, 1e-6 / (500e-9 * 2.02), 1.0, 0, 1, 467).number_of_zones, 3);
     EXPECT_EQ(Numbers(ApertureBox(467)), "[38,38 429,429]");
     // The colours look up truncated nanometres: 479e-9/1e-9 computes just below 479.
-    for (int nm : {479, 482, 486, 489, 493, 496, 503, 510})
-        EXPECT_EQ(ZoneColourNanometres(nm * 1e-9), nm - 1);
-    EXPECT_EQ(ZoneColourNanometres(600 * 1e-9), 600);
-    EXPECT_EQ(ZoneColourNanometres(5e-7), 499);
+    std::string nanometres;
+    for (int nm : {479, 482, 486, 489, 493, 496, 503, 510, 600})
+        nanometres += Numbers(ZoneColourNanometres(nm * 1e-9)) + " ";
+    EXPECT_EQ(nanometres + Numbers(ZoneColourNanometres(5e-7)), "478 481 485 488 492 495 502 509 600 499");
 }
 
 // The phasor picture of two whole zones: the on-axis circle spans `diameter` pixels upwards from the
@@ -170,11 +152,12 @@ TEST(AxialScreen, PhasorPictureIsTheCircleInTheZonesColours) {
     EXPECT_EQ(pixel(picture.curve[picture.zone_ends[0] / 2]), 0x0000FF00u);
     EXPECT_EQ(pixel(picture.curve[(picture.zone_ends[0] + picture.zone_ends[1]) / 2]), 0x00008000u);
     EXPECT_EQ(pixel({2, 2}), kPhasorBackground);
-    // The tick between the two zones, at the top of the circle, crosses it upright, diameter/15 each way.
+    // The tick between the zones, at the top of the circle, crosses it upright: diameter/15 each way, and the
+    // stroke's half width of 1.5.
     const Point top_of_circle = picture.curve[picture.zone_ends[0]];
-    for (int dy : {-p.diameter / 15 + 1, p.diameter / 15 - 1, -p.diameter / 15 - 3, p.diameter / 15 + 3})
-        EXPECT_EQ(pixel({top_of_circle.x, top_of_circle.y + dy}) == kPhasorWhite,
-                  std::abs(dy) < p.diameter / 15)
+    const int tick = p.diameter / 15;
+    for (int dy : {-tick - 2, -tick - 1, tick + 1, tick + 2})
+        EXPECT_EQ(pixel({top_of_circle.x, top_of_circle.y + dy}) == kPhasorWhite, std::abs(dy) <= tick + 1)
             << dy;
     // One and a half zones: the resultant runs aslant; its head's two strokes are turned 0.45 either way
     // back from the tip, and nothing is drawn past the tip (no tick at the curve's end).
@@ -198,6 +181,7 @@ TEST(AxialScreen, PhasorPictureIsTheCircleInTheZonesColours) {
 // ---- Radial screen -----------------------------------------------------------------------------------
 
 std::string Worked(const RadialLayout& l) {
+    const PhasorPanelLayout p = RadialPhasorPanel(l);
     return Numbers(l.mx, l.my, l.h5, l.h10, l.h88, l.column, l.band, l.free_height, l.side, l.plot_centre,
                    l.plot_width, l.plot_height, l.axis_x, l.axis_y, l.axis_end_x, l.axis_top_y, l.zone_centre,
                    l.sketch_centre, l.menu_button, l.start_button, l.reset_button, l.title,
@@ -206,33 +190,22 @@ std::string Worked(const RadialLayout& l) {
                    l.horizontal_arrow[1], l.vertical_arrow[0], l.vertical_arrow[1], l.aperture_caption,
                    l.plot_origin, l.escapement, l.axis_label, l.fresh_axis_end, l.incoming_axis_end,
                    l.inner_axis_end, l.arrow_up, l.arrow_down, l.sum_text, l.zone_count_label, l.screen_label,
-                   l.formula_line);
+                   l.formula_line, p.box, p.text_height, p.diameter, p.origin);
 }
 
-TEST(RadialScreen, LayoutAtFullHdAndAtTheSmallScreen) {
+// The full HD screen's worked numbers (every size: LayoutSweep), the phasor panel's last; the plot, its
+// markers and the zones step by step.
+TEST(RadialScreen, FullHdLayoutPlotAndZonesStepByStep) {
     const RadialLayout l = ComputeRadialLayout(1920, 1080);
     EXPECT_EQ(Worked(l),
               "38 43 54 108 950 538 242 451 451 1613 532 293 1271 778 1881 441 (344,725) (1008,645) "
               "(1651,950 230x108) (76,312 249x108) (365,312 249x108) (960,21) (76,172) (690,172) (1306,172) "
               "(1575,312) (1575,355) (1575,821) (1575,864) (1309,441) (1843,768) (1843,788) (1262,484) "
               "(1280,484) (345,438) (1273,484) 68 (934,593) (1120,632) (59,759) (529,703) (306,721) "
-              "(306,737) (119,1014) (1008,871) (1008,356) (119,950)");
-    EXPECT_EQ(
-        Worked(ComputeRadialLayout(1024, 768)),
-        "20 30 38 76 675 288 169 329 288 860 280 216 680 555 1002 308 (184,513) (516,438) (880,675 122x76) "
-        "(40,218 133x76) (195,218 133x76) (512,15) (40,120) (368,120) (696,120) (840,218) (840,248) "
-        "(840,585) (840,615) (700,308) (982,548) (982,562) (675,338) (685,338) (184,316) (682,338) 127 "
-        "(488,391) (588,422) (20,550) (300,487) (164,509) (164,525) (40,702) (516,582) (516,249) (40,657)");
+              "(306,737) (119,1014) (1008,871) (1008,356) (119,950) (783,420 451x451) 50 280 (225,365)");
     // The zone picture computes the same centre as its axis start, and the sketch's x as its axis end.
     const ZonePictureGeometry g = RadialZonePictureGeometry(1920, 1080);
     EXPECT_EQ(Numbers(g.side, g.x0, g.y0, g.x1, g.y1, g.step_count), "451 344 725 1008 725 481");
-    const PhasorPanelLayout panel = RadialPhasorPanel(l);
-    EXPECT_EQ(Numbers(panel.box, panel.text_height, panel.diameter, panel.origin),
-              "(783,420 451x451) 50 280 (225,365)");
-}
-
-TEST(RadialScreen, PlotMarkersAndZonesStepByStep) {
-    const RadialLayout l = ComputeRadialLayout(1920, 1080);
     const RadialPlotModel p = ComputeRadialPlot(l.plot_width, l.plot_height, l.mx, l.my, kRadialWavelength,
                                                 kRadialAperture, RadialScreenDistance());
     EXPECT_NEAR(p.z, 0.002 * 0.002 / (1.5 * 500e-9), 1e-12);
@@ -277,7 +250,8 @@ std::string State(const AxialAnimation& a, const AnimationEffects& e) {
 }
 
 // Start draws step 0 and waits, Continue runs, the wavelength stays locked until Reset; a full run draws
-// every step once and finishes on "Pause", after which the button does nothing until Reset.
+// every step once and finishes on "Pause", after which the button does nothing until Reset. A screen made
+// again mid-run keeps the run's point, its step scaled to the new step count.
 TEST(Animation, AxialStatesThroughAWholeRun) {
     AxialAnimation a;
     AxialRebuilt(a, 310);
@@ -286,6 +260,10 @@ TEST(Animation, AxialStatesThroughAWholeRun) {
     EXPECT_EQ(State(a, AxialPressStart(a)), "1 1 0 1 1 1 0 0 0 1");
     EXPECT_EQ(State(a, AxialPressStart(a)), "1 1 1 0 2 0 -1 1 0 1");
     EXPECT_EQ(State(a, AxialTick(a)), "2 2 1 0 2 1 1 0 0 0");
+    AxialAnimation again;  // the screen made again with 620 steps: at the same point of the run, paused
+    AxialRestored(again, a, 620);
+    EXPECT_EQ(Numbers(again.k, again.n, again.running, int(again.caption), again.wavelength_enabled),
+              "3 620 0 1 0");
     EXPECT_EQ(State(a, AxialPressStart(a)), "2 2 0 0 1 0 -1 0 1 1");
     EXPECT_EQ(State(a, AxialPressStart(a)), "2 2 1 0 2 0 -1 1 0 1");
     int expected = 2;
@@ -345,17 +323,13 @@ std::string Worked(const PatternLayout& l) {
                    l.title_font_width);
 }
 
-// Frames 660 pixels square at 378 and 1148 with a 110-pixel gap on the full HD screen; on 4:3 the width
-// limits them and they move down by (Hp - S)/2.
-TEST(PatternScreen, LayoutAtFullHdAndAtTheSmallScreen) {
+// Frames 660 pixels square at 378 and 1148, 110 pixels apart, on the full HD screen (every size:
+// LayoutSweep).
+TEST(PatternScreen, LayoutAtFullHd) {
     EXPECT_EQ(Worked(ComputePatternLayout(1920, 1080)),
               "38 43 538 768 660 660 355 378 1148 76 690 1306 172 54 345 959 1575 107 960 21 708 1478 269 "
               "269 708 1478 1026 416 388 355 398 441 (38,950 230x108) (38,657 230x108) (38,506 230x108) "
               "(38,355 230x108) 54 19 54 25 75 26");
-    EXPECT_EQ(Worked(ComputePatternLayout(1024, 768)),
-              "20 30 288 410 474 410 280 163 593 40 368 696 120 38 184 512 840 75 512 15 368 798 220 188 368 "
-              "798 714 183 168 280 310 340 (20,675 122x76) (20,462 122x76) (20,355 122x76) (20,248 122x76) "
-              "38 10 38 13 53 14");  // 4:3: the width limits the frames
 }
 
 // The screen's controls at their starting positions: position times scale (500e-9 itself lies just below
@@ -367,18 +341,10 @@ PatternImage Render(int size, double z, bool projection = false, bool plots = fa
     return image;
 }
 
-// The projection paints exactly the pixels at the shadow edge's whole distance (two wide for 250/1.5); the
-// plot is a white 3-pixel stroke, 40 % of the height at its peak, mirrored about the centre.
-TEST(PatternScreen, ProjectionCircleAndPlot) {
-    const PatternImage image = Render(600, 2.0, true);
-    for (int i = 0; i < 600; ++i)
-        for (int j = 0; j < 600; ++j) {
-            const int k = static_cast<int>(std::sqrt(double((i - 300) * (i - 300) + (j - 300) * (j - 300))));
-            ASSERT_EQ(image.pixels[i * 600 + j] == kPatternWhite, k == 200) << "row " << i << " column " << j;
-        }
-    const PatternImage wide = Render(500, 2.0, true);
-    for (int dx = 165; dx <= 168; ++dx)
-        EXPECT_EQ(wide.pixels[250 * 500 + 250 + dx] == kPatternWhite, dx == 166 || dx == 167) << dx;
+// The plot: a white 3-pixel stroke, 40 % of the height at its peak, mirrored about the centre; else nothing
+// is white. No ring (one wider than the aperture): a black frame, the plot flat on the bottom row; no image
+// for a size below one.
+TEST(PatternScreen, PlotAndEdgeCases) {
     const PatternImage plot = Render(600, 1.6, false, true);
     ASSERT_EQ(plot.plot_points.size(), 600u);
     for (int d = 1; d < 300; ++d) ASSERT_EQ(plot.plot_points[300 - d].y, plot.plot_points[300 + d].y) << d;
@@ -387,17 +353,11 @@ TEST(PatternScreen, ProjectionCircleAndPlot) {
     for (int y = peak - 2; y <= peak + 1; ++y)
         EXPECT_EQ(plot.pixels[y * 600 + 300] == kPatternWhite, y >= peak - 1) << y;
     for (std::uint32_t pixel : Render(600, 2.0).pixels) ASSERT_NE(pixel, kPatternWhite);
-}
-
-// No ring at all (a ring wider than the aperture): a black frame, the plot flat on the bottom line of
-// which only the top pixel row shows; no image for a size below one.
-TEST(PatternScreen, EdgeCases) {
     PatternImage image;
     ASSERT_TRUE(ComputePatternImage(120, 500e-9, 0.002, 0.004, 2.0, 1.5, false, true, &image));
     EXPECT_EQ(image.maximum, 0.0);
     for (std::size_t p = 0; p < image.pixels.size(); ++p)
         ASSERT_EQ(image.pixels[p], p >= 119 * 120 ? kPatternWhite : 0u) << p;
-    EXPECT_EQ(PatternLevel(std::nan(""), 1.0, 1000), 0);
     ASSERT_TRUE(ComputePatternImage(0, 500e-9, 0.002, 2e-6, 2.0, 1.5, true, true, &image));
     EXPECT_TRUE(image.pixels.empty() && image.plot_points.empty());
     // The palette is the ramp of the truncated wavelength (479e-9 takes the colour of 478 nm).
@@ -406,14 +366,15 @@ TEST(PatternScreen, EdgeCases) {
     EXPECT_EQ(Render(50, 2.0, false, false, 479e-9).palette, ramp);
 }
 
-// The fast rendering against the pixel-by-pixel one (the same pixels exactly) and against the frame from
-// the plain ring sum (levels within one step, 99.9 % equal); again into a used record, and on threads.
+// The fast rendering against the pixel-by-pixel one (the same pixels exactly, the projection circle at the
+// shadow edge's whole distance: one pixel wide for 90/1.5, two for 250/1.5) and against the frame from the
+// plain ring sum (levels within one step, 99 % equal); again into a used record, and on threads.
 TEST(PatternScreen, FastRenderingAgreesWithTheStraightforwardOne) {
     const struct {
         int size, nm;
         double a, z;
     } sets[] = {
-        {160, 500, 0.002, 2.0}, {201, 400, 0.001, 1.0}, {250, 700, 0.003, 1.0}, {317, 555, 0.0015, 7.3}};
+        {180, 500, 0.002, 2.0}, {201, 400, 0.001, 1.0}, {250, 700, 0.003, 1.0}, {317, 555, 0.0015, 7.3}};
     for (const auto& s : sets) {
         PatternImage pixel_by_pixel = Render(s.size, s.z, true, false, s.nm * 1e-9, s.a);
         const std::vector<std::uint32_t> fast = pixel_by_pixel.pixels;
@@ -448,13 +409,12 @@ TEST(PatternScreen, FastRenderingAgreesWithTheStraightforwardOne) {
 // themselves; the zone count rounds up only from .95 and is never printed a tenth low.
 TEST(PatternScreen, Labels) {
     const TextSet& en = EnglishTexts();
-    EXPECT_EQ(Text(PatternWavelengthLabel(en, 500)), "Wavelength 500 nm");
-    EXPECT_EQ(Text(PatternDistanceLabel(RussianTexts(), 2000)), Utf8ToCp1251("Расстояние до экрана 2.0 м"));
-    EXPECT_EQ(Text(PatternZoneCountLabel(RussianTexts(), 3.9999999999999996)),
-              Utf8ToCp1251("Число зон Френеля = 4.0"));
-    // Values stored just below themselves, which a plain truncation of the double would show one unit low.
-    EXPECT_EQ(Text(PatternApertureLabel(en, 1160)) + Text(PatternDistanceLabel(en, 1200)),
-              "Radius of aperture 1.16 mmDistance to the screen 1.2 m");
+    EXPECT_EQ(Text(PatternDistanceLabel(RussianTexts(), 2000)) +
+                  Text(PatternZoneCountLabel(RussianTexts(), 3.9999999999999996)),
+              Utf8ToCp1251("Расстояние до экрана 2.0 мЧисло зон Френеля = 4.0"));
+    EXPECT_EQ(Text(PatternWavelengthLabel(en, 500)) + Text(PatternApertureLabel(en, 1160)) +
+                  Text(PatternDistanceLabel(en, 1200)),
+              "Wavelength 500 nmRadius of aperture 1.16 mmDistance to the screen 1.2 m");
     EXPECT_EQ(Text(ComparisonWavelengthLabel(en, 479 * 1e-9)) + Text(ComparisonRadiusLabel(en, 1300 * 1e-6)) +
                   Text(ComparisonDistanceLabel(en, 1200 * 0.001)) + Text(ComparisonDistanceLabel(en, 10.0)),
               " = 479 nm = 1.3 mm = 1.2 m = 10.0 m");
@@ -469,8 +429,7 @@ TEST(PatternScreen, Labels) {
 
 // ---- Inputs no control reaches ----------------------------------------------------------------------------
 
-// What the pure functions make of values no control can set but a caller could pass: each has a defined
-// result, and none is undefined behaviour (the sanitized build runs this too).
+// Values no control can set but a caller could pass have defined results (the sanitized build runs this too).
 TEST(DefinedResults, ForInputsNoControlReaches) {
     const double nan = std::nan(""), inf = HUGE_VAL;
     std::string fonts;  // no font below height 1; sizes of 0 and below are none
@@ -504,76 +463,44 @@ TEST(DefinedResults, ForInputsNoControlReaches) {
 
 // ---- Every screen size ----------------------------------------------------------------------------------
 
-const Rect kProjectorSizes[] = {{0, 0, 640, 480},   {0, 0, 800, 600},   {0, 0, 1024, 768},
-                                {0, 0, 1280, 720},  {0, 0, 1366, 768},  {0, 0, 1920, 1080},
-                                {0, 0, 1920, 1200}, {0, 0, 2560, 1440}, {0, 0, 3840, 2160},
-                                {0, 0, 768, 1024},  {0, 0, 1080, 1920}};
-
-Rect Square(Point centre, int side) {
-    return {centre.x - side / 2, centre.y - side / 2, side, side};
+bool Apart(const Rect& a, const Rect& b) {
+    return a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y;
 }
 
-::testing::AssertionResult Apart(const Rect& a, const Rect& b) {
-    if (a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y || b.y + b.height <= a.y)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "(" << a.x << ", " << a.y << ") covers (" << b.x << ", " << b.y << ")";
-}
-
-// The phasor panel on every projector: a fifth of the screen high at least, below the separator, clear of
-// pictures, plot, buttons and bar; on the axial screen above the optical axis and its travelling point, on
-// the radial one in the sketch's place. Every axial run ends on 0.8 of a zone at every wavelength.
-TEST(LayoutSweep, PhasorPanelAndRunsOnProjectors) {
-    std::string axial_panels, radial_panels;
-    for (const Rect& s : kProjectorSizes) {
-        axial_panels += Numbers(AxialPhasorPanel(ComputeAxialLayout(s.width, s.height)).box) + " ";
-        radial_panels += Numbers(RadialPhasorPanel(ComputeRadialLayout(s.width, s.height)).box) + " ";
+// Every number of the three layouts at every size, pinned at once; the phasor panels at least a fifth of the
+// screen high, below the separator, clear of pictures, plot, buttons and bar, the axial one above the optical
+// axis and its travelling point; every axial run ends on 0.8 of a zone at every wavelength.
+TEST(LayoutSweep, EveryScreenSize) {
+    std::string layouts;
+    for (const LectureSize& s : kLectureSizes) {
         const AxialLayout l = ComputeAxialLayout(s.width, s.height);
+        const RadialLayout rl = ComputeRadialLayout(s.width, s.height);
+        layouts += Worked(l) + " | " + Worked(rl) + " " + Numbers(rl.wavelength_control, rl.radius_control) +
+                   " | " + Worked(ComputePatternLayout(s.width, s.height)) + "\n";
         const Rect zones{l.zones.left, l.zones.top, l.zones.side, l.zones.side},
             panel = AxialPhasorPanel(l).box;
         EXPECT_TRUE(panel.height >= s.height / 5 && panel.y > l.separator_y &&
-                    panel.x + panel.width < s.width);
+                    panel.x + panel.width < l.intensity_letter.x);
         for (const Rect& r :
              {zones, l.plot, l.menu_button, l.start_button, l.reset_button, l.wavelength_control})
             EXPECT_TRUE(Apart(panel, r)) << s.width << " x " << s.height;
-        EXPECT_LT(panel.x + panel.width, l.intensity_letter.x);
         for (int x : {panel.x, panel.x + panel.width})
             EXPECT_LE(panel.y + panel.height + 6, l.zones.y0 - std::tan(l.theta) * (x - l.zones.x0)) << x;
         const int n = std::min(l.plot.width - 6 * l.mx, l.zones.step_count);
         for (int nm = 400; nm <= 700; ++nm) {
             const DistanceRange r = AxialDistanceRange(0.001, nm * 1e-9);
             const ZoneStep last = AxialZoneStep(nm * 1e-9, 0.001, r.z_min, r.z_max, n, n, l.zones.side);
-            ASSERT_EQ(std::string(last.sum_text->text, last.sum_text->length), "E  =  0.80 * E1 ")
-                << nm << " nm";
+            ASSERT_EQ(Text(last.sum_text), "E  =  0.80 * E1 ") << nm << " nm";
         }
-        const RadialLayout rl = ComputeRadialLayout(s.width, s.height);
         const Rect radial = RadialPhasorPanel(rl).box,
-                   plot{rl.plot_origin.x, rl.plot_origin.y, rl.plot_width, rl.plot_height};
+                   plot{rl.plot_origin.x, rl.plot_origin.y, rl.plot_width, rl.plot_height},
+                   sketch{rl.zone_centre.x - rl.side / 2, rl.zone_centre.y - rl.side / 2, rl.side, rl.side};
         EXPECT_TRUE(radial.height >= s.height / 5 && radial.y > rl.band &&
                     radial.y + radial.height <= s.height);
-        for (const Rect& o :
-             {Square(rl.zone_centre, rl.side), plot, rl.menu_button, rl.start_button, rl.reset_button})
+        for (const Rect& o : {sketch, plot, rl.menu_button, rl.start_button, rl.reset_button})
             EXPECT_TRUE(Apart(radial, o)) << s.width << " x " << s.height;
     }
-    // Every number of the three layouts at every size, pinned at once.
-    std::string layouts;
-    for (const LectureSize& s : kLectureSizes) {
-        const RadialLayout r = ComputeRadialLayout(s.width, s.height);
-        layouts += Worked(ComputeAxialLayout(s.width, s.height)) + " | " + Worked(r) + " " +
-                   Numbers(r.wavelength_control, r.radius_control) + " | " +
-                   Worked(ComputePatternLayout(s.width, s.height)) + "\n";
-    }
-    EXPECT_EQ(Fingerprint(layouts), 11218180731791079674ull) << layouts;
-    // The axial panel: the largest square between the buttons and the plot that stays above the axis; on
-    // portrait screens a box a fifth of the screen high. The radial panel: the sketch's square, or as high.
-    EXPECT_EQ(axial_panels,
-              "(217,128 116x116) (272,162 145x145) (348,203 189x189) (435,190 175x175) (464,203 187x187) "
-              "(652,290 268x268) (652,324 291x291) (870,385 358x358) (1305,581 541x541) (261,271 254x254) "
-              "(367,514 358x384) ");
-    EXPECT_EQ(radial_panels,
-              "(238,186 181x181) (288,234 224x224) (372,294 288x288) (515,276 310x310) (549,294 329x329) "
-              "(783,420 451x451) (735,468 498x498) (1034,558 606x606) (1564,840 902x902) (279,393 216x216) "
-              "(393,664 304x384) ");
+    EXPECT_EQ(Fingerprint(layouts), 9266815700703877342ull) << layouts;
 }
 
 }  // namespace
