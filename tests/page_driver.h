@@ -166,7 +166,7 @@ protected:
         for (HWND page : PageWindows()) DestroyWindow(page);
         app.page_surface = nullptr;
         app.texts = &EnglishTexts();
-        app.phasor_panel = false;
+        app.phasor_panel = app.projector_palette = false;
         RadialSavedStep() = -1;
         RadialSavedSteps() = 0;
         SetScreenSizeSource(nullptr);
