@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """How sharp is the native test suite? Plants single-line faults in the pure code (an operator, a
 comparison, a constant, a truth value changed) one at a time in a copy of the tree, rebuilds the native
-tests and reports which faults no test catches.
+tests and reports which faults no test catches. A fault the native tests miss is tried on the same tests
+built with AddressSanitizer and UndefinedBehaviorSanitizer, as the test command runs them too (an index one
+past an array's end reads a neighbour's value natively and is caught only there).
 
     python3 scripts/mutants.py make LIST [--count N] [--seed S]   # draws N faults and writes them to LIST
     python3 scripts/mutants.py run LIST                # plants each fault of LIST and runs ctest
@@ -72,7 +74,7 @@ def make(target, count, seed):
 def run(source):
     faults = json.load(open(source, encoding="utf-8"))
     work = "/tmp/zonara-mutants-" + os.path.splitext(os.path.basename(source))[0]
-    tree, build = os.path.join(work, "tree"), os.path.join(work, "build")
+    tree, build, sanitized = (os.path.join(work, name) for name in ("tree", "build", "sanitize"))
     os.makedirs(work, exist_ok=True)
     shutil.rmtree(tree, ignore_errors=True)
     shutil.copytree(ROOT, tree, ignore=lambda d, names: [n for n in names if d == ROOT and n in
@@ -81,7 +83,18 @@ def run(source):
         subprocess.run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release"],
                        check=True, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", build], check=True, stdout=subprocess.DEVNULL)
-    caught = missed = skipped = broken = 0
+    if not os.path.exists(os.path.join(sanitized, "build.ninja")):
+        subprocess.run(["cmake", "-S", tree, "-B", sanitized, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                        "-DZONARA_SANITIZE=ON"], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", sanitized], check=True, stdout=subprocess.DEVNULL)
+    environment = dict(os.environ, ASAN_OPTIONS="detect_leaks=1:abort_on_error=1",
+                       UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1")
+
+    def passes(tree_build, env=None):
+        return subprocess.run(["ctest", "--test-dir", tree_build, "--timeout", "60", "-j2", "--stop-on-failure"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env).returncode == 0
+
+    caught = missed = skipped = broken = by_sanitizers = 0
     for f in faults:
         path = os.path.join(tree, f["path"])
         original = open(path, encoding="utf-8").read()
@@ -99,20 +112,23 @@ def run(source):
             if not built:
                 broken += 1
                 continue
-            tested = subprocess.run(["ctest", "--test-dir", build, "--timeout", "60", "-j2", "--stop-on-failure"],
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
-            if tested == 0:
+            if not passes(build):
+                caught += 1
+            elif subprocess.run(["cmake", "--build", sanitized], stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL).returncode == 0 and not passes(sanitized, environment):
+                caught += 1
+                by_sanitizers += 1
+            else:
                 missed += 1
                 print(f"missed {f['path']}:{i + 1}: {f['old'].strip()} -> {f['new'].strip()}   {line.strip()}",
                       flush=True)
-            else:
-                caught += 1
         finally:
             open(path, "w", encoding="utf-8").write(original)
     total = caught + missed
-    print(f"caught {caught} of {total} faults that compile ({100.0 * caught / max(total, 1):.1f} %); "
-          f"{broken} did not compile, {skipped} lines gone")
-    subprocess.run(["cmake", "--build", build], stdout=subprocess.DEVNULL)
+    print(f"caught {caught} of {total} faults that compile ({100.0 * caught / max(total, 1):.1f} %; "
+          f"{by_sanitizers} of them by the sanitized tests alone); {broken} did not compile, {skipped} lines gone")
+    for folder in (build, sanitized):
+        subprocess.run(["cmake", "--build", folder], stdout=subprocess.DEVNULL)
 
 
 if __name__ == "__main__":
