@@ -18,6 +18,7 @@
 #include "screens/zones/phasor_panel_model.h"
 #include "shell/application.h"
 #include "shell/start_page.h"
+#include "tests/worked_numbers.h"
 
 // The pages' buttons by control id (Exit 202, the screens' Menu buttons 206, 210 and 214).
 constexpr int kAuthorsButton = 201, kPatternButton = 203, kAxialButton = 204, kAuthorsMenu = 205,
@@ -58,9 +59,8 @@ inline HWND OnlyPage() {
     EXPECT_EQ(pages.size(), 1u);
     return pages.size() == 1 ? pages.front() : nullptr;
 }
-// Delivers what is queued as the program's loop does, and after the messages sent meanwhile, as the loop
-// does after every message, leaves a page that met a resource failure: the exit code of a quit message on
-// the way, or kNoQuit.
+// Delivers what is queued as the program's loop does, first leaving a page that met a resource failure as
+// the loop does after every message; the exit code of a quit message on the way, or kNoQuit.
 constexpr int kNoQuit = 12345;
 inline int Pump() {
     int code = kNoQuit;
@@ -92,8 +92,7 @@ inline void PressKey(HWND window, unsigned key) {
     Pump();
 }
 
-// A block of pixels of a context, or of a window as it is shown, in one read, rows from the top; by
-// default the whole of a 1920 x 1080 page.
+// A block of pixels of a context, or of a window as it is shown, rows from the top; by default a whole page.
 inline Pixels Block(HDC source, int x = 0, int y = 0, int width = 1920, int height = 1080) {
     BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
@@ -117,25 +116,17 @@ inline Pixels Block(HWND window, int x = 0, int y = 0, int width = 1920, int hei
 inline ColourTriple Pixel(HWND window, int x, int y) {
     return Block(window, x, y, 1, 1)[0];
 }
-// The window covered (white all over) and uncovered: the paint request that follows, first parameter 0, must
-// show the last complete picture.
+// The window covered (white all over) and uncovered: the paint that follows must show the last picture.
 inline void CoverAndUncover(HWND window) {
     HDC context = GetDC(window);
     PatBlt(context, 0, 0, 4096, 4096, WHITENESS);
     ReleaseDC(window, context);
     InvalidateRect(window, nullptr, FALSE), UpdateWindow(window);
 }
-struct DisplaySize {
-    int width, height;
-};
-// Projectors and monitors from 640 x 480 to 3840 x 2160, and two portrait screens.
-inline const std::vector<DisplaySize> kLectureDisplaySizes = {
-    {640, 480},   {800, 600},   {1024, 768},  {1280, 720}, {1366, 768}, {1920, 1080},
-    {1920, 1200}, {2560, 1440}, {3840, 2160}, {768, 1024}, {1080, 1920}};
-// The display changes to `size` (while `page` is open, if one is given): from now on the shell reads it,
-// and the page rebuilds itself. The page that exists afterwards, or null.
-inline HWND ChangeDisplay(HWND page, DisplaySize size) {
-    static DisplaySize shown;
+// The display changes to `size` (one of kLectureSizes, say) while `page`, if given, is open: from now on
+// the shell reads it, and the page rebuilds itself. The page that exists afterwards, or null.
+inline HWND ChangeDisplay(HWND page, LectureSize size) {
+    static LectureSize shown;
     shown = size;
     SetScreenSizeSource([] { return ScreenSize{shown.width, shown.height}; });
     if (page != nullptr) SendMessageW(page, WM_DISPLAYCHANGE, 32, MAKELPARAM(size.width, size.height));

@@ -1,12 +1,83 @@
-// Every page under Wine at the worked 1920 x 1080, driven with commands, keys, scroll and timer messages as
-// the message loop would deliver them: the worked numbers read back from the windows in both programs, the
-// animated screens through their runs, the pattern screen's frames, bars, comparison and switches.
+// The platform layer under Wine: fonts at their Windows widths, Russian texts that keep their letters on a
+// Western system (LANG=C: Wine's ANSI code page is not 1251), Windows' rules. Then every page at the worked
+// 1920 x 1080, driven with commands, keys, scroll and timer messages as the message loop would deliver them:
+// the worked numbers read back from the windows in both programs, the animated screens through their runs,
+// the pattern screen's frames, bars, comparison and switches.
 #include <algorithm>
 #include <cstdio>
 
 #include "tests/page_driver.h"
 
 namespace {
+
+// What `draw` shows in black on white in the page font at 1920 x 1080 (54 x 19); wide letters at (5, 5).
+template <typename Draw>
+Pixels InPageFont(const Draw& draw) {
+    Surface* s = CreateSurface(nullptr, 200, 70, kWhite);
+    HGDIOBJ previous = SelectObject(s->context, CreateTextFont(54, 19, 1));
+    PrepareText(s->context, TA_LEFT);
+    draw(s->context);
+    const Pixels pixels = Block(s->context, 0, 0, 200, 70);
+    DeleteDrawingObject(SelectObject(s->context, previous));
+    DestroySurface(s);
+    return pixels;
+}
+Pixels Wide(const std::wstring& text) {
+    return InPageFont([&](HDC dc) { TextOutW(dc, 5, 5, text.c_str(), static_cast<int>(text.size())); });
+}
+
+// "Times New Roman" draws at its Windows widths: a font made with an explicit width is scaled so that the
+// face's stated average width (821 of 2048, also in the face Wine uses) comes out at it. Texts (code page
+// 1251) in the page font are within 2 % of the sum of their letters' advance widths (in 1/2048 em) times
+// 19/821, "Продолжить" within 1 %.
+TEST(PlatformKit, TextsHaveTheirWindowsWidths) {
+    const TextSet& ru = RussianTexts();
+    const std::pair<std::string, int> cases[] = {{ru.continue_caption, 10955},
+                                                 {ru.reset_caption, 5365},
+                                                 {"Continue", 7509},
+                                                 {"Projection of aperture", 17856},
+                                                 {"Fresnel diffraction", 15184},
+                                                 {"Distance to the screen 2.0 m", 23203}};
+    InPageFont([&](HDC dc) {
+        for (const auto& [text, advances] : cases) {
+            const double windows = advances * 19.0 / 821,
+                         tolerance = text == ru.continue_caption ? 0.01 : 0.02;
+            EXPECT_NEAR(NarrowTextWidth(dc, text), windows, tolerance * windows) << text;
+        }
+    });
+}
+
+TEST(PlatformKit, RussianTextsKeepTheirLettersOnAWesternSystem) {
+    EXPECT_NE(GetACP(), 1251u);
+    // Drawn narrow, the bytes would be Latin-1 letters ("Ìåíþ"); the program's helper draws what a wide
+    // "Меню" draws, and a label exactly its counted letters. (The worked numbers read the captions back.)
+    const std::string& menu = RussianTexts().menu_button;
+    EXPECT_EQ(InPageFont([&](HDC dc) { DrawNarrowText(dc, 5, 5, menu); }), Wide(L"Меню"));
+    LabelText* label = MakeLabelText(2, nullptr, menu.c_str());
+    EXPECT_EQ(InPageFont([&](HDC dc) { DrawLabel(dc, 5, 5, label); }), Wide(L"Ме"));
+    FreeLabelText(label);
+}
+
+// Windows' rules that Wine does not enforce are reported: a font deleted while a surface holds it, a 32-bpp
+// CreateBitmap bitmap in a memory context; the surfaces' DIB sections and a right-ordered delete are not.
+TEST(PlatformKit, WindowsRulesAreChecked) {
+    CheckWindowsRules(true);
+    Surface* s = CreateSurface(nullptr, 8, 8, kWhite);
+    HFONT font = CreateTextFont(20, 8, 400);
+    HGDIOBJ previous = SelectObject(s->context, font);
+    DeleteDrawingObject(font);
+    HBITMAP plain = CreateBitmap(8, 8, 1, 32, nullptr);
+    Surface* wrapped = WrapBitmapSurface(nullptr, 8, 8, plain);
+    EXPECT_EQ(TakeRuleViolations(),
+              (std::vector<std::string>{
+                  "a font deleted while it is selected into a surface",
+                  "a 32-bpp bitmap that is neither a DIB section nor a compatible bitmap selected"}));
+    SelectObject(s->context, previous);  // Wine deletes the font now, Windows never would
+    DestroySurface(wrapped);
+    DestroySurface(s);
+    EXPECT_EQ(TakeRuleViolations(), std::vector<std::string>{});
+    CheckWindowsRules(false);
+}
 
 constexpr ColourTriple kBackground = kBackgroundColour, kNotBackground{1, 2, 3};
 using Pages = Program<>;
@@ -32,7 +103,10 @@ int Differences(const Pixels& a, const Pixels& b, const std::vector<RECT>& but =
 }
 
 // The worked numbers in one place: each page's controls ("id@left,top widthxheight") with their captions in
-// both programs (a Start button pressed twice), and pixels of its window as it first shows.
+// both programs (a Start button pressed twice), and pixels of its window as it first shows: the emblems (282
+// at (147, 51) and (1491, 51)), the portraits (297 x 396 at (546, 501) and (1077, 501)), the separator at
+// y = 269 and the frames (660 at (378, 355) and (1148, 355); the comparison black until one is taken), the
+// apertures on dark grey, the axial screen's green start marker, no radial sketch before a run.
 TEST_F(Pages, WorkedNumbersOfEveryPageInBothPrograms) {
     const struct {
         int button;
@@ -47,30 +121,24 @@ TEST_F(Pages, WorkedNumbersOfEveryPageInBothPrograms) {
           L"Radial intensity distribution|",
           L"Авторы|Дифракция Френеля|Выход|Распределение интенсивности\nвдоль оптической оси|"
           L"Радиальное распределение\nинтенсивности|"},
-         // The emblems, 282 pixels at (147, 51) and (1491, 51).
          {{{288, 192}, kNotBackground}, {{1632, 192}, kNotBackground}, {{144, 192}, kBackground}}},
         {kAuthorsButton,
          "205@1689,950 192x108 ",
          {L"Menu|", L"Меню|"},
-         // The portraits, 297 x 396 at (546, 501) and (1077, 501).
          {{{694, 801}, kNotBackground}, {{1225, 801}, kNotBackground}, {{1376, 801}, kBackground}}},
         {kPatternButton,
          "0@76,172 538x54 0@690,172 538x54 0@1306,172 538x54 206@38,950 230x108 207@38,657 230x108 "
          "208@38,506 230x108 209@38,355 230x108 ",
          {L"|||Menu|Projection\nof aperture|Plots|Compare|",
           L"|||Меню|Проекция\nотверстия|Графики|Сравнить|"},
-         // The separator at y = 269; the frames, 660 pixels at (378, 355) and (1148, 355), the comparison
-         // black until one is taken.
          {{{5, 269}, kBlack}, {{377, 685}, kBackground}, {{708, 685}, kBlack}, {{1808, 685}, kBackground}}},
         {kAxialButton,
          "210@1651,950 230x108 211@76,312 249x108 212@365,312 249x108 0@76,172 538x54 ",
          {L"Menu|Start|Reset||Continue|Pause|", L"Меню|Старт|Сброс||Продолжить|Пауза|"},
-         // The aperture disc on dark grey, the green start marker on the axis.
          {{{115, 488}, kGrey}, {{344, 817}, kBackground}, {{647, 638}, kGreen}}},
         {kRadialButton,
          "214@1651,950 230x108 215@76,312 249x108 216@365,312 249x108 0@76,172 538x54 0@690,172 538x54 ",
          {L"Menu|Start|Reset|||Continue|Pause|", L"Меню|Старт|Сброс|||Продолжить|Пауза|"},
-         // The aperture on dark grey, no sketch of the screen before a run.
          {{{124, 505}, kGrey}, {{344, 825}, kBackground}, {{908, 495}, kBackground}}}};
     for (int program = 0; program < 2; ++program) {
         app.texts = program == 0 ? &EnglishTexts() : &RussianTexts();
@@ -174,10 +242,9 @@ TEST_F(Pages, RadialScreenThroughARun) {
     EXPECT_EQ(Owned(LiveObjectCounts()), Owned(fresh));  // the panel keeps its font
 }
 
-// The pattern screen's frames, 660 pixels at (378, 355) and (1148, 355): the current one is the pure
-// rendering of its parameters, pixel for pixel (four open zones at 500 nm, 2 mm, 2 m). Five at 1.6 m light
-// the centre in the full colour; 700 nm at 1.1 m (5.19 zones) leave it red; the arrow keys step the
-// wavelength.
+// The pattern screen's current frame is the pure rendering of its parameters, pixel for pixel (four open
+// zones at 500 nm, 2 mm, 2 m); five at 1.6 m light the centre in the full colour, 700 nm at 1.1 m (5.19
+// zones) leave it red; the arrow keys step the wavelength.
 TEST_F(Pages, PatternScreenThroughItsControls) {
     constexpr int current = 1148, comparison = 378, top = 355;
     HWND page = Open(kPatternButton);

@@ -1,8 +1,7 @@
-// A lecture's worth of random input under Wine: a generator with a fixed start drives all five pages with
-// commands of every button and unknown ids, every scroll code from any control, timer messages and runs of
-// ticks, paints, display changes to every lecture size, keys, navigation and close requests, checking after
-// each event. ZONARA_SOAK_START=<number> and ZONARA_SOAK_EVENTS=<number> change the generator's start and the
-// length. (The screens' real timers may add a tick now and then: two runs from one start can differ in it.)
+// A lecture's worth of random input under Wine, checked after each event: a generator with a fixed start
+// drives all five pages with commands, scroll codes, timer messages, paints, display changes, keys,
+// navigation and close requests (ZONARA_SOAK_START and ZONARA_SOAK_EVENTS change its start and the length;
+// the screens' real timers may add a tick now and then, so two runs from one start can differ in it).
 // clang-format off
 #include <windows.h>
 #include <psapi.h>  // needs the types of <windows.h>
@@ -17,10 +16,10 @@ namespace {
 
 using Soak = Program<>;
 
-// What must hold after every event (its messages delivered, `quit` the code of a quit message among them):
-// one page at the display's size, each screen's state there exactly while its page is, the animations within
-// their runs, and the start page's counts whenever it shows.
-::testing::AssertionResult Sound(int quit, DisplaySize size, const PlatformObjectCounts& start_counts) {
+// What must hold after every event (`quit`: the code of a quit message among its messages): one page at the
+// display's size, each screen's state there exactly while its page is, the animations within their runs,
+// and the start page's counts whenever it shows.
+::testing::AssertionResult Sound(int quit, LectureSize size, const PlatformObjectCounts& start_counts) {
     const std::vector<HWND> pages = PageWindows();
     if (quit == -1) return ::testing::AssertionFailure() << "a page could not be made";
     if (pages.size() != 1) return ::testing::AssertionFailure() << pages.size() << " pages";
@@ -61,11 +60,11 @@ TEST_F(Soak, RandomInputOverAllPages) {
                              VK_LEFT,  VK_RIGHT,  '1',     '2',      '3',   'A',       'V',
                              'P',      'M',       '0',     'Q',      VK_F5, VK_UP};
     const WPARAM parameters[] = {0, 0, 301, 301, 1025, 1025, 1, 300, 1024, 0xFFFF};  // of timers and paints
-    // Events: 0 command, 1 scroll, 2 timer message, 3 run of ticks, 4 paint, 5 display change, 6 key,
-    // 7 navigation, 8 close request; mixed for the start and authors pages, and for the screens.
+    // Events: 0 command, 1 scroll, 2 timer, 3 run of ticks, 4 paint, 5 display change, 6 key, 7 navigation,
+    // 8 close request; mixed for the start and authors pages, and for the screens.
     const std::string mixes[2] = {"0000001111222444445566666666677777778",
                                   "00000001111111222222344445666666678"};
-    DisplaySize size{1920, 1080};
+    LectureSize size{1920, 1080};
     HWND stale = nullptr;  // the page left last: a window that no longer exists
     for (int delivered = 0; delivered < events; ++delivered) {
         HWND page = OnlyPage(), child = GetWindow(page, GW_CHILD);
@@ -95,7 +94,7 @@ TEST_F(Soak, RandomInputOverAllPages) {
         }
         if (what == 4 && parameter == 0 && code % 2 == 0) CoverAndUncover(page);
         if (what == 4 && (parameter != 0 || code % 2 == 1)) SendMessageW(page, WM_PAINT, parameter, 0);
-        if (what == 5) ChangeDisplay(page, size = pick(kLectureDisplaySizes));
+        if (what == 5) ChangeDisplay(page, size = pick(kLectureSizes));
         if (what == 6) PressKey(code % 2 ? page : child, pick(keys));
         if (what == 7)
             Command(page, app.menu_button ? app.menu_button->id : pick(std::vector{201, 203, 204, 213}));
