@@ -8,7 +8,7 @@ e2e_pids=() kept_pids=()
 
 # At the end programs still running (after a failure) are ended by their process ids, PNGs waited for.
 cleanup() {
-    for pid in "${e2e_pids[@]}" ${zonara_xvfb_pid:-}; do kill "$pid" 2>/dev/null; done
+    for pid in "${e2e_pids[@]}" ${zonara_xvfb_pid:-}; do kill "$pid" 2>/dev/null || true; done
     for pid in "${kept_pids[@]}"; do wait "$pid"; done
     rm -rf "$e2e_work"
 }
