@@ -1,20 +1,17 @@
 // Run by the end-to-end scripts beside ZonaraEng or newZonara, in the same Wine desktop, to do to the
 // program's page what the system rather than the user does:
-//   repaint                     a repaint (as after a restore)
 //   tick COUNT                  COUNT ticks of the screen's step timer, each handled before the next
-//   where                       the page's window rectangle, then the monitors Windows lists, one a line:
-//                               "page L T R B", "monitor L T R B"
-//   monitors                    the monitors alone (there need be no page)
+//   where                       the page's window rectangle: "page L T R B"
+//   monitors                    the monitors Windows lists, one a line: "monitor L T R B"
 //   move X Y                    the page moved to (X, Y), its size kept, as the system moves a window
 //   displaychange               the display change notification Windows sends when a monitor comes, goes or
 //                               changes mode (Wine does not send it to running programs)
 //   clipboard FILE              the clipboard's device-independent bitmap as raw 8-bit RGB, rows from the
-//                               top, into FILE; its width and height on standard output
+//                               top, into FILE
 //   holdclipboard MS            the clipboard kept open for MS milliseconds, as another program may keep it
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cwchar>
 #include <string>
 
@@ -31,12 +28,9 @@ HWND FindPage() {
     return nullptr;
 }
 
-BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(monitor, &info);
-    const RECT& r = info.rcMonitor;
-    std::printf("monitor %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+// With no device context each monitor's rectangle comes in whole, in virtual screen coordinates.
+BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT r, LPARAM) {
+    std::printf("monitor %ld %ld %ld %ld\n", r->left, r->top, r->right, r->bottom);
     return TRUE;
 }
 
@@ -63,7 +57,6 @@ int SaveClipboard(const wchar_t* path) {
             if (FILE* file = _wfopen(path, L"wb")) {
                 status = std::fwrite(rgb.data(), 1, rgb.size(), file) == rgb.size() ? 0 : 7;
                 std::fclose(file);
-                std::printf("%d %d\n", width, height);
             }
         }
         GlobalUnlock(data);
@@ -76,37 +69,35 @@ int SaveClipboard(const wchar_t* path) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
+    const long number = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 0;
     if (argc == 3 && command == L"clipboard") return SaveClipboard(argv[2]);
     if (argc == 3 && command == L"holdclipboard") {
         if (!OpenClipboard(nullptr)) return 5;
-        Sleep(std::wcstol(argv[2], nullptr, 10));
+        Sleep(number);
         CloseClipboard();
         return 0;
     }
-    HWND page = FindPage();
     if (argc == 2 && command == L"monitors")
         return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
+    HWND page = FindPage();
     if (page == nullptr) return 1;
     if (argc == 2 && command == L"where") {
         RECT r{};
         GetWindowRect(page, &r);
         std::printf("page %ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
-        return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
+        return 0;
     }
-    if (argc == 4 && command == L"move")
-        return SetWindowPos(page, nullptr, std::wcstol(argv[2], nullptr, 10),
-                            std::wcstol(argv[3], nullptr, 10), 0, 0, SWP_NOSIZE | SWP_NOZORDER)
-                   ? 0
-                   : 4;
+    if (argc == 4 && command == L"move") {
+        const int y = std::wcstol(argv[3], nullptr, 10);
+        return SetWindowPos(page, nullptr, number, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER) ? 0 : 4;
+    }
     if (argc == 2 && command == L"displaychange") {
         SendMessageTimeoutW(page, WM_DISPLAYCHANGE, 32, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
         return 0;
     }
-    if (argc == 2 && command == L"repaint")
-        return InvalidateRect(page, nullptr, FALSE) && UpdateWindow(page) ? 0 : 4;
     if (argc == 3 && command == L"tick") {
         // Sent, not posted: the page has drawn every step when this program ends.
-        for (long i = std::wcstol(argv[2], nullptr, 10); i > 0; --i) {
+        for (long i = number; i > 0; --i) {
             if (!SendMessageTimeoutW(page, WM_TIMER, kStepTimer, 0, SMTO_ABORTIFHUNG, 5000, nullptr))
                 return 4;
         }

@@ -8,20 +8,17 @@ e2e_pids=() kept_pids=()
 
 # At the end programs still running (after a failure) are ended by their process ids, PNGs waited for.
 cleanup() {
-    for pid in "${e2e_pids[@]}" ${zonara_xvfb_pid:-}; do kill "$pid" 2>/dev/null; done
+    for pid in "${e2e_pids[@]}" ${zonara_xvfb_pid:-}; do kill "$pid" 2>/dev/null || true; done
     for pid in "${kept_pids[@]}"; do wait "$pid"; done
     rm -rf "$e2e_work"
 }
 
 # e2e_display [DEPTH]: a display of 1920 x 1080 at DEPTH bits per pixel (24 unless given): the caller's
-# (ZONARA_E2E_DISPLAY, else DISPLAY) if
-# it is one, else a private Xvfb, which replaces the private one of an earlier call.
+# (ZONARA_E2E_DISPLAY, else DISPLAY) if it is one, else a private Xvfb, replacing one of an earlier call.
 e2e_display() {
-    local info
     [ -z "${ZONARA_E2E_DISPLAY:-}" ] || export DISPLAY=$ZONARA_E2E_DISPLAY
-    info=$(xdpyinfo 2>/dev/null)
-    if ! grep -q 'dimensions: *1920x1080 ' <<<"$info" ||
-        ! grep -q "depth of root window: *${1:-24} planes" <<<"$info"; then
+    # (xdpyinfo names the screen's dimensions before the depth of its root window.)
+    if ! xdpyinfo 2>/dev/null | grep -qz "dimensions: *1920x1080 .*depth of root window: *${1:-24} planes"; then
         [ -z "${zonara_xvfb_pid:-}" ] || kill "$zonara_xvfb_pid"
         ZONARA_SCREEN=1920x1080x${1:-24} source "$e2e_root/scripts/xvfb.sh"
     fi
@@ -30,7 +27,6 @@ e2e_display() {
 
 fail() {
     echo "FAIL: $*" >&2
-    declare -F e2e_on_fail >/dev/null && e2e_on_fail
     [ -f "$screen" ] && raw "$screen" "${TMPDIR:-/tmp}/zonara-e2e-failure.png" &&
         echo "last screenshot: ${TMPDIR:-/tmp}/zonara-e2e-failure.png" >&2
     exit 1
@@ -67,45 +63,44 @@ centre() {
     echo "$(($2 + BASH_REMATCH[3] - 1 + BASH_REMATCH[1] / 2)),$(($3 + BASH_REMATCH[4] - 1 + BASH_REMATCH[2] / 2))"
 }
 
-# wait_for SECONDS COMMAND...: takes screenshots until COMMAND succeeds on one.
-wait_for() {
+# within SECONDS COMMAND...: COMMAND succeeds within SECONDS, tried every 0.1 s.
+within() {
     local end=$((SECONDS + $1))
-    shift
-    while [ $SECONDS -lt $end ]; do
-        shot && "$@" && return 0
+    until "${@:2}"; do
+        [ $SECONDS -lt $end ] || return 1
         sleep 0.1
     done
-    return 1
 }
+# wait_for SECONDS COMMAND...: takes screenshots until COMMAND succeeds on one.
+wait_for() { within "$1" shot_and "${@:2}"; }
+shot_and() { shot && "$@"; }
 # still: the screen shows the very same picture 0.3 s after the last screenshot (nothing moves).
 still() { cp "$screen" "$e2e_work/before.rgb" && sleep 0.3 && shot && cmp -s "$e2e_work/before.rgb" "$screen"; }
 # exits PID WHAT: WHAT ends the program PID within 15 s, with exit code 0.
 exits() {
-    local end=$((SECONDS + 15)) code
-    while kill -0 "$1" 2>/dev/null; do
-        [ $SECONDS -lt $end ] || fail "$2 did not end the program"
-        sleep 0.1
-    done
-    wait "$1"
-    code=$?
-    [ $code -eq 0 ] || fail "$2 ended the program with exit code $code"
+    within 15 eval "! kill -0 $1 2>/dev/null" || fail "$2 did not end the program"
+    wait "$1" || fail "$2 ended the program with exit code $?"
 }
-
 click() { xdotool mousemove "$1" "$2" click 1; }
 # settle PROGRAM.exe: waits until the program shows exactly one window, so that a click cannot land on
 # a page that is being taken down; the X windows carry the program's file name in lower case as class.
-settle() {
-    local end=$((SECONDS + 10))
-    while [ $SECONDS -lt $end ]; do
-        [ "$(xdotool search --onlyvisible --classname "^$(basename "${1,,}")\$" | wc -l)" -eq 1 ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+settle() { within 10 one_window "$1"; }
+one_window() { [ "$(xdotool search --onlyvisible --classname "^$(basename "${1,,}")\$" | wc -l)" -eq 1 ]; }
 # press PROGRAM.exe KEY...: the keys go to the program's page. Without a window manager nobody gives a
 # new page the keyboard focus (a lecturer's click would), so it is focused first.
 press() {
     settle "$1"
     xdotool search --onlyvisible --classname "^$(basename "${1,,}")\$" windowfocus
     xdotool key "${@:2}"
+}
+# key KEY...: the keys to the page of $program, and a moment for it to act on them.
+key() { press "$program" "$@" && sleep 0.3; }
+# launch RUNNER...: $program started by RUNNER (wine, or a script that runs it), its process id in pid.
+launch() { "$@" "$program" & pid=$! && e2e_pids+=("$pid"); }
+# send COMMAND...: the display helper does COMMAND to the page.
+send() { "$runner" "$helper" "$@" || fail "the helper could not $*"; }
+# e2e_prefix: the Wine prefix WINEPREFIX made, with $program's windows unmanaged (no window manager runs).
+e2e_prefix() {
+    "$e2e_root/scripts/wine-prefix.sh" "$WINEPREFIX" || fail "no Wine prefix at $WINEPREFIX"
+    "$e2e_root/tests/unmanaged_windows.sh" wine "$(basename "$program")" || fail "no unmanaged windows in $WINEPREFIX"
 }

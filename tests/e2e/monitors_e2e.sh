@@ -10,7 +10,7 @@
 #   changed to 1920 x 1080: the page fills it anew. Alt+F4 then ends the program with 0.
 #   tests/e2e/monitors_e2e.sh PROGRAM.exe HELPER.exe PREFIX
 source "$(dirname "$0")/e2e_lib.sh"
-program=$1 helper=$2
+program=$1 helper=$2 runner=wine
 export WINEPREFIX=$3 WINEDEBUG=-all
 for n in $(seq 140 180); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
 cat >"$e2e_work/dummy.conf" <<'CONF'
@@ -38,54 +38,39 @@ CONF
 Xorg ":$n" -noreset -nolisten tcp -config "$e2e_work/dummy.conf" -logfile "$e2e_work/xorg.log" >/dev/null 2>&1 &
 e2e_pids+=("$!")
 export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+within 5 xdpyinfo >/dev/null 2>&1
 trap cleanup EXIT
 # outputs ARGUMENTS...: xrandr changes the outputs; a plain query then makes the server's configuration
 # current, which is what Wine reads (it does not poll the outputs itself).
 outputs() { xrandr "$@" && xrandr >/dev/null; }
-# The laptop screen and the projector beside it (whose output knows no modes until it is given them).
+# The projector's output knows no modes until it is given them.
 for mode in 1024x768 1920x1080; do xrandr --addmode DUMMY1 "$mode"; done
-outputs --output DUMMY0 --mode 1920x1080 --output DUMMY1 --mode 1024x768 --right-of DUMMY0
 # One such test at a time: both programs' tests share the prefix, whose server serves this display.
 exec 9>"$WINEPREFIX-monitors.lock"
 flock 9
 wineserver -k 2>/dev/null
 wineserver -w
-"$e2e_root/scripts/wine-prefix.sh" "$WINEPREFIX" || fail "no Wine prefix at $WINEPREFIX"
-wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$(basename "$program")\\X11 Driver" /v Managed /d N /f \
-    >/dev/null 2>&1
+e2e_prefix
 
 laptop="0 0 1920 1080" projector="1920 0 2944 768"
+report() { wine "$helper" "$1" | tr -d '\r'; }
 # monitors "L T R B"...: xrandr has made them, and Wine lists exactly these.
 monitors() {
-    local want
-    want=$(printf 'monitor %s\n' "$@")
-    for _ in $(seq 100); do
-        [ "$(wine "$helper" monitors | tr -d '\r')" = "$want" ] && return 0
-        sleep 0.1
-    done
-    fail "Wine does not list the monitors $*: $(wine "$helper" monitors | tr -d '\r' | tr '\n' ';'); xrandr: $(xrandr --listmonitors | tr '\n' ';')"
+    within 30 says monitors "$(printf 'monitor %s\n' "$@")" ||
+        fail "Wine does not list the monitors $*: $(report monitors | tr '\n' ';'); xrandr: $(xrandr --listmonitors | tr '\n' ';')"
 }
+says() { [ "$(report "$1")" = "$2" ]; }
 # fills "L T R B": the page's window covers that rectangle, once the page has been made anew.
-fills() {
-    for _ in $(seq 100); do
-        [ "$(wine "$helper" where | tr -d '\r' | head -1)" = "page $1" ] && settle "$program" && return 0
-        sleep 0.1
-    done
-    fail "the page does not fill $1: $(wine "$helper" where | tr -d '\r' | head -1)"
-}
-# capture NAME "L T R B": that rectangle of the screen, once it stands still, as NAME.rgb.
-capture() {
+fills() { within 30 says where "page $1" && settle "$program" || fail "the page does not fill $1: $(report where)"; }
+# shows NAME "L T R B" SAME_AS WHAT: the page fills that rectangle, and its picture there, once it stands
+# still, kept as NAME.rgb, is the one-monitor run's SAME_AS.rgb.
+shows() {
     local box=($2)
+    fills "$2"
     wait_for 10 still || fail "the picture does not stand still for $1"
     convert -size "$(xdpyinfo | awk '/dimensions/ { print $2 }')" -depth 8 "rgb:$screen" \
         -crop "$((box[2] - box[0]))x$((box[3] - box[1]))+${box[0]}+${box[1]}" +repage "rgb:$e2e_work/$1.rgb"
-}
-same() { cmp -s "$e2e_work/$1.rgb" "$e2e_work/$2.rgb" || fail "$3: not the page a one-monitor run shows"; }
-key() { press "$program" "$@" && sleep 0.3; }
-start() {
-    wine "$program" &
-    pid=$! && e2e_pids+=("$pid")
+    [ -z "${3:-}" ] || cmp -s "$e2e_work/$1.rgb" "$e2e_work/$3.rgb" || fail "$4: not the page a one-monitor run shows"
 }
 
 # One monitor at each size: what the page must look like.
@@ -94,11 +79,10 @@ for size in 1920x1080 1024x768; do
     outputs --output DUMMY0 --mode "$size"
     w=${size%x*} h=${size#*x}
     monitors "0 0 $w $h"
-    start
-    fills "0 0 $w $h"
-    capture "start-$size" "0 0 $w $h"
+    launch wine
+    shows "start-$size" "0 0 $w $h"
     key 2 && key space && key v
-    capture "axial-$size" "0 0 $w $h"
+    shows "axial-$size" "0 0 $w $h"
     key alt+F4
     exits "$pid" "Alt+F4 on a one-monitor run"
 done
@@ -107,35 +91,25 @@ done
 outputs --output DUMMY0 --mode 1920x1080 --output DUMMY1 --mode 1024x768 --right-of DUMMY0
 monitors "$laptop" "$projector"
 xdotool mousemove 2400 300
-start
-fills "$projector"
-capture start-projector "$projector"
-same start-projector start-1024x768 "started with the pointer on the projector"
+launch wine
+shows start-projector "$projector" start-1024x768 "started with the pointer on the projector"
 key m
-fills "$laptop"
-capture start-laptop "$laptop"
-same start-laptop start-1920x1080 "moved to the laptop with M"
+shows start-laptop "$laptop" start-1920x1080 "moved to the laptop with M"
 key 2 && key space && key v
-wine "$helper" move 1950 10 || fail "the helper could not move the page"
-fills "$projector"
-capture axial-projector "$projector"
-same axial-projector axial-1024x768 "moved onto the projector"
+send move 1950 10
+shows axial-projector "$projector" axial-1024x768 "moved onto the projector"
 outputs --output DUMMY1 --off
 monitors "$laptop"
-wine "$helper" displaychange
-fills "$laptop"
-capture axial-laptop "$laptop"
-same axial-laptop axial-1920x1080 "back from a projector switched off"
+send displaychange
+shows axial-laptop "$laptop" axial-1920x1080 "back from a projector switched off"
 outputs --output DUMMY1 --mode 1024x768 --right-of DUMMY0
 monitors "$laptop" "$projector"
 key m
 fills "$projector"
 outputs --output DUMMY1 --mode 1920x1080
 monitors "$laptop" "1920 0 3840 1080"
-wine "$helper" displaychange
-fills "1920 0 3840 1080"
-capture axial-wide "1920 0 3840 1080"
-same axial-wide axial-1920x1080 "on a projector whose mode changed"
+send displaychange
+shows axial-wide "1920 0 3840 1080" axial-1920x1080 "on a projector whose mode changed"
 key alt+F4
 exits "$pid" "Alt+F4 on two monitors"
 echo "on the pointer's monitor at start, M, a move, a monitor switched off and a mode change: the page fills its monitor as a one-monitor run would"

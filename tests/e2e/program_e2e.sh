@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # One program end to end at 1920 x 1080, as a lecturer uses it. One run: the start page, Authors, Menu;
-# the pattern screen through Compare, a longer distance, the projection, the plots and a repaint; the
-# axial and radial screens through Start, a moment on their own timer, Pause, the middle and the end of
-# the run (their timer's ticks sent by the helper) and Reset, the radial screen also through a new visit
-# at the step it was left at; a new visit to the pattern screen; Alt+F4. Shorter runs: Alt+F4 on the
-# axial and on the radial screen; on a desktop scaled to 150 % (144 dpi, a prefix of its own) the same
-# start page and axial screen in real pixels, and Exit. Every run ends with exit code 0.
+# the pattern screen through Compare, a longer distance, the projection and the plots; the axial and
+# radial screens through Start, a moment on their own timer, Pause, the middle and the end of the run
+# (their timer's ticks sent by the helper) and Reset. Then the lecturer's keys: F1 shows the key help over
+# the page and F1 or Esc hides it, leaving the page exactly as a run without it (its animation going on
+# underneath); Ctrl+C puts the page, as the screen shows it, on the clipboard (read back by the helper);
+# Ctrl+S saves it as a PNG in the Pictures folder (decoded here); a clipboard held by another program and
+# a Pictures folder that is not a folder give a note and no harm; P turns the page to the projector
+# palette, kept on the next page, and P again gives the classic picture back pixel for pixel; Alt+F4.
+# Shorter runs: Alt+F4 on the pattern and on the radial screen; on a desktop scaled to 150 % (144 dpi, a
+# prefix of its own) the same start page and axial screen in real pixels, and Exit. Every run ends with
+# exit code 0.
 #   tests/e2e/program_e2e.sh WINE_RUNNER PROGRAM.exe HELPER.exe SCREENSHOT_FOLDER PREFIX_144_DPI
 # keeps a screenshot of each stage of the screens: {pattern,axial,radial}_<program>_<stage>.png.
 source "$(dirname "$0")/e2e_lib.sh"
 runner=$1 program=$2 helper=$3 shots=$4
+name=$(basename "$program" .exe)
 mkdir -p "$shots"
 e2e_display
-stage() { keep "$shots/$1_$(basename "$program" .exe)_$2.png"; }
-send() { "$runner" "$helper" "$@" || fail "the helper could not $* the page"; }
+stage() { keep "$shots/$1_${name}_$2.png"; }
+same_as() { cmp -s "$e2e_work/$1.rgb" "$screen"; }
+keep_as() { cp "$screen" "$e2e_work/$1.rgb"; }
 # see X Y CHECK FAILURE: a click there makes the page pass CHECK, with no other page left on the screen.
 see() { click "$1" "$2" && wait_for 20 eval "$3" && settle "$program" || fail "$4"; }
 
@@ -27,10 +34,10 @@ start_page() {
 authors_page() {
     is 5 5 "$background" && ! is 288 192 "$background" && ! is 560 880 "$background" && ! is 1300 880 "$background"
 }
-launch() { "$@" "$program" & pid=$! && e2e_pids+=("$pid"); }
 launch "$runner"
-wait_for 30 start_page && settle "$program" || fail "the start page did not appear with its emblems"
-cp "$screen" "$e2e_work/start.rgb"
+wait_for 30 start_page && settle "$program" && wait_for 5 still ||
+    fail "the start page did not appear with its emblems"
+keep_as start
 see 1785 1004 authors_page "Authors did not open the authors page"
 see 1785 1004 start_page "Menu did not return from the authors page to the start page"
 
@@ -59,8 +66,6 @@ stage pattern projection
 see 153 711 '! projection' "the projection did not switch off"
 see 153 560 plots "the plots are not drawn in both frames"
 stage pattern plots
-send repaint
-wait_for 5 eval 'plots && is 574 685 "$ring"' || fail "a plain repaint did not show the last picture"
 see 153 1004 start_page "Menu did not return from the pattern screen to the start page"
 
 # run SCREEN MOVED: Start draws step 0; Continue runs the screen's timer until MOVED shows a step drawn
@@ -109,37 +114,82 @@ radial_finished() {
 see 960 864 radial_fresh "the radial screen did not open fresh"
 stage radial fresh
 run radial '! is 1008 645 "$green"'
-see 1766 1004 start_page "Menu did not return from the radial screen to the start page"
-see 960 864 radial_finished "a new visit to the radial screen did not show the step it was left at"
 see 489 366 radial_fresh "Reset did not return the radial screen to its fresh state"
 see 1766 1004 start_page "Menu did not return from the radial screen to the start page"
-see 960 540 fresh_pattern "a new visit to the pattern screen did not start from the starting values"
-press "$program" alt+F4
-exits $pid "Alt+F4 on the pattern screen"
+
+# The lecturer's keys. The help panel is white with a dark blue frame and title; the note is a dark grey
+# band in the middle of the screen's lower part (its top edge at y = 810). The prefix's Pictures folder is
+# a real folder of its own (Wine links it to the home folder otherwise; "rm -rf" takes the link alone).
+help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 2000 ]; }
+note_shown() { is 960 813 "40,40,40"; }
+# The help has the keyboard while it is shown (its window, a second one of the program, has the focus).
+key_to_help() { xdotool key "$@" && sleep 0.3; }
+pictures=${ZONARA_WINEPREFIX:?}/drive_c/users/$(whoami)/Pictures
+rm -rf "$pictures" && mkdir -p "$pictures" || fail "no Pictures folder in the prefix"
+key F1 && wait_for 5 help_shown || fail "F1 did not show the key help on the start page"
+key_to_help F1 && wait_for 5 same_as start || fail "F1 did not take the help away, leaving the start page as it was"
+
+# The axial screen 150 steps into a run, once plainly and once with the help shown over the steps, then
+# taken away by Esc (which must not reach the page, where it is Menu).
+key 2 && key space && send tick 150 && wait_for 5 still || fail "the axial screen did not step"
+keep_as run
+key r && key space && key F1 && wait_for 5 help_shown || fail "F1 did not show the key help on the axial screen"
+send tick 150
+key_to_help Escape && wait_for 5 same_as run ||
+    fail "after Esc over the help the axial screen is not the one a run without the help shows"
+
+# Ctrl+C: a note, and the clipboard holds the screen's picture.
+key ctrl+c && wait_for 5 note_shown || fail "Ctrl+C showed no note"
+send clipboard "Z:${e2e_work//\//\\}\\clip.rgb"
+cmp -s "$e2e_work/clip.rgb" "$e2e_work/run.rgb" || fail "the clipboard's picture is not what the screen shows"
+
+# Ctrl+S while that note is still shown: a PNG named for the program, the page and the time, whose pixels
+# are the screen's without the note; then the note goes and leaves the page as it was.
+shot && note_shown || fail "the note after Ctrl+C went too soon for the test"
+key ctrl+s
+wait_for 10 eval 'compgen -G "$pictures/$name axial 20??-??-?? ??-??-??.png" >/dev/null' ||
+    fail "Ctrl+S saved no PNG named for the program, the page and the time in Pictures"
+saved=$(compgen -G "$pictures/$name axial *.png")
+convert "$saved" -depth 8 "rgb:$e2e_work/saved.rgb" && cmp -s "$e2e_work/saved.rgb" "$e2e_work/run.rgb" ||
+    fail "the saved picture is not what the screen shows"
+wait_for 5 same_as run || fail "the notes after Ctrl+C and Ctrl+S did not go away"
+
+# Failures: the clipboard held by another program for 4 s, Pictures a file rather than a folder.
+"$runner" "$helper" holdclipboard 4000 &
+holder=$!
+sleep 1
+key ctrl+c && wait_for 5 note_shown || fail "Ctrl+C on a held clipboard showed no note"
+wait "$holder"
+rm -rf "$pictures" && touch "$pictures"
+key ctrl+s && wait_for 5 note_shown || fail "Ctrl+S with no Pictures folder showed no note"
+wait_for 5 same_as run && kill -0 "$pid" || fail "a failed copy or save harmed the page"
+
+# P: the projector palette (a white page), kept on the start page; P again, the classic pictures exactly.
+key p && wait_for 5 eval 'is 5 5 "$white"' || fail "P did not turn the axial screen to the projector palette"
+key Escape && wait_for 5 eval 'is 5 5 "$white"' || fail "the projector palette was not kept on the start page"
+key p && wait_for 5 same_as start || fail "P again did not give the start page's classic picture back"
+key 2 && key space && send tick 150 && wait_for 5 same_as run ||
+    fail "after the palette and back the axial screen is not the classic one"
+key alt+F4
+exits "$pid" "Alt+F4 on the axial screen after the lecturer's keys"
 
 # More runs, each showing the first run's start page, the very same picture, and ending in its own way:
-# Alt+F4 on the axial and on the radial screen, and Exit on a desktop scaled to 150 %.
-again() { launch "$@" && wait_for 30 cmp -s "$e2e_work/start.rgb" "$screen" && settle "$program"; }
-for ending in "702 axial_ready axial" "864 radial_fresh radial"; do
-    read -r y ready name <<<"$ending"
+# Alt+F4 on the pattern and on the radial screen, and Exit on a desktop scaled to 150 %.
+again() { launch "$@" && wait_for 30 same_as start && settle "$program"; }
+for ending in "540 fresh_pattern pattern" "864 radial_fresh radial"; do
+    read -r y ready screen_name <<<"$ending"
     again "$runner" || fail "the start page did not appear in a new run"
-    see 960 "$y" "$ready" "the $name screen did not open in a new run"
-    press "$program" alt+F4
-    exits $pid "Alt+F4 on the $name screen"
+    see 960 "$y" "$ready" "the $screen_name screen did not open in a new run"
+    key alt+F4
+    exits $pid "Alt+F4 on the $screen_name screen"
 done
 
-grep -aq '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' "$program" &&
-    grep -aq '>PerMonitorV2, PerMonitor</dpiAwareness>' "$program" ||
-    fail "the program's manifest does not declare it DPI-aware per monitor"
 export WINEPREFIX=$5 WINEDEBUG=-all
-"$e2e_root/scripts/wine-prefix.sh" "$WINEPREFIX" || fail "no Wine prefix for 144 dpi"
+e2e_prefix
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-# Windows of the program are unmanaged here too: no window manager runs, and Wine would wait for one.
-wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$(basename "$program")\\X11 Driver" /v Managed /d N /f \
-    >/dev/null 2>&1
 again wine || fail "at 144 dpi the start page is not the picture it is at 96 dpi"
 see 960 702 axial_ready "at 144 dpi the axial screen is not where it is at 96 dpi"
 see 1766 1004 start_page "at 144 dpi Menu did not return from the axial screen to the start page"
 click 134 1004
 exits $pid "Exit at 144 dpi"
-echo "all pages through their stages, Alt+F4 on each screen (0), at 144 dpi the same pages and Exit (0); screenshots in $shots"
+echo "all pages through their stages, the lecturer's keys, Alt+F4 on each screen and Exit at 144 dpi (0); screenshots in $shots"
