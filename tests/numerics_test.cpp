@@ -56,7 +56,7 @@ TEST(BesselJ0, WithinItsBoundOfTheReferenceValues) {
             4 * 0x1p-52 * std::fmin(1.0, std::sqrt(2 / (static_cast<double>(kExactPi) * p.x)));
         worst.Add(static_cast<double>(std::fabs(static_cast<long double>(BesselJ0(p.x)) - p.value)) / bound,
                   p.x);
-        if (i % 7 == 0) EXPECT_EQ(BesselJ0(-p.x), BesselJ0(p.x));
+        EXPECT_TRUE(i % 7 != 0 || BesselJ0(-p.x) == BesselJ0(p.x)) << p.x;
     }
     EXPECT_EQ(BesselJ0(0.0), 1.0);  // the axis series relies on x*J0(0) being exactly x
     EXPECT_EQ(BesselJ0(1e-300), 1.0);

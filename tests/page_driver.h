@@ -113,9 +113,6 @@ inline Pixels Block(HWND window, int x = 0, int y = 0, int width = 1920, int hei
     Pixels pixels = Block(context, x, y, width, height);
     return ReleaseDC(window, context), pixels;
 }
-inline ColourTriple Pixel(HWND window, int x, int y) {
-    return Block(window, x, y, 1, 1)[0];
-}
 // The window covered (white all over) and uncovered: the paint that follows must show the last picture.
 inline void CoverAndUncover(HWND window) {
     HDC context = GetDC(window);

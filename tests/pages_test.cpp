@@ -86,7 +86,7 @@ using Probes = std::vector<std::pair<POINT, ColourTriple>>;
 // Pixels of the window as it is shown; kNotBackground stands for any colour but the background.
 void ExpectShown(HWND page, const Probes& probes) {
     for (const auto& [p, colour] : probes) {
-        const ColourTriple shown = Pixel(page, p.x, p.y);
+        const ColourTriple shown = Block(page, p.x, p.y, 1, 1)[0];
         EXPECT_TRUE(colour == kNotBackground ? shown != kBackground : shown == colour)
             << shown << " at " << p.x << ", " << p.y;
     }
@@ -264,7 +264,7 @@ TEST_F(Pages, PatternScreenThroughItsControls) {
     EXPECT_EQ(s->wavelength->position, 501);
     Scroll(page, s->wavelength, SB_THUMBTRACK, 700);
     Scroll(page, s->distance, SB_THUMBTRACK, 1100);
-    const ColourTriple centre = Pixel(page, current + 330, top + 330);
+    const ColourTriple centre = Block(page, current + 330, top + 330, 1, 1)[0];
     EXPECT_TRUE(centre.green == 0 && centre.red > 150) << centre;
 
     // Compare: the comparison shows the current picture, its lines in white over its top left; later changes

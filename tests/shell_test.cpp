@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdio>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -57,7 +56,8 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
     EXPECT_EQ(Utf8ToCp1251("€—a\U0001F600b\U00010401c"),
               "\x88\x97"
               "a?b?c");
-    EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("), "x????(??(");
+    EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("),
+              "x??\x3F?(\x3F?(");  // "x????(??(" without trigraphs
 }
 
 // Each key's button on each page, the wavelength arrows, the shell's keys (V phasor panel, M monitor, H help,
@@ -178,16 +178,10 @@ TEST(StartAndAuthorsPages, EverySize) {
     EXPECT_EQ(Fingerprint(layouts), 10296198284826958536ull) << layouts;
 }
 
-// The Russian set is code page 1251 (one byte a letter, so counted lengths stay right); every text a page
-// draws is present with no character lost on the way.
+// Every text a page draws is present with no character lost on the way (the pages test reads every caption
+// of both programs back from the windows, the Russian ones from code page 1251).
 TEST(TextSets, BothLanguages) {
-    const TextSet& ru = RussianTexts();
-    EXPECT_EQ(ru.menu_button, "\xCC\xE5\xED\xFE");
-    EXPECT_EQ(Cp1251ToUtf16(ru.axial_button.data(), static_cast<int>(ru.axial_button.size())),
-              u"Распределение интенсивности\nвдоль оптической оси");
-    const TextSet& en = EnglishTexts();
-    EXPECT_EQ(en.axial_button, "Intensity distribution\nalong the optical axis");
-    for (const TextSet* t : {&en, &ru}) {
+    for (const TextSet* t : {&EnglishTexts(), &RussianTexts()}) {
         const StartPageLayout p = ComputeStartPageLayout(1920, 1080, *t);
         for (int i = 0; i < p.header.text_count; ++i) {
             EXPECT_FALSE(p.header.texts[i].text->empty()) << "header text " << i;
@@ -270,8 +264,6 @@ TEST(Palette, ContrastOnAProjector) {
     EXPECT_EQ(ContrastRatio(kBlack, kWhite), ContrastRatio(kWhite, kBlack));
     EXPECT_NEAR(ContrastRatio(kClassicPalette.curve, kClassicPalette.page), 1.52, 0.01);
     const Palette& p = kProjectorPalette;
-    std::printf("[ figures  ] projector palette: text %.1f : 1, axes %.1f : 1, curves %.1f : 1\n",
-                ContrastRatio(p.ink, p.page), ContrastRatio(p.ink, p.page), ContrastRatio(p.curve, p.page));
     EXPECT_GE(ContrastRatio(p.ink, p.page), 4.5);
     EXPECT_GE(ContrastRatio(p.curve, p.page), 3.0);
     EXPECT_GT(p.line_width, kClassicPalette.line_width);

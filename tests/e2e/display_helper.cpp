@@ -6,8 +6,8 @@
 //   move X Y                    the page moved to (X, Y), its size kept, as the system moves a window
 //   displaychange               the display change notification Windows sends when a monitor comes, goes or
 //                               changes mode (Wine does not send it to running programs)
-//   clipboard FILE              the clipboard's device-independent bitmap as raw 8-bit RGB, rows from the
-//                               top, into FILE
+//   clipboard FILE              the clipboard's 24-bit device-independent bitmap as raw 8-bit RGB, rows
+//                               from the top, into FILE (fails for any other format)
 //   holdclipboard MS            the clipboard kept open for MS milliseconds, as another program may keep it
 #include <windows.h>
 
@@ -34,26 +34,21 @@ BOOL CALLBACK PrintMonitor(HMONITOR, HDC, LPRECT r, LPARAM) {
     return TRUE;
 }
 
-// The clipboard's CF_DIB (24 or 32 bits, either row order) as top-down RGB bytes.
+// The clipboard's CF_DIB as top-down RGB bytes; it must be what the program puts there: 24 bits a pixel,
+// uncompressed, rows from the bottom, each padded to four bytes.
 int SaveClipboard(const wchar_t* path) {
     if (!OpenClipboard(nullptr)) return 5;
     int status = 6;
     if (HANDLE data = GetClipboardData(CF_DIB); data != nullptr) {
         const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
-        const int bits = header->biBitCount;
-        if (header->biCompression == BI_RGB && (bits == 24 || bits == 32)) {
-            const int width = header->biWidth,
-                      height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
-            const int stride = (width * bits / 8 + 3) & ~3;
+        const int width = header->biWidth, height = header->biHeight, stride = (width * 3 + 3) & ~3;
+        if (header->biCompression == BI_RGB && header->biBitCount == 24 && height > 0) {
             const auto* pixels = reinterpret_cast<const unsigned char*>(header) + header->biSize;
             std::string rgb;
-            rgb.reserve(static_cast<std::size_t>(width) * height * 3);
-            for (int y = 0; y < height; ++y) {
-                const unsigned char* row =
-                    pixels + static_cast<std::size_t>(header->biHeight < 0 ? y : height - 1 - y) * stride;
-                for (int x = 0; x < width; ++x, row += bits / 8)
-                    rgb += {static_cast<char>(row[2]), static_cast<char>(row[1]), static_cast<char>(row[0])};
-            }
+            for (int y = height - 1; y >= 0; --y)
+                for (const unsigned char* p = pixels + std::size_t(y) * stride;
+                     p < pixels + y * stride + width * 3; p += 3)
+                    rgb += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0])};
             if (FILE* file = _wfopen(path, L"wb")) {
                 status = std::fwrite(rgb.data(), 1, rgb.size(), file) == rgb.size() ? 0 : 7;
                 std::fclose(file);

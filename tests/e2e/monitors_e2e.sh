@@ -13,29 +13,8 @@ source "$(dirname "$0")/e2e_lib.sh"
 program=$1 helper=$2 runner=wine
 export WINEPREFIX=$3 WINEDEBUG=-all
 for n in $(seq 140 180); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-cat >"$e2e_work/dummy.conf" <<'CONF'
-Section "Device"
-    Identifier "dummy"
-    Driver "dummy"
-    VideoRam 256000
-EndSection
-Section "Monitor"
-    Identifier "monitor"
-    HorizSync 5.0-1000.0
-    VertRefresh 5.0-200.0
-EndSection
-Section "Screen"
-    Identifier "screen"
-    Device "dummy"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Virtual 5000 2200
-    EndSubSection
-EndSection
-CONF
-Xorg ":$n" -noreset -nolisten tcp -config "$e2e_work/dummy.conf" -logfile "$e2e_work/xorg.log" >/dev/null 2>&1 &
+Xorg ":$n" -noreset -nolisten tcp -config "$e2e_root/tests/e2e/two_monitors.conf" \
+    -logfile "$e2e_work/xorg.log" >/dev/null 2>&1 &
 e2e_pids+=("$!")
 export DISPLAY=":$n"
 within 5 xdpyinfo >/dev/null 2>&1

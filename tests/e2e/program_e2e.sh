@@ -1,16 +1,9 @@
 #!/usr/bin/env bash
-# One program end to end at 1920 x 1080, as a lecturer uses it. One run: the start page, Authors, Menu;
-# the pattern screen through Compare, a longer distance, the projection and the plots; the axial and
-# radial screens through Start, a moment on their own timer, Pause, the middle and the end of the run
-# (their timer's ticks sent by the helper) and Reset. Then the lecturer's keys: F1 shows the key help over
-# the page and F1 or Esc hides it, leaving the page exactly as a run without it (its animation going on
-# underneath); Ctrl+C puts the page, as the screen shows it, on the clipboard (read back by the helper);
-# Ctrl+S saves it as a PNG in the Pictures folder (decoded here); a clipboard held by another program and
-# a Pictures folder that is not a folder give a note and no harm; P turns the page to the projector
-# palette, kept on the next page, and P again gives the classic picture back pixel for pixel; Alt+F4.
-# Shorter runs: Alt+F4 on the pattern and on the radial screen; on a desktop scaled to 150 % (144 dpi, a
-# prefix of its own) the same start page and axial screen in real pixels, and Exit. Every run ends with
-# exit code 0.
+# One program end to end at 1920 x 1080, as a lecturer uses it, read back through screenshots: every page
+# through its stages, the animated screens stepped by their timer's message from the helper; the lecturer's
+# keys (F1 and Esc, Ctrl+C read back from the clipboard, Ctrl+S decoded, a held clipboard, no Pictures
+# folder, P and P again); Alt+F4 on each screen; a desktop scaled to 150 % (144 dpi, a prefix of its own)
+# showing the same pixels. Every run ends with exit code 0.
 #   tests/e2e/program_e2e.sh WINE_RUNNER PROGRAM.exe HELPER.exe SCREENSHOT_FOLDER PREFIX_144_DPI
 # keeps a screenshot of each stage of the screens: {pattern,axial,radial}_<program>_<stage>.png.
 source "$(dirname "$0")/e2e_lib.sh"
@@ -122,20 +115,19 @@ see 1766 1004 start_page "Menu did not return from the radial screen to the star
 # a real folder of its own (Wine links it to the home folder otherwise; "rm -rf" takes the link alone).
 help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 2000 ]; }
 note_shown() { is 960 813 "40,40,40"; }
-# The help has the keyboard while it is shown (its window, a second one of the program, has the focus).
-key_to_help() { xdotool key "$@" && sleep 0.3; }
 pictures=${ZONARA_WINEPREFIX:?}/drive_c/users/$(whoami)/Pictures
 rm -rf "$pictures" && mkdir -p "$pictures" || fail "no Pictures folder in the prefix"
 key F1 && wait_for 5 help_shown || fail "F1 did not show the key help on the start page"
-key_to_help F1 && wait_for 5 same_as start || fail "F1 did not take the help away, leaving the start page as it was"
+xdotool key F1 && wait_for 5 same_as start || fail "F1 did not take the help away, leaving the start page as it was"
 
 # The axial screen 150 steps into a run, once plainly and once with the help shown over the steps, then
-# taken away by Esc (which must not reach the page, where it is Menu).
+# taken away by Esc (which must not reach the page, where it is Menu). While the help is shown its window, a
+# second one of the program, has the keyboard: keys for it go straight to the focused window.
 key 2 && key space && send tick 150 && wait_for 5 still || fail "the axial screen did not step"
 keep_as run
 key r && key space && key F1 && wait_for 5 help_shown || fail "F1 did not show the key help on the axial screen"
 send tick 150
-key_to_help Escape && wait_for 5 same_as run ||
+xdotool key Escape && wait_for 5 same_as run ||
     fail "after Esc over the help the axial screen is not the one a run without the help shows"
 
 # Ctrl+C: a note, and the clipboard holds the screen's picture.
