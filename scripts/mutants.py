@@ -5,7 +5,7 @@ tests and reports which faults no test catches. A fault the native tests miss is
 built with AddressSanitizer and UndefinedBehaviorSanitizer, as the test command runs them too (an index one
 past an array's end reads a neighbour's value natively and is caught only there).
 
-    python3 scripts/mutants.py make LIST [--count N] [--seed S]   # draws N faults and writes them to LIST
+    python3 scripts/mutants.py make LIST [--count N] [--start S]  # draws N faults (generator start S) into LIST
     python3 scripts/mutants.py run LIST                # plants each fault of LIST and runs ctest
 
 A fault whose line is gone from the code is skipped, so one LIST can be run before and after a change.
@@ -63,9 +63,9 @@ def candidates():
                 yield path, line, m.start(), text, new
 
 
-def make(target, count, seed):
+def make(target, count, start):
     every = list(candidates())
-    chosen = random.Random(seed).sample(every, min(count, len(every)))
+    chosen = random.Random(start).sample(every, min(count, len(every)))
     json.dump([dict(path=p, line=l, column=c, old=o, new=n) for p, l, c, o, n in chosen], open(target, "w"),
               indent=1, ensure_ascii=False)
     print(f"{len(chosen)} of {len(every)} faults written to {target}")
@@ -134,7 +134,7 @@ def run(source):
 if __name__ == "__main__":
     if len(sys.argv) >= 3 and sys.argv[1] == "make":
         options = dict(zip(sys.argv[3::2], sys.argv[4::2]))
-        make(sys.argv[2], int(options.get("--count", 120)), int(options.get("--seed", 20261207)))
+        make(sys.argv[2], int(options.get("--count", 120)), int(options.get("--start", 1)))
     elif len(sys.argv) == 3 and sys.argv[1] == "run":
         run(sys.argv[2])
     else:
