@@ -185,6 +185,14 @@ const Palette& CurrentPalette() {
     return app.projector_palette ? kProjectorPalette : kClassicPalette;
 }
 
+HPEN CurvePen() {
+    return KeptPen(CurrentPalette().line_width, CurrentPalette().curve);
+}
+
+HPEN InkPen() {
+    return KeptPen(CurrentPalette().line_width, CurrentPalette().ink);
+}
+
 void SwitchPalette() {
     app.projector_palette = !app.projector_palette;
     MakePageAgain(MonitorChoice::kWindow);

@@ -112,8 +112,10 @@ void MakePageAgain(MonitorChoice choice);
 // Key P: the projector palette, or back to the classic look; the open page is made again in it.
 void SwitchPalette();
 
-// The palette the pages are drawn in now.
+// The palette the pages are drawn in now, and the page's kept pens for its curves and its axes in it.
 const Palette& CurrentPalette();
+HPEN CurvePen();
+HPEN InkPen();
 
 // After a resource failure was noted (shell/resource_failures.h): the page that met it is torn down and
 // the start page comes back, with a one-line notice that the page could not be opened; the lecturer can

@@ -29,12 +29,17 @@ bool Capture(HWND page, std::vector<std::uint32_t>* pixels, int* width, int* hei
     return CapturePage(page, pixels, width, height);
 }
 
-// Rows bottom-up, three bytes a pixel, each row padded to four bytes: the layout of a 24-bit DIB.
-std::vector<std::uint8_t> BottomUpRows(const std::vector<std::uint32_t>& pixels, int width, int height) {
-    const int stride = (width * 3 + 3) / 4 * 4;
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * height);
+// Rows of three bytes a pixel (blue, green, red), each padded to four bytes: the layout of a 24-bit DIB
+// (rows from the bottom) and of WIC's 24bppBGR (rows from the top).
+constexpr int Stride(int width) {
+    return (width * 3 + 3) / 4 * 4;
+}
+std::vector<std::uint8_t> Rows24(const std::vector<std::uint32_t>& pixels, int width, int height,
+                                 bool bottom_up) {
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(Stride(width)) * height);
     for (int y = 0; y < height; ++y) {
-        std::uint8_t* out = rows.data() + static_cast<std::size_t>(height - 1 - y) * stride;
+        std::uint8_t* out =
+            rows.data() + static_cast<std::size_t>(bottom_up ? height - 1 - y : y) * Stride(width);
         for (int x = 0; x < width; ++x) {
             const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
             out[3 * x] = static_cast<std::uint8_t>(p), out[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
@@ -47,7 +52,7 @@ std::vector<std::uint8_t> BottomUpRows(const std::vector<std::uint32_t>& pixels,
 enum class Handed { kDone, kBusy, kFailed };
 
 Handed ToClipboard(HWND page, const std::vector<std::uint32_t>& pixels, int width, int height) {
-    const std::vector<std::uint8_t> rows = BottomUpRows(pixels, width, height);
+    const std::vector<std::uint8_t> rows = Rows24(pixels, width, height, true);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + rows.size());
     if (memory == nullptr) return Handed::kFailed;
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
@@ -82,10 +87,7 @@ bool WritePng(const std::wstring& path, const std::vector<std::uint32_t>& pixels
     IWICStream* stream = nullptr;
     IWICBitmapEncoder* encoder = nullptr;
     IWICBitmapFrameEncode* frame = nullptr;
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(width) * height * 3);
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        rows[3 * i] = std::uint8_t(pixels[i]), rows[3 * i + 1] = std::uint8_t(pixels[i] >> 8),
-                 rows[3 * i + 2] = std::uint8_t(pixels[i] >> 16);
+    std::vector<std::uint8_t> rows = Rows24(pixels, width, height, false);
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     bool written =
         SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -97,7 +99,7 @@ bool WritePng(const std::wstring& path, const std::vector<std::uint32_t>& pixels
         SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
         SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
         IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
-        SUCCEEDED(frame->WritePixels(height, width * 3, static_cast<UINT>(rows.size()), rows.data())) &&
+        SUCCEEDED(frame->WritePixels(height, Stride(width), static_cast<UINT>(rows.size()), rows.data())) &&
         SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
     Let(frame);
     Let(encoder);

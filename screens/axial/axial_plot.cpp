@@ -45,7 +45,7 @@ void DrawAxialPlot(AxialPlot* p) {
     if (step.curve_points > 1) {
         std::vector<POINT> points(step.curve_points);
         for (int i = 0; i < step.curve_points; ++i) points[i] = {m.points[i].x, m.points[i].y};
-        HGDIOBJ previous_pen = SelectObject(p->strip->context, KeptPen(CurrentPalette().line_width, CurrentPalette().curve));
+        HGDIOBJ previous_pen = SelectObject(p->strip->context, CurvePen());
         DrawPolyline(p->strip->context, points.data(), step.curve_points);
         SelectObject(p->strip->context, previous_pen);
     }

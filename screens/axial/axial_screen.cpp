@@ -128,7 +128,7 @@ void DrawStatic(Surface* page) {
 
 void DrawOpticalAxisLine(Surface* page) {
     const ZonePictureGeometry& g = screen->layout.zones;
-    SelectObject(page->context, KeptPen(CurrentPalette().line_width, CurrentPalette().curve));
+    SelectObject(page->context, CurvePen());
     DrawLine(page->context, g.x0, g.y0, g.x1, g.y1);
     SelectObject(page->context, screen->axis_pen);
 }
@@ -184,7 +184,7 @@ void FullRepaint() {
     HDC dc = frame->context;
     ComposeFrame(frame);
 
-    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(CurrentPalette().line_width, CurrentPalette().curve));
+    HGDIOBJ previous_pen = SelectObject(dc, CurvePen());
     DrawLine(dc, g.x0, g.y0, l.incoming_axis_end.x, l.incoming_axis_end.y);
     DrawLine(dc, g.x0, g.y0, l.inner_axis_end.x, l.inner_axis_end.y);
     DrawLine(dc, g.x0, g.y0, l.arrow_up.x, l.arrow_up.y);

@@ -1,9 +1,9 @@
 // Drawing the radial intensity plot.
 #include "screens/radial/radial_plot.h"
 
-#include "shell/application.h"
-
 #include <vector>
+
+#include "shell/application.h"
 
 RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my, ColourTriple background,
                              double lambda, double a, double z) {
@@ -22,7 +22,7 @@ RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my,
     if (n > 1) {
         std::vector<POINT> points(n);
         for (int i = 0; i < n; ++i) points[i] = {p->model.points[i].x, p->model.points[i].y};
-        HGDIOBJ previous = SelectObject(p->curve->context, KeptPen(CurrentPalette().line_width, CurrentPalette().curve));
+        HGDIOBJ previous = SelectObject(p->curve->context, CurvePen());
         DrawPolyline(p->curve->context, points.data(), n);
         SelectObject(p->curve->context, previous);
     }

@@ -119,7 +119,7 @@ Surface* MakeSketch() {
     const int s = l.side, mx = l.mx, my = l.my;
     Surface* sketch = CreateSurface(screen->window, s, s, kSketchFill);
     HDC dc = sketch->context;
-    HGDIOBJ previous_pen = SelectObject(dc, KeptPen(CurrentPalette().line_width, CurrentPalette().ink));
+    HGDIOBJ previous_pen = SelectObject(dc, InkPen());
     DrawLine(dc, s / 2, 0, s / 2, s);
     DrawLine(dc, 0, s / 2, s, s / 2);
     DrawLine(dc, s / 2, 0, s / 2 - mx / 4, my);
