@@ -1,4 +1,6 @@
-// Two-lane SSE2 kernels behind SinCos and BesselJ0, shared by those scalar functions and by the ring sums.
+// Two-lane SSE2 kernels behind SinCos and BesselJ0, shared by those scalar functions and by the ring sums
+// (which take them through numerics/two_lane.h, where lanes out of the kernels' ranges fall back to the
+// scalar functions).
 //
 // The scalar functions run these same kernels on one lane, so a ring sum that evaluates two samples at
 // once, one per lane, gets exactly the doubles of the term-by-term evaluation. Only SSE2 is used (every
@@ -10,9 +12,6 @@
 #include <emmintrin.h>
 
 #include <cstdint>
-
-#include "numerics/bessel_j0.h"
-#include "numerics/trig.h"
 
 namespace numerics {
 namespace kernels {
@@ -150,20 +149,6 @@ inline bool BothBelow(__m128d x, double limit) {
     return _mm_movemask_pd(_mm_cmplt_pd(Abs(x), Constant(limit))) == 3;
 }
 
-// SinCos for two arguments at once; lanes outside the reduction's range go through the scalar function.
-inline void SinCos2(__m128d x, __m128d* s, __m128d* c) {
-    if (BothBelow(x, kSinCosReduceLimit)) {
-        SinCosReduced2(x, s, c);
-        return;
-    }
-    double lanes[2], sines[2], cosines[2];
-    _mm_storeu_pd(lanes, x);
-    SinCos(lanes[0], &sines[0], &cosines[0]);
-    SinCos(lanes[1], &sines[1], &cosines[1]);
-    *s = _mm_loadu_pd(sines);
-    *c = _mm_loadu_pd(cosines);
-}
-
 // ---- J0 of |x| < kBesselJ0TableEnd from the table of numerics/bessel_j0_table.cpp.
 //
 // Row k covers k/8 <= |x| < (k+1)/8 with c0 + c1*t + ... + c7*t^7, t = 8|x| - k (exact), 0 <= t < 1.
@@ -217,14 +202,6 @@ inline __m128d BesselJ0TableScaled2(__m128d u) {
 // J0 of |x| < kBesselJ0TableEnd in both lanes.
 inline __m128d BesselJ0Table2(__m128d x) {
     return BesselJ0TableScaled2(_mm_mul_pd(Abs(x), Constant(kBesselJ0RowsPerUnit)));
-}
-
-// BesselJ0 for two arguments at once; lanes beyond the table go through the scalar function.
-inline __m128d BesselJ02(__m128d x) {
-    if (BothBelow(x, kBesselJ0TableEnd)) return BesselJ0Table2(x);
-    double lanes[2];
-    _mm_storeu_pd(lanes, x);
-    return _mm_set_pd(BesselJ0(lanes[1]), BesselJ0(lanes[0]));
 }
 
 }  // namespace kernels

@@ -24,8 +24,8 @@
 #include <limits>
 
 #include "numerics/bessel_j0.h"
-#include "numerics/sse2_kernels.h"
 #include "numerics/trig.h"
+#include "numerics/two_lane.h"
 
 namespace numerics {
 namespace {

@@ -1,7 +1,7 @@
 // The English text set (ZonaraEng). Plain ASCII apart from what the screens draw in Cyrillic letters.
 #include "resources/deployer_texts.h"
-#include "shell/cp1251.h"
-#include "shell/text_set.h"
+#include "shell/text/cp1251.h"
+#include "shell/text/text_set.h"
 
 const TextSet& EnglishTexts() {
     static const TextSet texts = [] {

@@ -1,7 +1,7 @@
 // The Russian text set (newZonara), written here in UTF-8 and held in code page 1251.
 #include "resources/deployer_texts.h"
-#include "shell/cp1251.h"
-#include "shell/text_set.h"
+#include "shell/text/cp1251.h"
+#include "shell/text/text_set.h"
 
 const TextSet& RussianTexts() {
     static const TextSet texts = [] {

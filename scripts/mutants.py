@@ -21,9 +21,9 @@ import sys
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PURE = [
     "numerics/bessel_j0.cpp", "numerics/spectral_ramp.cpp", "numerics/trig.cpp", "numerics/zone_geometry.cpp",
-    "numerics/zone_series.cpp", "numerics/sse2_kernels.h", "shell/colour.cpp", "shell/label_text.cpp",
-    "shell/lecture_keys.cpp", "shell/page_layout.cpp", "shell/scroll_rule.cpp", "shell/strokes.cpp",
-    "shell/text_set.cpp", "screens/axial/axial_animation.cpp", "screens/axial/axial_model.cpp",
+    "numerics/zone_series.cpp", "numerics/sse2_kernels.h", "shell/palette.cpp", "shell/text/font_size.cpp", "shell/text/label_text.cpp",
+    "shell/lecture_keys.cpp", "shell/pages/page_layout.cpp", "shell/platform/scroll_rule.cpp", "shell/platform/strokes.cpp",
+    "shell/text/text_set.cpp", "screens/axial/axial_animation.cpp", "screens/axial/axial_model.cpp",
     "screens/zones/phasor_panel_model.cpp", "screens/zones/zone_picture_model.cpp", "screens/zones/step_animation.cpp",
     "screens/pattern/pattern_image.cpp", "screens/pattern/pattern_layout.cpp", "screens/radial/radial_animation.cpp",
     "screens/radial/radial_model.cpp",

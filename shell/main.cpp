@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include "shell/application.h"
-#include "shell/text_set.h"
+#include "shell/program.h"
+#include "shell/text/text_set.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_mode) {
-    PlugInScreens();
+    PlugInPages();
 #ifdef ZONARA_RUSSIAN
     return RunProgram(instance, show_mode, RussianTexts());
 #else

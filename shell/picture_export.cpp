@@ -4,13 +4,17 @@
 
 #include <shlobj.h>
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include <cstdio>
 
 #include "shell/application.h"
-#include "shell/overlay.h"
+#include "shell/help_and_notes.h"
+#include "shell/platform/resource_failures.h"
 
 namespace {
+
+using Microsoft::WRL::ComPtr;
 
 const wchar_t* const kPageNames[kPageKindCount] = {L"start", L"authors", L"pattern", L"axial", L"radial"};
 
@@ -74,37 +78,32 @@ Handed ToClipboard(HWND page, const std::vector<std::uint32_t>& pixels, int widt
     return set ? Handed::kDone : Handed::kFailed;
 }
 
-template <typename T>
-void Let(T*& object) {
-    if (object != nullptr) object->Release();
-    object = nullptr;
-}
-
 // The pixels as a PNG file at `path`, by the Windows Imaging Component.
 bool WritePng(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height) {
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IWICImagingFactory* factory = nullptr;
-    IWICStream* stream = nullptr;
-    IWICBitmapEncoder* encoder = nullptr;
-    IWICBitmapFrameEncode* frame = nullptr;
-    std::vector<std::uint8_t> rows = Rows24(pixels, width, height, false);
-    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    bool written =
-        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
-        SUCCEEDED(factory->CreateStream(&stream)) &&
-        SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
-        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
-        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
-        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
-        SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
-        IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
-        SUCCEEDED(frame->WritePixels(height, Stride(width), static_cast<UINT>(rows.size()), rows.data())) &&
-        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
-    Let(frame);
-    Let(encoder);
-    Let(stream);
-    Let(factory);
+    bool written = false;
+    {
+        // The interfaces are released as they go out of scope, before COM is left.
+        ComPtr<IWICImagingFactory> factory;
+        ComPtr<IWICStream> stream;
+        ComPtr<IWICBitmapEncoder> encoder;
+        ComPtr<IWICBitmapFrameEncode> frame;
+        std::vector<std::uint8_t> rows = Rows24(pixels, width, height, false);
+        WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+        written =
+            SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_PPV_ARGS(factory.GetAddressOf()))) &&
+            SUCCEEDED(factory->CreateStream(stream.GetAddressOf())) &&
+            SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, encoder.GetAddressOf())) &&
+            SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
+            SUCCEEDED(encoder->CreateNewFrame(frame.GetAddressOf(), nullptr)) &&
+            SUCCEEDED(frame->Initialize(nullptr)) && SUCCEEDED(frame->SetSize(width, height)) &&
+            SUCCEEDED(frame->SetPixelFormat(&format)) && IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+            SUCCEEDED(
+                frame->WritePixels(height, Stride(width), static_cast<UINT>(rows.size()), rows.data())) &&
+            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    }
     if (SUCCEEDED(com)) CoUninitialize();
     if (!written) DeleteFileW(path.c_str());  // no half-written file is left behind
     return written;
@@ -129,27 +128,19 @@ bool CapturePage(HWND page, std::vector<std::uint32_t>* pixels, int* width, int*
     GetClientRect(page, &client);
     *width = client.right, *height = client.bottom;
     if (*width <= 0 || *height <= 0) return false;
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof format.bmiHeader, *width, -*height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC window = GetDC(page);
-    HDC memory = CreateCompatibleDC(window);
-    HBITMAP bitmap = CreateDIBSection(window, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool read = false;
-    if (memory != nullptr && bitmap != nullptr) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        read = BitBlt(memory, 0, 0, *width, *height, window, 0, 0, SRCCOPY) != 0;
-        GdiFlush();
-        if (read) {
-            const auto* words = static_cast<const std::uint32_t*>(bits);
-            pixels->assign(words, words + static_cast<std::size_t>(*width) * *height);
-            for (std::uint32_t& p : *pixels) p &= 0x00FFFFFF;
-        }
-        SelectObject(memory, previous);
+    Surface* picture = CreateSurface(page, *width, *height, kBlack);
+    HDC window = BorrowWindowContext(page);
+    const bool read = picture->pixels != nullptr && window != nullptr;
+    if (read) {
+        CopyBlock(picture->context, 0, 0, *width, *height, window, 0, 0);
+        const std::uint32_t* words = SurfacePixels(picture);
+        pixels->assign(words, words + static_cast<std::size_t>(*width) * *height);
+        for (std::uint32_t& p : *pixels) p &= 0x00FFFFFF;
     }
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    if (memory != nullptr) DeleteDC(memory);
-    ReleaseDC(page, window);
+    ReturnWindowContext(page, window);
+    DestroySurface(picture);
+    // A picture that could not be made concerns the picture alone, not the page: the note says so.
+    TakeResourceFailure();
     return read;
 }
 

@@ -17,7 +17,14 @@
 #include "screens/radial/radial_screen_state.h"
 #include "screens/zones/phasor_panel_model.h"
 #include "shell/application.h"
-#include "shell/start_page.h"
+#include "shell/monitors.h"
+#include "shell/page_messages.h"
+#include "shell/pages/page_layout.h"
+#include "shell/pages/start_page.h"
+#include "shell/platform/drawn_text_recorder.h"
+#include "shell/platform/object_counts.h"
+#include "shell/platform/windows_rules.h"
+#include "shell/program.h"
 #include "tests/worked_numbers.h"
 
 // The pages' buttons by control id (Exit 202, the screens' Menu buttons 206, 210 and 214).
@@ -137,14 +144,14 @@ template <typename Base = ::testing::Test>
 class Program : public Base {
 protected:
     static void SetUpTestSuite() {
-        PlugInScreens();
+        PlugInPages();
         StartApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL, EnglishTexts());
         CheckWindowsRules(true);
     }
     void SetUp() override {
         ChangeDisplay(nullptr, {1920, 1080});
         ReadScreenSize();
-        ASSERT_EQ(CreateStartPage(SW_SHOWNORMAL), 1);
+        ASSERT_EQ(CreateStartPage(), 1);
         Pump();
         start_counts_ = LiveObjectCounts();
     }

@@ -17,8 +17,8 @@
 #include <map>
 #include <random>
 
-#include "shell/cp1251.h"
-#include "shell/resource_failures.h"
+#include "shell/platform/resource_failures.h"
+#include "shell/text/cp1251.h"
 #include "tests/page_driver.h"
 
 namespace {
@@ -270,7 +270,7 @@ TEST_P(Failures, AtStartTheProgramSaysSoAndEnds) {
     for (;; ++n) {
         reported.clear();
         FailNthCreation(n);
-        const int code = OpenFirstPage(SW_SHOWNORMAL);
+        const int code = OpenFirstPage();
         if (RefusedKind() == ResourceKind::kCount) {
             EXPECT_EQ(code, 0);
             break;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "shell/cp1251.h"
+#include "shell/text/cp1251.h"
 #include "tests/page_driver.h"
 
 namespace {

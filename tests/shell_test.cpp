@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "shell/colour.h"
-#include "shell/cp1251.h"
-#include "shell/label_text.h"
 #include "shell/lecture_keys.h"
-#include "shell/page_layout.h"
-#include "shell/resource_failures.h"
-#include "shell/scroll_rule.h"
-#include "shell/text_set.h"
-#include "shell/worker_pool.h"
+#include "shell/pages/page_layout.h"
+#include "shell/palette.h"
+#include "shell/platform/resource_failures.h"
+#include "shell/platform/scroll_rule.h"
+#include "shell/platform/worker_pool.h"
+#include "shell/text/cp1251.h"
+#include "shell/text/label_text.h"
+#include "shell/text/text_set.h"
 #include "tests/worked_numbers.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
-#include "shell/plot_scale.h"
+#include "screens/plot_scale.h"
 
 // The picture is centred in the left column below the controls; the axis rises from it to the plot.
 ZonePictureGeometry AxialZonePictureGeometry(int width, int height) {

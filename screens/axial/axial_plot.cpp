@@ -6,6 +6,7 @@
 
 #include "numerics/spectral_ramp.h"
 #include "shell/application.h"
+#include "shell/page_palette.h"
 
 namespace {
 

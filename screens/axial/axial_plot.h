@@ -6,8 +6,8 @@
 #include <windows.h>
 
 #include "screens/axial/axial_model.h"
-#include "shell/colour.h"
-#include "shell/platform.h"
+#include "shell/platform/colour.h"
+#include "shell/platform/platform.h"
 
 struct AxialPlot {
     AxialPlotModel model;

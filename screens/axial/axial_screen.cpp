@@ -11,11 +11,16 @@
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
 #include "screens/axial/axial_screen_state.h"
+#include "screens/zones/formula_line.h"
 #include "screens/zones/phasor_panel.h"
+#include "screens/zones/screen_buttons.h"
 #include "screens/zones/zone_picture.h"
 #include "shell/application.h"
-#include "shell/formula_line.h"
-#include "shell/text_fit.h"
+#include "shell/monitors.h"
+#include "shell/page_messages.h"
+#include "shell/page_palette.h"
+#include "shell/page_window.h"
+#include "shell/platform/text_fit.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
 #include "screens/zones/zone_picture.h"
-#include "shell/platform.h"
+#include "shell/platform/platform.h"
 
 struct AxialScreen {
     HWND window;

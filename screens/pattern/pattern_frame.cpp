@@ -2,7 +2,7 @@
 // screen puts the pixels into its picture in one transfer.
 #include "screens/pattern/pattern_frame.h"
 
-#include "shell/resource_failures.h"
+#include "shell/platform/resource_failures.h"
 
 // One transfer of the pixel words, straight from the computed image: no bitmap holds a second copy.
 void TransferPatternPixels(const PatternFrame& frame, HDC target, int x, int y) {

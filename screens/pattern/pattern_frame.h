@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "screens/pattern/pattern_image.h"
-#include "shell/platform.h"
+#include "shell/platform/platform.h"
 
 struct PatternFrame {
     // What the frame was computed for, its profile, palette, pixels, plot points and zone count.

@@ -17,9 +17,9 @@
 #include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
-#include "shell/plot_scale.h"
-#include "shell/resource_failures.h"
-#include "shell/strokes.h"
+#include "screens/plot_scale.h"
+#include "shell/platform/resource_failures.h"
+#include "shell/platform/strokes.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/worker_pool.h"
+#include "shell/platform/worker_pool.h"
 
 // Pixels are stored as 32-bit words blue | green << 8 | red << 16, which in memory are the bytes blue,
 // green, red, 0 of a 32-bit device bitmap on a little-endian machine.

@@ -3,8 +3,8 @@
 // the comparison frame. Labels come out in code page 1251, ready for the narrow text drawing of the view.
 #pragma once
 
-#include "shell/label_text.h"
-#include "shell/text_set.h"
+#include "shell/text/label_text.h"
+#include "shell/text/text_set.h"
 
 // The symbols that start the three comparison lines, drawn as single wide characters (λ is not in code
 // page 1251); the same in every language.

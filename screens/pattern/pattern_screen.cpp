@@ -20,7 +20,11 @@
 #include <vector>
 
 #include "shell/application.h"
-#include "shell/text_fit.h"
+#include "shell/monitors.h"
+#include "shell/page_messages.h"
+#include "shell/page_palette.h"
+#include "shell/page_window.h"
+#include "shell/platform/text_fit.h"
 
 namespace {
 

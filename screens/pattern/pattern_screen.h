@@ -11,8 +11,8 @@
 #include "screens/pattern/pattern_frame.h"
 #include "screens/pattern/pattern_labels.h"
 #include "screens/pattern/pattern_layout.h"
-#include "shell/platform.h"
-#include "shell/worker_pool.h"
+#include "shell/platform/platform.h"
+#include "shell/platform/worker_pool.h"
 
 void RegisterPatternScreenClass();
 // Builds and shows the screen at the shell's W x H; 0 when its window cannot be created.

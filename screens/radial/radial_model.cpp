@@ -6,7 +6,7 @@
 
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
-#include "shell/plot_scale.h"
+#include "screens/plot_scale.h"
 
 double RadialScreenDistance() {
     return numerics::DistanceForZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 1.5);

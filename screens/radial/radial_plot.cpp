@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shell/application.h"
+#include "shell/page_palette.h"
 
 RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my, ColourTriple background,
                              double lambda, double a, double z) {

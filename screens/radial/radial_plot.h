@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "screens/radial/radial_model.h"
-#include "shell/colour.h"
-#include "shell/platform.h"
+#include "shell/platform/colour.h"
+#include "shell/platform/platform.h"
 
 struct RadialPlot {
     RadialPlotModel model;

@@ -6,10 +6,15 @@
 #include <algorithm>
 
 #include "screens/radial/radial_screen_state.h"
+#include "screens/zones/formula_line.h"
 #include "screens/zones/phasor_panel.h"
+#include "screens/zones/screen_buttons.h"
 #include "shell/application.h"
-#include "shell/formula_line.h"
-#include "shell/text_fit.h"
+#include "shell/monitors.h"
+#include "shell/page_messages.h"
+#include "shell/page_palette.h"
+#include "shell/page_window.h"
+#include "shell/platform/text_fit.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "screens/radial/radial_model.h"
 #include "screens/radial/radial_plot.h"
 #include "screens/zones/zone_picture.h"
-#include "shell/platform.h"
+#include "shell/platform/platform.h"
 
 struct RadialScreen {
     HWND window;

@@ -3,9 +3,9 @@
 
 #include "numerics/spectral_ramp.h"
 #include "screens/zones/zone_picture_model.h"
-#include "shell/label_text.h"
-#include "shell/platform.h"
-#include "shell/text_fit.h"
+#include "shell/platform/platform.h"
+#include "shell/platform/text_fit.h"
+#include "shell/text/label_text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "numerics/zone_series.h"
 #include "screens/zones/phasor_panel_model.h"
-#include "shell/page_layout.h"
+#include "shell/text/font_size.h"
 
 // `phasor` is the ring sum's phasor at the sample the plot marks; `lambda` gives the zones' colours;
 // the texts use a font of the page font's proportions (`page_font`).

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <new>
 
-#include "shell/resource_failures.h"
-#include "shell/strokes.h"
+#include "shell/platform/resource_failures.h"
+#include "shell/platform/strokes.h"
 
 namespace {
 

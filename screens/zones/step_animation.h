@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/text_set.h"
+#include "shell/text/text_set.h"
 
 enum class StartCaption { kStart, kContinue, kPause };
 

@@ -8,9 +8,9 @@
 #include <windows.h>
 
 #include "screens/zones/zone_picture_model.h"
-#include "shell/colour.h"
-#include "shell/label_text.h"
-#include "shell/platform.h"
+#include "shell/platform/colour.h"
+#include "shell/platform/platform.h"
+#include "shell/text/label_text.h"
 
 struct ZonePicture {
     int width;   // S

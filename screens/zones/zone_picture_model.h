@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "screens/zones/screen_types.h"
-#include "shell/label_text.h"
+#include "shell/text/label_text.h"
 
 // Placement of a square zone picture of side `side` on its screen, and the optical axis drawn from it.
 // Each screen places its picture in its own layout (AxialZonePictureGeometry, RadialZonePictureGeometry).

@@ -1,0 +1,20 @@
+// Pictures shown over a page in a window of their own, so that the page underneath goes on exactly as it
+// would without them: the key help (F1, until F1, Esc or a click) and short notes (after Ctrl+C and
+// Ctrl+S, for about two seconds). A page's picture copied or saved never contains them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The key help over `page`: every key of the program in its language, in letters large enough for the back
+// of the hall. Shown or hidden (the key that shows it hides it again). While it is shown the keyboard goes to
+// it: the lecture keys wait, and a running animation goes on underneath.
+void ToggleHelp(HWND page);
+bool HelpShown();
+
+// A one-line note near the bottom of `page` for about two seconds (code page 1251 text); replaces one
+// still shown.
+void ShowNote(HWND page, const std::string& text);
+// Takes a note away at once (before the page's picture is copied).
+void HideNote();
