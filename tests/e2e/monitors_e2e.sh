@@ -29,6 +29,9 @@ exec 9>"$WINEPREFIX-monitors.lock"
 flock 9
 wineserver -k 2>/dev/null
 wineserver -w
+# The laptop alone at its size before Wine's desktop starts: a change while it is starting can go unseen.
+outputs --output DUMMY1 --off
+outputs --output DUMMY0 --mode 1920x1080
 e2e_prefix
 
 laptop="0 0 1920 1080" projector="1920 0 2944 768"
@@ -53,7 +56,6 @@ shows() {
 }
 
 # One monitor at each size: what the page must look like.
-outputs --output DUMMY1 --off
 for size in 1920x1080 1024x768; do
     outputs --output DUMMY0 --mode "$size"
     w=${size%x*} h=${size#*x}
