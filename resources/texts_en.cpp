@@ -46,6 +46,7 @@ const TextSet& EnglishTexts() {
         t.clipboard_busy = T("The clipboard is in use by another program: please try again");
         t.copy_failed = T("The picture could not be copied");
         t.save_failed = T("The picture could not be saved in Pictures");
+        t.help_failed = T("The keys cannot be shown: this computer is short of resources");
 
         t.start_caption = T("Start");
         t.continue_caption = T("Continue");

@@ -20,10 +20,16 @@ void ShowMessageBox(const wchar_t* message, const wchar_t* caption) {
 
 StartFailureReport start_failure_report = ShowMessageBox;
 
+// A page that replaces a minimised one is minimised too; the lecturer restores it.
+void ShowNextPageAs(HWND current) {
+    if (current != nullptr && IsIconic(current)) app.show_mode = SW_SHOWMINNOACTIVE;
+}
+
 // Tears down and destroys the open page, whatever part of it exists.
 void ClosePage() {
     HWND window = app.page_window;
     if (window == nullptr) return;
+    ShowNextPageAs(window);
     app.page_window = nullptr;
     if (app.page_teardown != nullptr) app.page_teardown();
     DestroyWindow(window);
@@ -50,10 +56,30 @@ PageCreation PageCreationOf(PageKind kind) {
 }
 
 void LeavePage(HWND current, void (*teardown)(), PageCreation create) {
+    ShowNextPageAs(current);
     teardown();
     app.page_window = nullptr;
     if (create() == 0) NoteResourceFailure();  // not even its window
     DestroyWindow(current);
+    RecoverFromResourceFailure();
+}
+
+void RemakePage(const std::function<void()>& undo) {
+    HWND current = app.page_window;
+    const PageCreation create = app.page_creation;
+    if (current == nullptr || create == nullptr) return;
+    app.rebuilding = true;
+    ShowNextPageAs(current);
+    app.page_teardown();
+    app.page_window = nullptr;
+    if (create() == 0) NoteResourceFailure();
+    if (TakeResourceFailure()) {
+        ClosePage();
+        if (undo) undo();
+        if (create() == 0) NoteResourceFailure();
+    }
+    DestroyWindow(current);
+    app.rebuilding = false;
     RecoverFromResourceFailure();
 }
 

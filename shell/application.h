@@ -15,6 +15,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "shell/page_kind.h"
 #include "shell/platform/platform.h"
 #include "shell/text/text_set.h"
@@ -25,7 +27,10 @@ using ClassRegistration = void (*)();
 // Set at start-up and read by every page; whichever page is open fills the page slots with its own.
 struct ApplicationState {
     HINSTANCE instance;
-    int show_mode;  // the show command given at entry; every page is shown with it
+    const wchar_t* program;  // "ZonaraEng" or "newZonara", by the text set
+    int show_mode;  // how the next page is shown: the show command given at entry for the first page (a
+                    // shortcut may start the program minimised), then shown and activated, or minimised
+                    // where the page it replaces was
     int screen_x;   // the top-left corner of the monitor the pages fill, on the desktop
     int screen_y;
     int screen_width;   // W and H: that monitor's size; chosen anew when the page moves or the display
@@ -64,6 +69,13 @@ void PlugInPages();
 // target page, then `current` is destroyed. A target that could not be built (its window or any of its
 // resources) gives way to the start page with its notice (RecoverFromResourceFailure).
 void LeavePage(HWND current, void (*teardown)(), PageCreation create);
+
+// The open page made again, keeping what it showed (in another palette, on another monitor, for another
+// display mode). Where something the new page needs cannot be made, the half-made page goes, `undo` puts
+// back what was to change (the palette, the monitor; null: nothing to put back), and the page is made again
+// as it was: a lecturer's key never takes the page away. Only where even that fails does the start page
+// come, with its notice.
+void RemakePage(const std::function<void()>& undo);
 
 // The start page; the target of every "Menu" button. 1 when it was made, 0 when not.
 int OpenStartPage();

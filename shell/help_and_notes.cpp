@@ -1,6 +1,6 @@
 // The help and the notes, each a popup owned by the page, painted from a surface of its own. A help or a
-// note that cannot be made for want of a resource is simply not shown: the page it would have covered is
-// not disturbed.
+// note that cannot be made for want of a resource is not shown (the help says so in a note): the page it
+// would have covered is not disturbed.
 #include "shell/help_and_notes.h"
 
 #include <algorithm>
@@ -19,6 +19,7 @@ constexpr ColourTriple kPanel{255, 255, 255}, kBorder{0, 0, 96}, kNoteColour{40,
 struct Overlay {
     HWND window = nullptr;
     Surface* picture = nullptr;
+    HWND focus = nullptr;  // the help: the window that had the keyboard before it
 };
 Overlay help, note;
 
@@ -29,8 +30,16 @@ Overlay* OverlayOf(HWND window) {
 void Close(Overlay& overlay) {
     if (overlay.window == nullptr) return;
     HWND owner = GetWindow(overlay.window, GW_OWNER);
-    // The page gets the keyboard back before the help goes, so that no other window takes it.
-    if (&overlay == &help && owner != nullptr) SetActiveWindow(owner), SetFocus(owner);
+    // The page gets the keyboard back before the help goes, so that no other window takes it: to the
+    // control that had it, whose focus mark comes back with it.
+    if (&overlay == &help && owner != nullptr) {
+        HWND focus = overlay.focus != nullptr && IsWindow(overlay.focus) &&
+                             (overlay.focus == owner || IsChild(owner, overlay.focus))
+                         ? overlay.focus
+                         : owner;
+        SetActiveWindow(owner);
+        SetFocus(focus);
+    }
     DestroyWindow(overlay.window);  // its surface goes with it (WM_DESTROY)
 }
 
@@ -45,8 +54,16 @@ LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM first, LPARAM sec
             return 0;
         }
         case WM_KEYDOWN:
-            if (first == VK_F1 || first == VK_ESCAPE) Close(help);
+            // A key held down repeats: only its first press hides the help.
+            if ((first == VK_F1 || first == VK_ESCAPE) && (second & (1L << 30)) == 0) Close(help);
             return 0;
+        case WM_CLOSE: {
+            // Alt+F4 over the help ends the program, as the help itself says, as it does over the page.
+            HWND owner = GetWindow(window, GW_OWNER);
+            Close(help);
+            if (owner != nullptr) PostMessageW(owner, WM_CLOSE, 0, 0);
+            return 0;
+        }
         case WM_LBUTTONDOWN:
             if (overlay == &help) Close(help);
             return 0;
@@ -102,9 +119,10 @@ void RegisterOverlayClass() {
 bool Show(Overlay& overlay, HWND page, const RECT& box, Surface* picture, bool activate) {
     RegisterOverlayClass();
     overlay.picture = picture;
-    overlay.window = CreateCountedWindow(activate ? WS_EX_TOPMOST : WS_EX_TOPMOST | WS_EX_NOACTIVATE,
-                                         kClassName, WS_POPUP, box.left, box.top, box.right - box.left,
-                                         box.bottom - box.top, page, nullptr, app.instance);
+    // Owned by the page, not topmost: it stays over its page and goes behind another program with it.
+    overlay.window =
+        CreateCountedWindow(activate ? 0 : WS_EX_NOACTIVATE, kClassName, WS_POPUP, box.left, box.top,
+                            box.right - box.left, box.bottom - box.top, page, nullptr, app.instance);
     if (overlay.window == nullptr || picture == nullptr || picture->context == nullptr) {
         if (overlay.window != nullptr) {
             DestroyWindow(overlay.window);
@@ -120,42 +138,68 @@ bool Show(Overlay& overlay, HWND page, const RECT& box, Surface* picture, bool a
     return true;
 }
 
+// The widths of the help's two columns in fonts of `height`.
+struct HelpColumns {
+    int keys = 0, deeds = 0;
+};
+HelpColumns MeasureHelp(HDC measure, int height) {
+    HFONT bold = OverlayFont(height, 700), plain = OverlayFont(height, 400);
+    HelpColumns columns;
+    for (const auto& [key, deed] : app.texts->help_rows) {
+        columns.keys = std::max(columns.keys, Width(measure, bold, key));
+        columns.deeds = std::max(columns.deeds, Width(measure, plain, deed));
+    }
+    DeleteDrawingObject(bold);
+    DeleteDrawingObject(plain);
+    return columns;
+}
+
 // The help's picture: the title, then the keys and what they do in two columns, in the largest font that
-// lets the panel fit nine tenths of the page (from a sixteenth of its height down).
+// lets the panel fit nine tenths of the page (from a sixteenth of its height down to a thirty-second).
 Surface* DrawHelp(HWND page, const RECT& area, RECT* box) {
     const TextSet& t = *app.texts;
     const int page_width = area.right - area.left, page_height = area.bottom - area.top;
+    const int rows = static_cast<int>(t.help_rows.size()), smallest = page_height / 32;
+    const auto panel_height = [&](int h) { return h * 5 / 2 + rows * (h * 5 / 4); };
+    const auto panel_width = [](int h, HelpColumns c) { return h + c.keys + h + c.deeds + h; };
+    // The panel's height needs no font; its width is measured, at as few sizes as may be: the widths
+    // grow with the height, so a size too wide gives the next one to try in proportion.
+    int height = page_height / 16;
+    while (height > smallest && panel_height(height) > page_height * 9 / 10) --height;
     HDC measure = BorrowWindowContext(page);
-    int height = page_height / 16, keys = 0, deeds = 0, width = 0, panel_height = 0;
-    for (;; --height) {
-        HFONT bold = OverlayFont(height, 700), plain = OverlayFont(height, 400);
-        keys = deeds = 0;
-        for (const auto& [key, deed] : t.help_rows) {
-            keys = std::max(keys, Width(measure, bold, key));
-            deeds = std::max(deeds, Width(measure, plain, deed));
+    HelpColumns columns = MeasureHelp(measure, height);
+    for (int wide = 0; height > smallest && panel_width(height, columns) > page_width * 9 / 10;) {
+        wide = height;
+        const int needed = panel_width(height, columns);
+        height = std::max(smallest, std::min(height - 1, height * (page_width * 9 / 10) / needed));
+        columns = MeasureHelp(measure, height);
+        // A size that fits with room to spare: the sizes above it, up to the one too wide, are tried.
+        while (height + 1 < wide && panel_width(height, columns) <= page_width * 9 / 10) {
+            const HelpColumns larger = MeasureHelp(measure, height + 1);
+            if (panel_width(height + 1, larger) > page_width * 9 / 10) break;
+            ++height, columns = larger;
         }
-        DeleteDrawingObject(bold);
-        DeleteDrawingObject(plain);
-        width = height + keys + height + deeds + height;
-        panel_height = height * 5 / 2 + static_cast<int>(t.help_rows.size()) * (height * 5 / 4);
-        if (height <= page_height / 32 ||
-            (width <= page_width * 9 / 10 && panel_height <= page_height * 9 / 10))
-            break;
     }
+    const int keys = columns.keys, width = panel_width(height, columns);
+    const int panel = panel_height(height);
     ReturnWindowContext(page, measure);
-    const int left = area.left + (page_width - width) / 2, top = area.top + (page_height - panel_height) / 2;
-    *box = {left, top, left + width, top + panel_height};
-    Surface* picture = CreateSurface(page, width, panel_height, kPanel);
+    const int left = area.left + (page_width - width) / 2, top = area.top + (page_height - panel) / 2;
+    *box = {left, top, left + width, top + panel};
+    Surface* picture = CreateSurface(page, width, panel, kPanel);
     HDC dc = picture->context;
     HPEN border = CreateSolidPen(std::max(2, height / 10), kBorder);
-    HGDIOBJ previous_pen = SelectObject(dc, border);
-    HGDIOBJ previous_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, 1, 1, width - 1, panel_height - 1);
+    HGDIOBJ previous_pen = GetCurrentObject(dc, OBJ_PEN);
+    HGDIOBJ previous_brush = GetCurrentObject(dc, OBJ_BRUSH);
+    SelectObject(dc, border);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, 1, 1, width - 1, panel - 1);
     SelectObject(dc, previous_brush);
     SelectObject(dc, previous_pen);
     DeleteDrawingObject(border);
     HFONT bold = OverlayFont(height, 700), plain = OverlayFont(height, 400);
-    HGDIOBJ previous_font = SelectObject(dc, bold);
+    // What the context had (SelectObject answers null where the font could not be made).
+    HGDIOBJ previous_font = GetCurrentObject(dc, OBJ_FONT);
+    SelectObject(dc, bold);
     PrepareText(dc, TA_CENTER);
     SetTextColour(dc, kBorder);
     DrawNarrowText(dc, width / 2, height / 2, t.help_title);
@@ -208,13 +252,38 @@ void ToggleHelp(HWND page) {
         return;
     }
     HideNote();
+    HWND focus = GetFocus();
     RECT box{};
     Surface* picture = DrawHelp(page, PageArea(page), &box);
-    if (!Show(help, page, box, picture, true)) Forget();
+    const bool shown = Show(help, page, box, picture, true);
+    if (shown) help.focus = focus;
+    // A font or picture of the help that could not be made spoils the help, not the page.
+    if (TakeResourceFailure() || !shown) {
+        if (shown) Close(help);
+        ShowNote(page, app.texts->help_failed);
+    }
 }
 
 bool HelpShown() {
     return help.window != nullptr;
+}
+
+bool TakeClickForHelp(const MSG& message) {
+    if (help.window == nullptr) return false;
+    switch (message.message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_XBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+            Close(help);
+            return true;
+        default:
+            return false;
+    }
 }
 
 void ShowNote(HWND page, const std::string& text) {

@@ -2,6 +2,7 @@
 #include "shell/monitors.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "shell/application.h"
@@ -70,43 +71,49 @@ void SetScreenSizeSource(ScreenSizeSource source) {
     screen_size_source = source;
 }
 
-void MakePageAgain(MonitorChoice choice) {
-    HWND current = app.page_window;
-    if (current == nullptr || app.page_creation == nullptr) return;
+void PlacePage(MonitorChoice choice) {
+    HWND page = app.page_window;
+    if (page == nullptr || app.page_creation == nullptr || IsIconic(page)) return;
+    const int x = app.screen_x, y = app.screen_y, w = app.screen_width, h = app.screen_height;
     ChooseMonitor(choice);
-    app.rebuilding = true;
-    LeavePage(current, app.page_teardown, app.page_creation);
-    app.rebuilding = false;
+    if (x == app.screen_x && y == app.screen_y && w == app.screen_width && h == app.screen_height &&
+        FillsMonitor(page))
+        return;
+    std::function<void()> back;
+    if (choice == MonitorChoice::kNext) {
+        back = [x, y, w, h] {
+            app.screen_x = x, app.screen_y = y;
+            app.screen_width = w, app.screen_height = h;
+        };
+    }
+    RemakePage(back);
 }
 
-bool HandlePlacement(HWND window, UINT message, WPARAM, LPARAM second) {
+bool HandlePlacement(HWND window, UINT message, WPARAM first, LPARAM second) {
     if (window != app.page_window) return false;
     switch (message) {
-        case WM_DISPLAYCHANGE:  // a mode changed or a monitor came or went: where most of the window is
-            MakePageAgain(MonitorChoice::kWindow);
-            return true;
-        case kMonitorKeyMessage:
-            MakePageAgain(MonitorChoice::kNext);
-            return true;
-        case WM_WINDOWPOSCHANGED: {
-            // Moved by the system or the lecturer (Win+Shift+Arrow): the page fills the monitor it is on,
-            // once the move is over.
-            const auto* position = reinterpret_cast<const WINDOWPOS*>(second);
-            if ((position->flags & SWP_HIDEWINDOW) == 0 && !FillsMonitor(window))
-                PostMessageW(window, kRelayoutMessage, 0, 0);
-            return false;  // the default handling goes on
-        }
+        case WM_DISPLAYCHANGE:  // a mode changed, or a monitor came or went
         case WM_DPICHANGED:
             PostMessageW(window, kRelayoutMessage, 0, 0);
             return true;
-        case kRelayoutMessage: {
-            const int x = app.screen_x, y = app.screen_y, w = app.screen_width, h = app.screen_height;
-            ChooseMonitor(MonitorChoice::kWindow);
-            if (!FillsMonitor(window) || x != app.screen_x || y != app.screen_y || w != app.screen_width ||
-                h != app.screen_height)
-                MakePageAgain(MonitorChoice::kWindow);
+        case kMonitorKeyMessage:
+            PlacePage(MonitorChoice::kNext);
             return true;
+        case WM_SIZE:
+            // Restored: the displays may have changed while it was minimised.
+            if (first == SIZE_RESTORED) PostMessageW(window, kRelayoutMessage, 0, 0);
+            return false;
+        case WM_WINDOWPOSCHANGED: {
+            // Moved by the system or the lecturer (Win+Shift+Arrow): the page fills the monitor it is on,
+            // once the move is over. Minimising moves it too, but a minimised page stays minimised.
+            const auto* position = reinterpret_cast<const WINDOWPOS*>(second);
+            if ((position->flags & SWP_HIDEWINDOW) == 0 && !IsIconic(window) && !FillsMonitor(window))
+                PostMessageW(window, kRelayoutMessage, 0, 0);
+            return false;  // the default handling goes on
         }
+        case kRelayoutMessage:
+            PlacePage(MonitorChoice::kWindow);
+            return true;
         default:
             return false;
     }

@@ -25,9 +25,11 @@ struct ScreenSize {
 using ScreenSizeSource = ScreenSize (*)();
 void SetScreenSizeSource(ScreenSizeSource source);
 
-// What every page does with the messages about where it stands (call it first in the page's procedure;
-// true when the message was handled).
+// What every page does with the messages about where it stands (shell/page_window.h calls it first for
+// every page; true when the message was handled). A minimised page stays as it is until it is restored.
 bool HandlePlacement(HWND window, UINT message, WPARAM first, LPARAM second);
 
-// Tears the open page down and makes it again on the chosen monitor, keeping what it showed.
-void MakePageAgain(MonitorChoice choice);
+// The open page on the monitor `choice` picks: made again there, keeping what it showed, when it does not
+// fill that monitor as it is laid out now; left as it is (a run goes on) when it does. A page that cannot be
+// made on the next monitor (key M) is made again where it was.
+void PlacePage(MonitorChoice choice);

@@ -2,7 +2,6 @@
 #include "shell/page_palette.h"
 
 #include "shell/application.h"
-#include "shell/monitors.h"
 
 const Palette& CurrentPalette() {
     return app.projector_palette ? kProjectorPalette : kClassicPalette;
@@ -18,5 +17,6 @@ HPEN InkPen() {
 
 void SwitchPalette() {
     app.projector_palette = !app.projector_palette;
-    MakePageAgain(MonitorChoice::kWindow);
+    // A page that cannot be made in the new palette is made again in the old one.
+    RemakePage([] { app.projector_palette = !app.projector_palette; });
 }

@@ -1,16 +1,21 @@
-// Reading the page back and handing it on. The picture is read from the page's window, so it holds what the
-// audience sees; a note still shown is taken away first, so the picture never holds one.
+// The page's picture and handing it on. The picture is composed from what the page itself draws (its own
+// picture, then its controls painted where they stand), never read from the screen: whatever overlaps the
+// page (the help, a note, a notification, another program's window) cannot get into it, with or without
+// desktop composition.
 #include "shell/picture_export.h"
 
 #include <shlobj.h>
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "shell/application.h"
 #include "shell/help_and_notes.h"
 #include "shell/platform/resource_failures.h"
+#include "shell/text/cp1251.h"
 
 namespace {
 
@@ -18,19 +23,24 @@ using Microsoft::WRL::ComPtr;
 
 const wchar_t* const kPageNames[kPageKindCount] = {L"start", L"authors", L"pattern", L"axial", L"radial"};
 
+std::wstring picture_folder;  // empty: the user's Pictures
+
+// The folder a picture is saved in, made where it is missing; empty when there is none.
+std::wstring PictureFolder() {
+    if (!picture_folder.empty()) return picture_folder;
+    PWSTR folder = nullptr;
+    std::wstring path;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, KF_FLAG_CREATE, nullptr, &folder))) path = folder;
+    CoTaskMemFree(folder);
+    return path;
+}
+
 const wchar_t* PageName(HWND page) {
     wchar_t name[100] = {};
     GetClassNameW(page, name, 100);
     for (int kind = 0; kind < kPageKindCount; ++kind)
         if (lstrcmpW(name, app.class_names[kind]) == 0) return kPageNames[kind];
     return L"page";
-}
-
-// The page without a note over it, its picture read back.
-bool Capture(HWND page, std::vector<std::uint32_t>* pixels, int* width, int* height) {
-    HideNote();
-    UpdateWindow(page);  // where the note was, the page paints itself again
-    return CapturePage(page, pixels, width, height);
 }
 
 // Rows of three bytes a pixel (blue, green, red), each padded to four bytes: the layout of a 24-bit DIB
@@ -53,6 +63,27 @@ std::vector<std::uint8_t> Rows24(const std::vector<std::uint32_t>& pixels, int w
     return rows;
 }
 
+// A control painted into `scratch` at its origin, `width` x `height`: asked to print itself, and where it
+// does not (Wine's scroll bar answers WM_PRINT with nothing), to paint into the context its WM_PAINT is
+// given, as controls also accept. False when it painted nothing either way.
+bool PrintControl(HWND control, Surface* scratch, int width, int height) {
+    constexpr std::uint32_t kUntouched = 0x00FE01FD;  // a colour no control paints
+    const auto painted = [&] {
+        const std::uint32_t* words = SurfacePixels(scratch);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (words[static_cast<std::size_t>(y) * scratch->width + x] != kUntouched) return true;
+        return false;
+    };
+    std::uint32_t* words = SurfacePixels(scratch);
+    std::fill(words, words + static_cast<std::size_t>(scratch->width) * scratch->height, kUntouched);
+    const WPARAM context = reinterpret_cast<WPARAM>(scratch->context);
+    SendMessageW(control, WM_PRINT, context, PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    if (painted()) return true;
+    SendMessageW(control, WM_PAINT, context, 0);
+    return painted();
+}
+
 enum class Handed { kDone, kBusy, kFailed };
 
 Handed ToClipboard(HWND page, const std::vector<std::uint32_t>& pixels, int width, int height) {
@@ -60,6 +91,10 @@ Handed ToClipboard(HWND page, const std::vector<std::uint32_t>& pixels, int widt
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + rows.size());
     if (memory == nullptr) return Handed::kFailed;
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(memory));
+    if (header == nullptr) {
+        GlobalFree(memory);
+        return Handed::kFailed;
+    }
     *header = {sizeof(BITMAPINFOHEADER),        width, height, 1, 24, BI_RGB,
                static_cast<DWORD>(rows.size()), 0,     0,      0, 0};
     std::copy(rows.begin(), rows.end(), reinterpret_cast<std::uint8_t*>(header + 1));
@@ -117,8 +152,9 @@ std::wstring ProgramName() {
     return name.substr(0, name.find_last_of(L'.'));
 }
 
+// A file name in the notes' code page (a program renamed "Зоны Френеля.exe" keeps its letters).
 std::string Narrow(const std::wstring& text) {
-    return std::string(text.begin(), text.end());  // the names made here are ASCII
+    return Utf16ToCp1251(std::u16string(text.begin(), text.end()));
 }
 
 }  // namespace
@@ -128,20 +164,39 @@ bool CapturePage(HWND page, std::vector<std::uint32_t>* pixels, int* width, int*
     GetClientRect(page, &client);
     *width = client.right, *height = client.bottom;
     if (*width <= 0 || *height <= 0) return false;
+    // The visible controls where they stand on the page; each paints itself into a scratch picture at its
+    // own origin (the controls clip their painting to their client area in device coordinates, so they
+    // cannot paint at an offset), which is then copied to its place.
+    std::vector<std::pair<HWND, RECT>> controls;
+    int largest_width = 0, largest_height = 0;
+    for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&r), 2);
+        controls.push_back({child, r});
+        largest_width = std::max<int>(largest_width, r.right - r.left);
+        largest_height = std::max<int>(largest_height, r.bottom - r.top);
+    }
     Surface* picture = CreateSurface(page, *width, *height, kBlack);
-    HDC window = BorrowWindowContext(page);
-    const bool read = picture->pixels != nullptr && window != nullptr;
-    if (read) {
-        CopyBlock(picture->context, 0, 0, *width, *height, window, 0, 0);
+    Surface* scratch = CreateSurface(page, largest_width, largest_height, kBlack);
+    const bool made = picture->pixels != nullptr && (controls.empty() || scratch->pixels != nullptr);
+    if (made) {
+        SendMessageW(page, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture->context), PRF_CLIENT);
+        for (const auto& [control, r] : controls) {
+            if (PrintControl(control, scratch, r.right - r.left, r.bottom - r.top))
+                CopyBlock(picture->context, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                          scratch->context, 0, 0);
+        }
         const std::uint32_t* words = SurfacePixels(picture);
         pixels->assign(words, words + static_cast<std::size_t>(*width) * *height);
         for (std::uint32_t& p : *pixels) p &= 0x00FFFFFF;
     }
-    ReturnWindowContext(page, window);
+    DestroySurface(scratch);
     DestroySurface(picture);
     // A picture that could not be made concerns the picture alone, not the page: the note says so.
     TakeResourceFailure();
-    return read;
+    return made;
 }
 
 std::wstring PictureFileName(const std::wstring& program, const wchar_t* page_name, const SYSTEMTIME& t) {
@@ -155,24 +210,27 @@ void CopyPicture(HWND page) {
     std::vector<std::uint32_t> pixels;
     int width = 0, height = 0;
     const TextSet& t = *app.texts;
-    const Handed handed =
-        Capture(page, &pixels, &width, &height) ? ToClipboard(page, pixels, width, height) : Handed::kFailed;
+    const Handed handed = CapturePage(page, &pixels, &width, &height)
+                              ? ToClipboard(page, pixels, width, height)
+                              : Handed::kFailed;
     ShowNote(page, handed == Handed::kDone   ? t.copied_note
                    : handed == Handed::kBusy ? t.clipboard_busy
                                              : t.copy_failed);
+}
+
+void SetPictureFolder(const std::wstring& folder) {
+    picture_folder = folder;
 }
 
 void SavePicture(HWND page) {
     std::vector<std::uint32_t> pixels;
     int width = 0, height = 0;
     const TextSet& t = *app.texts;
-    PWSTR folder = nullptr;
     SYSTEMTIME now{};
     GetLocalTime(&now);
     const std::wstring name = PictureFileName(ProgramName(), PageName(page), now);
-    const bool saved = Capture(page, &pixels, &width, &height) &&
-                       SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, KF_FLAG_CREATE, nullptr, &folder)) &&
-                       WritePng(std::wstring(folder) + L"\\" + name, pixels, width, height);
-    CoTaskMemFree(folder);
+    const std::wstring folder = PictureFolder();
+    const bool saved = !folder.empty() && CapturePage(page, &pixels, &width, &height) &&
+                       WritePng(folder + L"\\" + name, pixels, width, height);
     ShowNote(page, saved ? t.saved_note + Narrow(name) : t.save_failed);
 }

@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
-// The pixels of `page`'s window as shown, rows from the top, blue | green << 8 | red << 16; false when
-// they cannot be read.
+// The pixels of `page` as it shows them, composed from its own picture and its controls (not read from
+// the screen), rows from the top, blue | green << 8 | red << 16; false when they cannot be had.
 bool CapturePage(HWND page, std::vector<std::uint32_t>* pixels, int* width, int* height);
+
+// Where Ctrl+S saves: the user's Pictures folder, unless a test names another (empty: Pictures again).
+void SetPictureFolder(const std::wstring& folder);
 
 // Ctrl+C and Ctrl+S on `page`, with their notes.
 void CopyPicture(HWND page);

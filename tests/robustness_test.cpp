@@ -17,6 +17,8 @@
 #include <map>
 #include <random>
 
+#include "shell/help_and_notes.h"
+#include "shell/picture_export.h"
 #include "shell/platform/resource_failures.h"
 #include "shell/text/cp1251.h"
 #include "tests/page_driver.h"
@@ -147,11 +149,15 @@ TEST_F(Soak, RepeatedRunsLeaveNothingBehind) {
 
 using Failures = Program<::testing::TestWithParam<TextLanguage>>;
 
-// A stretch of the tour from the start page: its page's button (0: the start page) and what is done there.
+// A stretch of the tour from the start page: its page's button (0: the start page), what is done there, and
+// for the stretches whose failures must leave the page where it is (the lecturer's keys, a page made again)
+// rather than give way to the start page with its notice, what is done there first with nothing refused.
 struct Stretch {
     const char* name;
     int button;
     void (*run)(HWND);
+    bool keeps_page = false;
+    void (*prepare)(HWND) = nullptr;
 };
 
 // What a screen shows at a stretch's end: the pixels of its last frame; "" where it is not a screen.
@@ -180,6 +186,17 @@ void RunAnimation(HWND page, int start) {
     for (int tick = 0; tick < 400 && IsWindow(page); ++tick) Tick(page), Pump();
 }
 
+// A key pressed with Ctrl held.
+void PressControlKey(HWND page, unsigned key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PressKey(page, key);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
 const Stretch kTour[] = {
     {"authors page", kAuthorsButton, [](HWND) {}},
     {"pattern screen", kPatternButton,
@@ -195,15 +212,39 @@ const Stretch kTour[] = {
          RunAnimation(page, kAxialStart);
      }},
     {"radial screen", kRadialButton, [](HWND page) { RunAnimation(page, kRadialStart); }},
-    {"projector palette and back", kAxialButton,
-     [](HWND) {
+    // The help, the notes, the picture copied and saved, the next monitor and the palette there and back,
+    // over a run: none of them may take the page away.
+    {"the lecturer's keys", kAxialButton,
+     [](HWND page) {
+         PressKey(page, VK_F1);
+         PressKey(page, VK_F1);
+         PressControlKey(page, 'C');
+         PressControlKey(page, 'S');
+         PressKey(page, 'M');
          for (int twice = 0; twice < 2 && OpenAxialScreen(); ++twice) PressKey(OnlyPage(), 'P');
+     },
+     true,
+     [](HWND page) {
+         Command(page, kAxialStart);
+         Tick(page, 10);
      }},
-    {"display change to 800 x 600", 0, [](HWND page) { ChangeDisplay(page, kLectureSizes[1]); }},
+    {"display change to 800 x 600", 0, [](HWND page) { ChangeDisplay(page, kLectureSizes[1]); }, true},
 };
+
+// Where the page stands after a stretch that keeps it: its kind and, on the axial screen, the run's step.
+std::wstring Standing() {
+    const AxialScreen* axial = OpenAxialScreen();
+    return ClassOf(OnlyPage()) + (axial ? L" at step " + std::to_wstring(axial->animation.k) : L"");
+}
 
 TEST_P(Failures, EveryCreationOfATourMayFail) {
     app.texts = GetParam() == TextLanguage::kEnglish ? &EnglishTexts() : &RussianTexts();
+    // The pictures Ctrl+S saves go to a folder of the test's own.
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring pictures = std::wstring(temp) + L"zonara-failures";
+    CreateDirectoryW(pictures.c_str(), nullptr);
+    SetPictureFolder(pictures);
     ChangeDisplay(OnlyPage(), {640, 480});
     const PlatformObjectCounts baseline = LiveObjectCounts();
     std::map<std::string, int> failed;  // how often each kind of resource was refused
@@ -211,21 +252,26 @@ TEST_P(Failures, EveryCreationOfATourMayFail) {
     for (const Stretch& stretch : kTour) {
         SCOPED_TRACE(stretch.name);
         std::string expected;
+        std::wstring expected_standing;
         // Every N up to the first for which the stretch makes fewer creations (the screens' own timers may
         // add a tick, so a stretch's count can differ by one from run to run).
         for (int n = 0;; ++n) {
             SCOPED_TRACE("creation " + std::to_string(n));
             app.phasor_panel = app.projector_palette = false;  // each run as the first
             RadialSavedStep() = -1;
-            FailNthCreation(n);
+            FailNthCreation(stretch.prepare != nullptr ? 0 : n);
             HWND page = stretch.button != 0 ? Open(stretch.button) : OnlyPage();
+            if (stretch.prepare != nullptr) stretch.prepare(page), FailNthCreation(n);
             stretch.run(page);
             const std::string shown = Shown();
+            const std::wstring standing = Standing();
             const ResourceKind refused = RefusedKind();
             const bool notice = NoticeShown();
-            if (n == 0) expected = shown;
+            if (n == 0) expected = shown, expected_standing = standing;
             // Back to the start page, as it was; Windows' rules kept all along.
             FailNthCreation(0);
+            if (HelpShown()) ToggleHelp(OnlyPage());
+            HideNote();
             for (int i = 0; i < 2 && app.menu_button != nullptr; ++i) Open(app.menu_button->id);
             if (app.screen_width != 640) ChangeDisplay(OnlyPage(), {640, 480});
             ASSERT_EQ(ClassOf(OnlyPage()), app.class_names[kStartPage]);
@@ -239,13 +285,28 @@ TEST_P(Failures, EveryCreationOfATourMayFail) {
             }
             ++points;
             ++failed[ResourceKindName(refused)];
-            // A thread that could not start leaves the work to fewer: the same pixels. Any other failure
-            // leaves the page for the start page and its notice; the next N's attempt gets past it.
+            // A thread that could not start leaves the work to fewer: the same pixels. A failure of the
+            // lecturer's keys or of a page made again leaves the page where it was (made again as it was).
+            // Any other failure leaves the page for the start page and its notice; the next N's attempt
+            // gets past it.
             const bool thread = refused == ResourceKind::kThread;
-            EXPECT_TRUE(thread ? shown == expected : notice)
-                << ResourceKindName(refused) << (thread ? ": other pixels" : " did not leave the page");
+            if (thread) {
+                EXPECT_TRUE(shown == expected) << "thread: other pixels";
+            } else if (stretch.keeps_page) {
+                EXPECT_TRUE(standing == expected_standing && !notice)
+                    << ResourceKindName(refused) << " took the page away";
+            } else {
+                EXPECT_TRUE(notice) << ResourceKindName(refused) << " did not leave the page";
+            }
         }
     }
+    SetPictureFolder(L"");
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((pictures + L"\\*.png").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        DeleteFileW((pictures + L"\\" + found.cFileName).c_str());
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    RemoveDirectoryW(pictures.c_str());
     std::printf("[ figures  ] %d injection points, refused:", points);
     for (const auto& [kind, count] : failed) std::printf(" %s %d;", kind.c_str(), count);
     std::printf("\n");

@@ -391,7 +391,6 @@ int CreateAxialScreen() {
         app.animation_running = screen->animation.running;
     }
 
-    ShowPage(window);
     if (screen->animation.k > 0) {
         const int shown = std::min(screen->animation.k - 1, screen->animation.n);
         SetDrawnStep(shown, shown);
@@ -400,17 +399,20 @@ int CreateAxialScreen() {
     } else {
         SendMessageW(window, WM_PAINT, kFullRepaint, 0);
     }
-    // Under Wine the frame drawn straight after the window appears can be lost while the page it
-    // replaces is still being taken down; an ordinary paint shows it again.
-    InvalidateRect(window, nullptr, FALSE);
+    // The whole picture is composed: the window appears with it.
+    ShowPage(window);
     return 1;
 }
 
 LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
-    if (HandlePlacement(window, message, first, second)) return 0;
+    LRESULT handled = 0;
+    if (HandleShellMessage(window, message, first, second, &handled)) return handled;
     switch (message) {
         case WM_PAINT:
             OnPaint(window, first);
+            return 0;
+        case WM_PRINTCLIENT:
+            PrintPageSurface(reinterpret_cast<HDC>(first), screen != nullptr ? screen->shown : nullptr);
             return 0;
         case WM_COMMAND:
             if (screen == nullptr) return 0;
@@ -429,7 +431,8 @@ LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM
             }
             return 0;
         case WM_TIMER:
-            if (screen != nullptr) OnTick();
+            // A minimised screen's run waits: restored, it goes on from the step it showed.
+            if (screen != nullptr && !IsIconic(window)) OnTick();
             return 0;
         case WM_HSCROLL:
             if (screen != nullptr) OnWavelength(first, second);

@@ -388,21 +388,24 @@ int CreatePatternScreen() {
     }
     RenderFromControls(screen->current);
 
-    ShowPage(window);
     RequestFullRepaint();
-    // Under Wine the picture copied straight after the window appears can be lost while the page it
-    // replaces is still being taken down; an ordinary paint shows it again.
-    InvalidateRect(window, nullptr, FALSE);
+    // The whole picture is composed: the window appears with it.
+    ShowPage(window);
     return 1;
 }
 
 LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
-    if (HandlePlacement(window, message, first, second)) return 0;
+    LRESULT handled = 0;
+    if (HandleShellMessage(window, message, first, second, &handled)) return handled;
     switch (message) {
         case WM_PAINT:
             if (!IsOpenScreen(window)) return DefWindowProcW(window, message, first, second);
             if (first == 0) OnPaint(window);
             if (first == kFullRepaint) FullRepaint();
+            return 0;
+        case WM_PRINTCLIENT:
+            if (IsOpenScreen(window))
+                PrintPageSurface(reinterpret_cast<HDC>(first), screen->repainted ? screen->work : nullptr);
             return 0;
         case WM_COMMAND:
             if (IsOpenScreen(window)) OnCommand(window, LOWORD(first));

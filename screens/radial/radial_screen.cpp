@@ -373,23 +373,25 @@ int CreateRadialScreen() {
     screen->marker_brush = CreateFillBrush(kGreen);
     screen->optical_axis_pen = CreateSolidPen(CurrentPalette().line_width, CurrentPalette().curve);
 
-    ShowPage(window);
     if (screen->animation.k == -1) {
         SendMessageW(window, WM_PAINT, kFullRepaint, 0);
     } else {
         SendMessageW(window, WM_TIMER, kRedrawStep, 0);  // the saved step, drawn without advancing
     }
-    // Under Wine the frame drawn straight after the window appears can be lost while the page it
-    // replaces is still being taken down; an ordinary paint shows it again.
-    InvalidateRect(window, nullptr, FALSE);
+    // The whole picture is composed: the window appears with it.
+    ShowPage(window);
     return 1;
 }
 
 LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARAM second) {
-    if (HandlePlacement(window, message, first, second)) return 0;
+    LRESULT handled = 0;
+    if (HandleShellMessage(window, message, first, second, &handled)) return handled;
     switch (message) {
         case WM_PAINT:
             OnPaint(window, first);
+            return 0;
+        case WM_PRINTCLIENT:
+            PrintPageSurface(reinterpret_cast<HDC>(first), screen != nullptr ? screen->shown : nullptr);
             return 0;
         case WM_COMMAND:
             if (screen == nullptr) return 0;
@@ -408,7 +410,9 @@ LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARA
             }
             return 0;
         case WM_TIMER:
-            if (screen != nullptr) ApplyEffects(RadialTick(screen->animation, static_cast<int>(first)));
+            // A minimised screen's run waits: restored, it goes on from the step it showed.
+            if (screen != nullptr && !(first == kStepTimer && IsIconic(window)))
+                ApplyEffects(RadialTick(screen->animation, static_cast<int>(first)));
             return 0;
         case kPhasorKeyMessage:
             if (screen != nullptr) OnPhasorKey();

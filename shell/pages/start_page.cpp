@@ -129,10 +129,14 @@ int CreateStartPage() {
 }
 
 LRESULT CALLBACK StartPageProc(HWND window, UINT message, WPARAM first, LPARAM second) {
-    if (HandlePlacement(window, message, first, second)) return 0;
+    LRESULT handled = 0;
+    if (HandleShellMessage(window, message, first, second, &handled)) return handled;
     switch (message) {
         case WM_PAINT:
             PaintPageSurface(window);
+            return 0;
+        case WM_PRINTCLIENT:
+            PrintPageSurface(reinterpret_cast<HDC>(first));
             return 0;
         case WM_COMMAND:
             OnStartPageCommand(window, LOWORD(first));

@@ -47,25 +47,32 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
     return code;
 }
 
+// The code page 1251 byte of a code point, '?' for one the code page lacks.
+char ToCp1251(char32_t code) {
+    if (code < 0x80) return static_cast<char>(code);
+    for (int b = 0; b < 128 && code != 0xFFFD; ++b)
+        if (kUpperHalf[b] == code) return static_cast<char>(0x80 + b);
+    return '?';
+}
+
 }  // namespace
 
 std::string Utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t code = NextCodePoint(utf8, i);
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-            continue;
-        }
-        char mapped = '?';
-        for (int b = 0; b < 128 && code != 0xFFFD; ++b) {
-            if (kUpperHalf[b] == code) {
-                mapped = static_cast<char>(0x80 + b);
-                break;
-            }
-        }
-        out.push_back(mapped);
+    for (std::size_t i = 0; i < utf8.size();) out.push_back(ToCp1251(NextCodePoint(utf8, i)));
+    return out;
+}
+
+std::string Utf16ToCp1251(std::u16string_view utf16) {
+    std::string out;
+    out.reserve(utf16.size());
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        // A surrogate pair is one character beyond the code page.
+        const bool pair = utf16[i] >= 0xD800 && utf16[i] < 0xDC00 && i + 1 < utf16.size() &&
+                          utf16[i + 1] >= 0xDC00 && utf16[i + 1] < 0xE000;
+        out.push_back(pair || (utf16[i] >= 0xD800 && utf16[i] < 0xE000) ? '?' : ToCp1251(utf16[i]));
+        if (pair) ++i;
     }
     return out;
 }

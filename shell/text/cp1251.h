@@ -10,5 +10,8 @@
 // UTF-8 to code page 1251; a character that 1251 lacks becomes '?'.
 std::string Utf8ToCp1251(std::string_view utf8);
 
+// UTF-16 (a Windows file name, say) to code page 1251; a character that 1251 lacks becomes '?'.
+std::string Utf16ToCp1251(std::u16string_view utf16);
+
 // Code page 1251 to UTF-16 (as char16_t, the layout of a Windows wide string).
 std::u16string Cp1251ToUtf16(const char* text, int length);

@@ -49,6 +49,7 @@ struct TextSet {
     std::string clipboard_busy;
     std::string copy_failed;
     std::string save_failed;
+    std::string help_failed;  // the note when the key help cannot be shown
 
     // The deployer's texts. The English header shows two lines of the left emblem caption and one
     // institution line; the Russian header one caption line and two institution lines.
