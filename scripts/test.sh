@@ -11,12 +11,14 @@ scripts/install-deps.sh
 installed=$SECONDS
 mkdir -p build
 
-# The prefixes the Windows tests use (the page tests', the end-to-end tests', the desktop at 144 dpi and
-# the two monitors'), one booted and the others copied from it, while the Windows tree builds.
+# The prefixes the Windows tests use (the page tests', the end-to-end tests', the desktop at 144 dpi, the two
+# monitors' and each program's among others), one booted and the others copied from it, while the Windows
+# tree builds.
 windows=build/windows
 (
     scripts/wine-prefix.sh --no-server build/wineprefix-ready
-    for prefix in wineprefix wineprefix-e2e wineprefix-144dpi wineprefix-monitors; do
+    for prefix in wineprefix wineprefix-e2e wineprefix-144dpi wineprefix-monitors wineprefix-neighbour-ZonaraEng \
+        wineprefix-neighbour-newZonara; do
         scripts/wine-prefix.sh --no-server "$windows/$prefix" build/wineprefix-ready
     done
 ) >build/prefixes.log 2>&1 &
@@ -26,7 +28,8 @@ cmake --build --preset windows
 wait $prefixes || { cat build/prefixes.log; exit 1; }
 built=$SECONDS
 # Two private displays: the page tests on one, the end-to-end tests on the other; the monitor tests bring
-# their own two-monitor server. Three tests at a time.
+# their own two-monitor server, the neighbour tests a display each. Four tests at a time: most of them wait
+# on Wine and the display.
 source scripts/xvfb.sh
 e2e_xvfb_pid=$zonara_xvfb_pid page_display=$DISPLAY
 source scripts/xvfb.sh
@@ -35,7 +38,7 @@ trap 'kill $zonara_xvfb_pid $e2e_xvfb_pid 2>/dev/null' EXIT
 windows_log=$(mktemp)
 (
     code=0
-    ctest --preset windows -j3 >"$windows_log" 2>&1 || code=$?
+    ctest --preset windows -j4 >"$windows_log" 2>&1 || code=$?
     echo $SECONDS >"$windows_log.end"
     exit $code
 ) &

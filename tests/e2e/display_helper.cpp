@@ -9,6 +9,13 @@
 //   clipboard FILE              the clipboard's 24-bit device-independent bitmap as raw 8-bit RGB, rows
 //                               from the top, into FILE (fails for any other format)
 //   holdclipboard MS            the clipboard kept open for MS milliseconds, as another program may keep it
+//   minimise, restore           the page minimised or restored, as Win+D, the taskbar or another program do
+//   state                       "page HANDLE minimised" or "page HANDLE shown L T R B", with " front" when
+//                               the page is the foreground window
+//   watch MS COUNT X Y...       COUNT samples, MS milliseconds apart, of the screen's pixels at (X, Y)...:
+//                               one line a sample, "R,G,B" a pixel, from the moment it starts
+//   cover L T R B MS            a window of another program (this one), always on top and never active,
+//                               over that rectangle of the screen for MS milliseconds
 #include <windows.h>
 
 #include <cstdio>
@@ -60,6 +67,30 @@ int SaveClipboard(const wchar_t* path) {
     return status;
 }
 
+// A window of this program in a solid colour over part of the screen, for a while.
+int Cover(const RECT& r, long milliseconds) {
+    WNDCLASSW cover{};
+    cover.lpfnWndProc = DefWindowProcW;
+    cover.hInstance = GetModuleHandleW(nullptr);
+    cover.hbrBackground = CreateSolidBrush(RGB(255, 0, 255));
+    cover.lpszClassName = L"Zonara test cover";
+    RegisterClassW(&cover);
+    HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, cover.lpszClassName, nullptr, WS_POPUP,
+                                  r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                  cover.hInstance, nullptr);
+    if (window == nullptr) return 4;
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    std::printf("covering\n");
+    std::fflush(stdout);
+    for (const DWORD end = GetTickCount() + milliseconds; GetTickCount() < end;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(10);
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -74,8 +105,43 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (argc == 2 && command == L"monitors")
         return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 4;
+    if (argc >= 5 && command == L"watch") {
+        HDC screen = GetDC(nullptr);
+        for (long sample = 0; sample < std::wcstol(argv[3], nullptr, 10); ++sample) {
+            const DWORD due = GetTickCount() + static_cast<DWORD>(number);
+            for (int i = 4; i + 1 < argc; i += 2) {
+                const COLORREF c = GetPixel(screen, std::wcstol(argv[i], nullptr, 10),
+                                            std::wcstol(argv[i + 1], nullptr, 10));
+                std::printf("%s%d,%d,%d", i == 4 ? "" : " ", GetRValue(c), GetGValue(c), GetBValue(c));
+            }
+            std::printf("\n");
+            std::fflush(stdout);
+            while (GetTickCount() < due) Sleep(5);
+        }
+        ReleaseDC(nullptr, screen);
+        return 0;
+    }
+    if (argc == 7 && command == L"cover") {
+        const RECT r{number, std::wcstol(argv[3], nullptr, 10), std::wcstol(argv[4], nullptr, 10),
+                     std::wcstol(argv[5], nullptr, 10)};
+        return Cover(r, std::wcstol(argv[6], nullptr, 10));
+    }
     HWND page = FindPage();
     if (page == nullptr) return 1;
+    if (argc == 2 && command == L"minimise") return ShowWindow(page, SW_MINIMIZE), 0;
+    if (argc == 2 && command == L"restore") return ShowWindow(page, SW_RESTORE), 0;
+    if (argc == 2 && command == L"state") {
+        RECT r{};
+        GetWindowRect(page, &r);
+        if (IsIconic(page)) {
+            std::printf("page %p minimised", static_cast<void*>(page));
+        } else {
+            std::printf("page %p shown %ld %ld %ld %ld", static_cast<void*>(page), r.left, r.top, r.right,
+                        r.bottom);
+        }
+        std::printf("%s\n", GetForegroundWindow() == page ? " front" : "");
+        return 0;
+    }
     if (argc == 2 && command == L"where") {
         RECT r{};
         GetWindowRect(page, &r);

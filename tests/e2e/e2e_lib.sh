@@ -41,6 +41,9 @@ keep() {
     raw "$e2e_work/${#kept_pids[@]}.rgb" -define png:compression-level=1 "$1" &
     kept_pids+=("$!")
 }
+# keep_as NAME: the last screenshot kept; same_as NAME: the last screenshot is that one, pixel for pixel.
+keep_as() { cp "$screen" "$e2e_work/$1.rgb"; }
+same_as() { cmp -s "$e2e_work/$1.rgb" "$screen"; }
 # pixel X Y: "red,green,blue" of the last screenshot; is X Y "R,G,B": the pixel has that colour.
 pixel() {
     local rgb
@@ -89,9 +92,12 @@ one_window() { [ "$(xdotool search --onlyvisible --classname "^$(basename "${1,,
 # press PROGRAM.exe KEY...: the keys go to the program's page. Without a window manager nobody gives a
 # new page the keyboard focus (a lecturer's click would), so it is focused first.
 press() {
+    focus "$1"
+    xdotool key "${@:2}"
+}
+focus() {
     settle "$1"
     xdotool search --onlyvisible --classname "^$(basename "${1,,}")\$" windowfocus
-    xdotool key "${@:2}"
 }
 # key KEY...: the keys to the page of $program, and a moment for it to act on them.
 key() { press "$program" "$@" && sleep 0.3; }

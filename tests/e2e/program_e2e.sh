@@ -12,8 +12,6 @@ name=$(basename "$program" .exe)
 mkdir -p "$shots"
 e2e_display
 stage() { keep "$shots/$1_${name}_$2.png"; }
-same_as() { cmp -s "$e2e_work/$1.rgb" "$screen"; }
-keep_as() { cp "$screen" "$e2e_work/$1.rgb"; }
 # see X Y CHECK FAILURE: a click there makes the page pass CHECK, with no other page left on the screen.
 see() { click "$1" "$2" && wait_for 20 eval "$3" && settle "$program" || fail "$4"; }
 
