@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "shell/picture_export.h"
 #include "tests/page_driver.h"
 
 namespace {
@@ -168,6 +169,38 @@ TEST_F(Pages, WorkedNumbersOfEveryPageInBothPrograms) {
             if (page.button >= kAxialButton) Command(window, start + 1);  // Reset
             if (page.button != 0) Open(app.menu_button->id);
         }
+    }
+}
+
+// Ctrl+C and Ctrl+S compose the picture from the page's own picture and its controls: on every page, the
+// very pixels the window shows (a page that forgot its picture, or a control that did not paint, differs).
+TEST_F(Pages, EveryPageGivesThePictureItShows) {
+    const auto same = [](HWND page) {
+        std::vector<std::uint32_t> words;
+        int width = 0, height = 0;
+        if (!CapturePage(page, &words, &width, &height) || width != 1920 || height != 1080) return false;
+        const Pixels shown = Block(page);
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if (words[i] != std::uint32_t(shown[i].red << 16 | shown[i].green << 8 | shown[i].blue))
+                return false;
+        return true;
+    };
+    EXPECT_TRUE(same(OnlyPage())) << "start page";
+    EXPECT_TRUE(same(Open(kAuthorsButton))) << "authors page";
+    Open(kAuthorsMenu);
+    HWND page = Open(kPatternButton);
+    Command(page, kCompare);
+    Command(page, kPlots);
+    EXPECT_TRUE(same(page)) << "pattern screen";
+    Open(app.menu_button->id);
+    for (const auto& [button, start] :
+         {std::pair{kAxialButton, kAxialStart}, {kRadialButton, kRadialStart}}) {
+        page = Open(button);
+        Command(page, start);
+        Tick(page, 30);
+        SetFocus(GetDlgItem(page, start));  // and its focus mark
+        EXPECT_TRUE(same(page)) << "screen " << button;
+        Open(app.menu_button->id);
     }
 }
 

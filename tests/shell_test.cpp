@@ -58,6 +58,11 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
               "a?b?c");
     EXPECT_EQ(Utf8ToCp1251(std::string("x\xF0\x9F\x98", 4)) + Utf8ToCp1251("\xC3(\xE2\x82("),
               "x??\x3F?(\x3F?(");  // "x????(??(" without trigraphs
+    // From UTF-16 (a program renamed "Зоны Френеля.exe" names its saved pictures): letters of the code page
+    // kept, a character outside it one "?", a surrogate pair one "?", a lone surrogate one "?".
+    EXPECT_EQ(Utf16ToCp1251(u"Зоны Френеля axial €"), Utf8ToCp1251("Зоны Френеля axial €"));
+    const std::u16string odd = {u'a', 0x03BB, 0xD83D, 0xDE00, u'b', 0xD800, u'c', 0xDC00};
+    EXPECT_EQ(Utf16ToCp1251(odd), "a??b?c?");
 }
 
 // Each key's button on each page, the wavelength arrows, the shell's keys (V phasor panel, M monitor, H help,
