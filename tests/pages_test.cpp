@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "shell/keep_awake.h"
+#include "shell/page_window.h"
 #include "shell/picture_export.h"
 #include "tests/page_driver.h"
 
@@ -202,6 +204,29 @@ TEST_F(Pages, EveryPageGivesThePictureItShows) {
         EXPECT_TRUE(same(page)) << "screen " << button;
         Open(app.menu_button->id);
     }
+}
+
+// The display kept on while the page is shown in front, with no screen saver and no monitor switched off
+// meanwhile (a monitor switched on is welcome); given up when the page is minimised, and asked again once it
+// is restored.
+TEST_F(Pages, TheDisplayStaysOnWhileThePageIsShown) {
+    HWND page = OnlyPage();
+    ASSERT_TRUE(KeepingAwake());
+    const auto refused = [&](WPARAM command, LPARAM second) {
+        LRESULT result = 1;
+        return HandleShellMessage(page, WM_SYSCOMMAND, command, second, &result) && result == 0;
+    };
+    EXPECT_TRUE(refused(SC_SCREENSAVE, 0) && refused(SC_MONITORPOWER, 2) && !refused(SC_MONITORPOWER, -1) &&
+                !refused(SC_CLOSE, 0));
+    ShowWindow(page, SW_MINIMIZE);
+    Pump();
+    EXPECT_FALSE(KeepingAwake());
+    EXPECT_FALSE(refused(SC_SCREENSAVE, 0));
+    EXPECT_EQ(OnlyPage(), page);  // minimised, not made again
+    ShowWindow(page, SW_RESTORE);
+    Pump();
+    EXPECT_TRUE(KeepingAwake());
+    EXPECT_EQ(OnlyPage(), page);
 }
 
 TEST_F(Pages, AxialScreenThroughARun) {
