@@ -4,7 +4,7 @@ fractions, computed independently of the program for its tests.
 
 Intensities. The paraxial Fresnel integral over the open part of the plane, relative to the free wave:
     I = |sum over the open annuli t0 .. t1 of the integral of J0(2*sqrt(v*u))*exp(i*u) du|^2
-with u = pi*rho^2/(lambda*z) (the phase of the ring of radius rho, full pi) and v = pi*r^2/(lambda*z).
+with u = pi*rho^2/(lambda*z) (the phase of the ring of radius rho) and v = pi*r^2/(lambda*z).
 - A zone plate's clear rings are finite annuli: each integral is taken along the real u axis, cut where u
   or the Bessel argument 2*sqrt(v*u) has advanced by one radian.
 - The disc's open plane runs to infinity. Its integral is taken along the real axis from the disc's edge
@@ -19,6 +19,8 @@ aperture's zone model of the program's ZoneOpenFraction) that lies outside the d
 rings, as the integral over the distance rho' from the zone centre of rho' times the angle at which the
 circle of radius rho' is open (from the cosine rule), divided by the zone's area.
 
+Each intensity is computed twice: with the full pi (the physics) and with the program's pi, 3.1415926, in
+the phases (the program's model, which its ring sums discretise: against it their own error shows alone).
 mpmath with 30 digits; values written with 17 significant digits.
 Usage: python3 scripts/make_object_reference.py [output.cpp]   (needs python3-mpmath; about a minute)
 """
@@ -31,6 +33,8 @@ import sys
 import mpmath as mp
 
 mp.mp.dps = 30
+
+PROGRAM_PI = mp.mpf("3.1415926")
 
 
 def cuts(u0, u1, v):
@@ -51,12 +55,12 @@ def ring_integral(u0, u1, v):
     return mp.quad(f, cuts(u0, u1, v), method="gauss-legendre")
 
 
-def phase(rho, lam, z):
-    return mp.pi * mp.mpf(rho) ** 2 / (mp.mpf(lam) * mp.mpf(z))
+def phase(rho, lam, z, pi):
+    return pi * mp.mpf(rho) ** 2 / (mp.mpf(lam) * mp.mpf(z))
 
 
-def disc_intensity(a, lam, z, r):
-    v, u0 = phase(r, lam, z), phase(a, lam, z)
+def disc_intensity(a, lam, z, r, pi):
+    v, u0 = phase(r, lam, z, pi), phase(a, lam, z, pi)
     u1 = max(u0, 4 * v)
     along = ring_integral(u0, u1, v) if u1 > u0 else 0
     ray = mp.quad(lambda s: mp.besselj(0, 2 * mp.sqrt(v * (u1 + 1j * s))) * mp.exp(-s), [0, 1, 4, 16, mp.inf])
@@ -80,9 +84,9 @@ def plate_radii(lam0, f, R):
         m += 2
 
 
-def plate_intensity(lam0, f, R, lam, z, r):
-    v = phase(r, lam, z)
-    field = sum(ring_integral(phase(p, lam, z), phase(q, lam, z), v) for p, q in plate_radii(lam0, f, R))
+def plate_intensity(lam0, f, R, lam, z, r, pi):
+    v = phase(r, lam, z, pi)
+    field = sum(ring_integral(phase(p, lam, z, pi), phase(q, lam, z, pi), v) for p, q in plate_radii(lam0, f, R))
     return abs(field) ** 2
 
 
@@ -220,12 +224,14 @@ def main():
         f.write('#include "tests/object_reference_data.h"\n\nnamespace numerics_reference {\n\n')
         f.write("const DiscPoint kDiscPoints[] = {\n")
         for a, lam, z, r, where in DISC_POINTS:
-            f.write('    {%r, %r, %r, %r, %s, "%s"},\n' % (a, lam, z, r, lit(disc_intensity(a, lam, z, r)), where))
+            f.write('    {%r, %r, %r, %r, %s, %s, "%s"},\n' % (a, lam, z, r, lit(disc_intensity(a, lam, z, r, mp.pi)),
+                                                        lit(disc_intensity(a, lam, z, r, PROGRAM_PI)), where))
         f.write("};\nconst int kDiscPointCount = %d;\n\n" % len(DISC_POINTS))
         f.write("const PlatePoint kPlatePoints[] = {\n")
         for lam0, fl, R, lam, z, r, where in PLATE_POINTS:
-            f.write('    {{%r, %r}, %r, %r, %r, %r, %s, "%s"},\n'
-                    % (lam0, fl, R, lam, z, r, lit(plate_intensity(lam0, fl, R, lam, z, r)), where))
+            f.write('    {{%r, %r}, %r, %r, %r, %r, %s, %s, "%s"},\n'
+                    % (lam0, fl, R, lam, z, r, lit(plate_intensity(lam0, fl, R, lam, z, r, mp.pi)),
+                       lit(plate_intensity(lam0, fl, R, lam, z, r, PROGRAM_PI)), where))
         f.write("};\nconst int kPlatePointCount = %d;\n\n" % len(PLATE_POINTS))
         rows = zone_rows()
         f.write("const ZoneFractionPoint kZoneFractionPoints[] = {\n")
