@@ -271,11 +271,19 @@ ObjectRadialProfile::ObjectRadialProfile(int count, const DiffractingObject& obj
     const std::vector<double> weights =
         kind_ == BeamObject::kZonePlate ? PlateWeights(object, rings_, delta) : std::vector<double>();
     axis_field_ = ObjectAxialField(object, delta, z, lambda);
-    axis_sums_field_ = SumsField(kind_, rings_, weights, delta, z, lambda, 0.0);
     rings_ = SummedRings(kind_, rings_);
     phases_ = RingPhases(rings_, alpha_);
     for (std::size_t j = 0; j < weights.size(); ++j)
         for (int k = 0; k < 4; ++k) phases_[4 * j + k] *= weights[j];  // {c, c, s, s} of ring j + 1
+    // The sums on the axis from the phases: there every J0 is exactly 1, so x*J0(0) is x and these are the
+    // term-by-term sums' very doubles, without a J0 or a sine per ring.
+    double sum_cos = 0.0, sum_sin = 0.0;
+    for (int j = 1; j <= rings_; ++j) {
+        sum_cos += (j - 0.5) * phases_[4 * (j - 1)];
+        sum_sin += (j - 0.5) * phases_[4 * (j - 1) + 2];
+    }
+    if (kind_ == BeamObject::kDisc) AddEndCorrection(rings_, alpha_, 0.0, &sum_cos, &sum_sin);
+    axis_sums_field_ = FieldFromSums(alpha_, 0.0, z, lambda, sum_cos, sum_sin);
 }
 
 void ObjectRadialProfile::Compute(int first, int last, double* values) const {
