@@ -22,8 +22,11 @@
 // left of 0 are those right of it with the sign changed, and at the plate's edge the sum runs four rings
 // past it. The weights depend on the plate, its radius and delta only, not on the point of observation,
 // so a profile multiplies them into the ring phases once and runs the aperture's kernels unchanged: the
-// plate costs what the aperture does. Measured against the integral the end rule is 10 to 100 times closer
-// than the aperture's own end correction (a few 1e-4 of one ring's term at worst).
+// plate costs what the aperture does. On test integrands as oscillatory as the pattern screen's corners
+// the end rule came 10 to 100 times closer to the integral than the aperture's own end correction; the
+// plate's intensities lie within 2e-9 of the integral with the program's pi at the test points
+// (tests/object_series_test.cpp), and within 1.9e-6 of max(1, I) of the integral with the full pi over the
+// pattern screen's ranges (bench/ring_sum_accuracy.cpp), the eight-digit pi's share.
 #include "numerics/object_series.h"
 
 #include <algorithm>
