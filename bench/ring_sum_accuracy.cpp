@@ -1,14 +1,18 @@
 // How far the ring sum lies from the paraxial Fresnel-Kirchhoff integral over every intensity the three
 // screens can compute: a sweep of the controls' ranges, each value compared with a long double quadrature
 // of the integral (tests/paraxial_integral.h). Prints the worst deviation on the 0..4 intensity scale for
-// each screen and where it occurs. A one-off measurement of a few minutes, not a test.
+// each screen and where it occurs; then the same for the disc and the zone plate over the pattern screen's
+// ranges, against long double quadratures of their own fields. A one-off measurement of a few minutes, not a
+// test.
 //
 //   build/native/bench/ring_sum_accuracy [zone count step, default 0.02] [radius step in a, default 0.02]
 #include <cmath>
+#include <complex>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "numerics/object_series.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
 #include "tests/paraxial_integral.h"
@@ -50,6 +54,52 @@ void CompareProfile(double a, double lambda, double z, double r_end, int count, 
          : r <= within_end ? within
                            : beyond)
             ->Take(std::fabs(values[i] - e), a, lambda, z, r, values[i], e);
+    }
+}
+
+// The integral of J0(2*sqrt(v*u))*exp(i*u) du from u0 to u1, u = pi*rho^2/(lambda*z) and v =
+// pi*r^2/(lambda*z): the field of the annulus with the phases of u0 and u1, up to a factor of modulus 1
+// common to all annuli, by 16-point Gauss-Legendre on panels over which u and the Bessel argument advance
+// by 1.5 at most.
+std::complex<long double> AnnulusIntegral(long double u0, long double u1, long double v) {
+    static const numerics::paraxial::GaussLegendreRule rule = numerics::paraxial::MakeGaussLegendre(16);
+    const long double w0 = 2 * std::sqrt(v * u0), w1 = 2 * std::sqrt(v * u1);
+    const int panels = 2 + static_cast<int>((u1 - u0 + w1 - w0) / 1.5L);
+    std::complex<long double> sum = 0;
+    for (int p = 0; p < panels; ++p)
+        for (std::size_t k = 0; k < rule.nodes.size(); ++k) {
+            const long double u = u0 + (u1 - u0) * (p + rule.nodes[k]) / panels;
+            sum += rule.weights[k] * (u1 - u0) / panels * j0l(2 * std::sqrt(v * u)) * std::polar(1.0L, u);
+        }
+    return sum;
+}
+
+// Profiles of the disc (Babinet against the quadrature: the free wave's integral over the plane is
+// i*exp(-i*v)) or the plate, radii i*r_end/count, compared with the quadrature.
+void CompareObject(const numerics::DiffractingObject& object, double lambda, double z, Worst* worst) {
+    const int count = 107;
+    const double r_end = 1.5 * std::sqrt(2.0) * object.radius;
+    std::vector<double> values(count);
+    numerics::ObjectIntensityOverRadius(count, nullptr, values.data(), object, object.radius / 1000, z,
+                                        lambda, 0.0, r_end);
+    const long double scale = kExactPi / (static_cast<long double>(lambda) * z);
+    const auto u = [scale](long double rho) { return scale * rho * rho; };
+    for (int i = 0; i < count; ++i) {
+        const double r = i * (r_end / count);
+        const long double v = u(r);
+        std::complex<long double> field = 0;
+        if (object.kind == numerics::BeamObject::kDisc) {
+            field = std::polar(1.0L, -v) * std::complex<long double>(0, 1) -
+                    AnnulusIntegral(0, u(object.radius), v);
+        } else {
+            const std::vector<double> radii = numerics::ZonePlateRingRadii(object.plate, object.radius);
+            for (std::size_t m = 0; m <= radii.size(); m += 2)
+                field += AnnulusIntegral(m == 0 ? 0 : u(radii[m - 1]),
+                                         u(m < radii.size() ? radii[m] : object.radius), v);
+        }
+        const double exact = static_cast<double>(std::norm(field));
+        worst->Take(std::fabs(values[i] - exact) / std::fmax(1.0, exact), object.radius, lambda, z, r,
+                    values[i], exact);
     }
 }
 
@@ -115,5 +165,25 @@ int main(int argc, char** argv) {
     off_axis.Print("pattern screen, 0 < r <= 1.5 a");
     corners.Print("pattern screen, 1.5 a < r < 1.5 sqrt(2) a");
     second.Print("pattern screen, second corners");
+
+    // The disc and the zone plate (made for 500 nm at 0.5 to 4 m) over the pattern screen's ranges, to the
+    // frame's corner; deviations in units of max(1, I), the plate's focus reaching 4k^2.
+    Worst disc, plate;
+    for (int um : {1000, 2000, 3000})
+        for (int nm : {400, 500, 700}) {
+            const double a = um * 1e-6, lambda = nm * 1e-9;
+            for (double zones = 0.15; zones <= 22.5; zones *= 1.35) {
+                const double z = std::round(a * a / (lambda * zones) * 1000) / 1000;
+                if (z >= 1.0 && z <= 10.0)
+                    CompareObject({numerics::BeamObject::kDisc, a, {}}, lambda, z, &disc);
+            }
+            for (double f : {0.5, 1.0, 2.0, 4.0}) {
+                const numerics::ZonePlate design{500e-9, f};
+                for (double z : {numerics::ZonePlateFocalDistance(design, lambda), 1.0, 2.5, 6.0})
+                    CompareObject({numerics::BeamObject::kZonePlate, a, design}, lambda, z, &plate);
+            }
+        }
+    disc.Print("disc, 0 <= r < 1.5 sqrt(2) a, of max(1, I)");
+    plate.Print("zone plate, 0 <= r < 1.5 sqrt(2) R, of max(1, I)");
     return 0;
 }

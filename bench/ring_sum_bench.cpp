@@ -1,7 +1,9 @@
 // Speed of the ring sums on the screens' hot paths, each beside its term-by-term reference in the same
-// run, and of the J0 and sine/cosine underneath. Every benchmark runs 10 repetitions (unless
+// run, and of the J0 and sine/cosine underneath; the disc's and the zone plate's radial profiles beside the
+// aperture's at the pattern screen's sample counts. Every benchmark runs 10 repetitions (unless
 // --benchmark_repetitions says otherwise) and reports their median; at the end the program prints how many
-// times faster each fast path is than its reference.
+// times faster each fast path is than its reference, and what the disc's and the plate's profiles cost
+// against the aperture's.
 //
 //   build/native/bench/ring_sum_bench [--benchmark_repetitions=N] [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "numerics/bessel_j0.h"
+#include "numerics/object_series.h"
 #include "numerics/trig.h"
 #include "numerics/zone_series.h"
 
@@ -45,6 +48,33 @@ void BM_FrameProfileReference(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FrameProfileReference)->Unit(benchmark::kMillisecond);
+
+// The three objects' profiles as the pattern screen computes them, at the sample counts of its frames at
+// 1920 x 1080 and 3840 x 2160 (660 and 1320 pixels: 467 and 934 radii to the frame's corner, at the view
+// factor 1.5): a = 2 mm, 500 nm, 2 m; the plate made for 500 nm and 1 m (four ring radii within 2 mm).
+void ObjectProfile(benchmark::State& state, numerics::BeamObject kind) {
+    const int samples = static_cast<int>(state.range(0));
+    const numerics::DiffractingObject object{kind, kA, {500e-9, 1.0}};
+    std::vector<double> values(samples);
+    for (auto _ : state) {
+        double maximum = 0;
+        numerics::ObjectIntensityOverRadius(samples, &maximum, values.data(), object, kA / 1000, kZ, kLambda,
+                                            0.0, kProfileEnd);
+        benchmark::DoNotOptimize(maximum);
+    }
+}
+void BM_ApertureProfile(benchmark::State& state) {
+    ObjectProfile(state, numerics::BeamObject::kAperture);
+}
+void BM_DiscProfile(benchmark::State& state) {
+    ObjectProfile(state, numerics::BeamObject::kDisc);
+}
+void BM_PlateProfile(benchmark::State& state) {
+    ObjectProfile(state, numerics::BeamObject::kZonePlate);
+}
+BENCHMARK(BM_ApertureProfile)->Arg(467)->Arg(934)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiscProfile)->Arg(467)->Arg(934)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlateProfile)->Arg(467)->Arg(934)->Unit(benchmark::kMillisecond);
 
 // The axial screen's curve at 1920 x 1080 after a wavelength change: a = 1 mm, 311 distances from six
 // open zones to 0.8 of a zone, on the axis.
@@ -110,7 +140,9 @@ public:
     void ReportRuns(const std::vector<Run>& reports) override {
         for (const Run& run : reports) {
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+                medians_[run.run_name.function_name +
+                         (run.run_name.args.empty() ? "" : "/" + run.run_name.args)] =
+                    run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(reports);
     }
@@ -121,6 +153,16 @@ public:
             if (reference == medians_.end()) continue;
             std::printf("%s: median %.3f ms, reference %.3f ms, %.1f times faster\n", name.c_str(), time,
                         reference->second, reference->second / time);
+        }
+        for (const char* samples : {"/467", "/934"}) {
+            const auto aperture = medians_.find(std::string("BM_ApertureProfile") + samples);
+            if (aperture == medians_.end()) continue;
+            for (const char* object : {"BM_DiscProfile", "BM_PlateProfile"}) {
+                const auto other = medians_.find(object + std::string(samples));
+                if (other == medians_.end()) continue;
+                std::printf("%s%s: median %.3f ms, %.3f times the aperture's %.3f ms\n", object, samples,
+                            other->second, other->second / aperture->second, aperture->second);
+            }
         }
     }
 

@@ -1,4 +1,5 @@
-// Zone counts, distances and open fractions of Fresnel zones (pi is the eight-digit kPi throughout).
+// Zone counts, distances and open fractions of Fresnel zones, and the zone plate's rings (pi is the
+// eight-digit kPi throughout).
 #include "numerics/zone_geometry.h"
 
 #include <algorithm>
@@ -56,6 +57,62 @@ double ZoneOpenFraction(double a, double u, double z, double lambda, double m) {
     const double inner = m > 1.0 ? ZoneRadius(a, u, z, lambda, m - 1.0) : 0.0;
     const double centre = u < a ? u : a;
     return (CircleOverlapArea(a, outer, centre) - CircleOverlapArea(a, inner, centre)) /
+           (kPi * (outer * outer - inner * inner));
+}
+
+int ZonePlateRingCount(const ZonePlate& plate, double R) {
+    // R^2/(lambda0*f) is a ring count in the very sense of RingCount: a whole number of rings that computes
+    // a few units in the last place low (R = r_4 exactly, say) still counts, and wild inputs give none.
+    return RingCount(R * R, plate.design_wavelength * plate.focal_length);
+}
+
+std::vector<double> ZonePlateRingRadii(const ZonePlate& plate, double R) {
+    std::vector<double> radii(ZonePlateRingCount(plate, R));
+    for (std::size_t m = 1; m <= radii.size(); ++m)
+        radii[m - 1] = std::sqrt(m * (plate.design_wavelength * plate.focal_length));
+    return radii;
+}
+
+int ZonePlateClearZones(const ZonePlate& plate, double R) {
+    return (ZonePlateRingCount(plate, R) + 1) / 2;  // the odd ones among r_1 .. r_M close a clear ring
+}
+
+double ZonePlateFocalDistance(const ZonePlate& plate, double lambda) {
+    return plate.focal_length * (plate.design_wavelength / lambda);
+}
+
+namespace {
+
+// The area of zone inner..outer (circles about a centre s from the plate's) on the plate's clear rings:
+// each clear ring p..q meets the zone in the area of the four lenses q|outer - q|inner - p|outer + p|inner.
+double ClearAreaOfZone(const ZonePlate& plate, double R, double s, double inner, double outer) {
+    const auto lenses = [&](double ring) {
+        return CircleOverlapArea(ring, outer, s) - CircleOverlapArea(ring, inner, s);
+    };
+    const std::vector<double> radii = ZonePlateRingRadii(plate, R);
+    double area = 0.0;
+    for (std::size_t m = 0; m <= radii.size(); m += 2) {
+        const double p = m == 0 ? 0.0 : radii[m - 1], q = m < radii.size() ? radii[m] : R;
+        area += lenses(q) - lenses(p);
+    }
+    return area;
+}
+
+}  // namespace
+
+double ObjectZoneOpenFraction(const DiffractingObject& object, double u, double z, double lambda, double m) {
+    const double a = object.radius;
+    switch (object.kind) {
+        case BeamObject::kAperture:
+            return ZoneOpenFraction(a, u, z, lambda, m);
+        case BeamObject::kDisc:
+            return 1.0 - ZoneOpenFraction(a, u, z, lambda, m);  // the disc covers what the aperture opens
+        case BeamObject::kZonePlate:
+            break;
+    }
+    const double outer = ZoneRadius(a, u, z, lambda, m);
+    const double inner = m > 1.0 ? ZoneRadius(a, u, z, lambda, m - 1.0) : 0.0;
+    return ClearAreaOfZone(object.plate, a, u < a ? u : a, inner, outer) /
            (kPi * (outer * outer - inner * inner));
 }
 
