@@ -35,6 +35,7 @@ const TextSet& EnglishTexts() {
                        {T("1, 2, 3"), T("on the start page: the three demonstrations")},
                        {T("A"), T("on the start page: the authors")},
                        {T("V"), T("the phasor diagram, on or off")},
+                       {T("O"), T("aperture, opaque disc or zone plate")},
                        {T("M"), T("to the next screen (the projector)")},
                        {T("P"), T("projector colours, or the classic look")},
                        {T("Ctrl+C"), T("the picture to the clipboard")},
@@ -54,19 +55,25 @@ const TextSet& EnglishTexts() {
         t.reset_caption = T("Reset");
         t.wavelength_prefix = T("Wavelength ");
         t.nanometre_unit = T(" nm");
-        t.radius_prefix = T("Radius of aperture ");
+        t.radius_prefix[0] = T("Radius of aperture ");
+        t.radius_prefix[1] = T("Radius of the disc ");
+        t.radius_prefix[2] = T("Radius of the zone plate ");
         t.millimetre_unit = T(" mm");
         t.distance_prefix = T("Distance to the screen ");
         t.metre_unit = T(" m");
         t.intensity_letter = T("I");
-        t.aperture_plane = T("Plane of aperture");
+        t.object_plane[0] = T("Plane of aperture");
+        t.object_plane[1] = T("Plane of the disc");
+        t.object_plane[2] = T("Plane of the zone plate");
         t.optical_axis = T("Optical axis");
         t.zones_prefix = T("Number of zones ");
         // "Е" and the first "С" are Cyrillic (Ie, Es); the rest is Latin.
         t.sum_caption = T("Sum of contributions Е =      Сn * En        Cn - part of the opened zone");
         t.axial_title = T("Intensity distribution along the optical axis");
         t.axial_plot_caption_1 = T("Intensity at the optical axis");
-        t.axial_distance_caption_1 = T("Distance from the aperture");
+        t.axial_distance_caption_1[0] = T("Distance from the aperture");
+        t.axial_distance_caption_1[1] = T("Distance from the disc");
+        t.axial_distance_caption_1[2] = T("Distance from the zone plate");
         t.axial_distance_caption_2 = T("to the point of observation");
         t.radial_title = T("Radial intensity distribution");
         t.radial_plot_heading_1 = T("Radial distribution");
@@ -74,11 +81,18 @@ const TextSet& EnglishTexts() {
         t.radial_plot_caption_2 = T("relative to the optical axis");
         t.screen_label = T("Screen");
         t.phasor_title = T("Phasor diagram");
+        t.object_names[0] = T("aperture");
+        t.object_names[1] = T("opaque disc");
+        t.object_names[2] = T("zone plate");
+        t.focal_prefix = T("Focus of the zone plate ");
+        t.focus_screen_prefix = T("Screen at the focus ");
 
         t.pattern_title = T("Fresnel diffraction");
         t.comparison_caption = T("Frame for comparison");
         t.current_caption = T("Current frame");
-        t.projection_button = T("Projection of aperture");
+        t.projection_button[0] = T("Projection of aperture");
+        t.projection_button[1] = T("Projection of the disc");
+        t.projection_button[2] = T("Projection of the zone plate");
         t.plots_button = T("Plots");
         t.compare_button = T("Compare");
         t.pattern_zones_prefix = T("Number of zones = ");

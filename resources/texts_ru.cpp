@@ -35,6 +35,7 @@ const TextSet& RussianTexts() {
                        {T("1, 2, 3"), T("на стартовой странице: три демонстрации")},
                        {T("A"), T("на стартовой странице: авторы")},
                        {T("V"), T("векторная диаграмма, показать или скрыть")},
+                       {T("O"), T("отверстие, непрозрачный диск или зонная пластинка")},
                        {T("M"), T("на следующий экран (проектор)")},
                        {T("P"), T("цвета для проектора или обычные")},
                        {T("Ctrl+C"), T("картинку в буфер обмена")},
@@ -54,12 +55,16 @@ const TextSet& RussianTexts() {
         t.reset_caption = T("Сброс");
         t.wavelength_prefix = T("Длина волны ");
         t.nanometre_unit = T(" нм");
-        t.radius_prefix = T("Радиус отверстия ");
+        t.radius_prefix[0] = T("Радиус отверстия ");
+        t.radius_prefix[1] = T("Радиус диска ");
+        t.radius_prefix[2] = T("Радиус зонной пластинки ");
         t.millimetre_unit = T(" мм");
         t.distance_prefix = T("Расстояние до экрана ");
         t.metre_unit = T(" м");
         t.intensity_letter = T("I");
-        t.aperture_plane = T("Плоскость отверстия");
+        t.object_plane[0] = T("Плоскость отверстия");
+        t.object_plane[1] = T("Плоскость диска");
+        t.object_plane[2] = T("Плоскость зонной пластинки");
         t.optical_axis = T("Оптическая ось");
         t.zones_prefix = T("Число зон Френеля ");
         // "Е" and the first "С" are Cyrillic (Ie, Es); "En" and the last "Cn" are Latin.
@@ -67,7 +72,9 @@ const TextSet& RussianTexts() {
         t.axial_title = T("Распределение интенсивности вдоль оптической оси");
         t.axial_plot_caption_1 = T("График интенсивности");
         t.axial_plot_caption_2 = T("вдоль оптической оси");
-        t.axial_distance_caption_1 = T("Расстояние от отверстия");
+        t.axial_distance_caption_1[0] = T("Расстояние от отверстия");
+        t.axial_distance_caption_1[1] = T("Расстояние от диска");
+        t.axial_distance_caption_1[2] = T("Расстояние от зонной пластинки");
         t.axial_distance_caption_2 = T("до точки наблюдения");
         t.radial_title = T("Радиальное распределение интенсивности");
         t.radial_plot_heading_1 = T("Радиальное распределение");
@@ -76,11 +83,18 @@ const TextSet& RussianTexts() {
         t.radial_plot_caption_2 = T("от оптической оси");
         t.screen_label = T("Экран");
         t.phasor_title = T("Векторная диаграмма");
+        t.object_names[0] = T("отверстие");
+        t.object_names[1] = T("непрозрачный диск");
+        t.object_names[2] = T("зонная пластинка");
+        t.focal_prefix = T("Фокус зонной пластинки ");
+        t.focus_screen_prefix = T("Экран в фокусе ");
 
         t.pattern_title = T("Дифракция Френеля");
         t.comparison_caption = T("Кадр сравнения");
         t.current_caption = T("Текущий кадр");
-        t.projection_button = T("Проекция отверстия");
+        t.projection_button[0] = T("Проекция отверстия");
+        t.projection_button[1] = T("Проекция диска");
+        t.projection_button[2] = T("Проекция зонной пластинки");
         t.plots_button = T("Графики");
         t.compare_button = T("Сравнить");
         t.pattern_zones_prefix = T("Число зон Френеля = ");

@@ -17,6 +17,7 @@
 
 #include <functional>
 
+#include "numerics/beam_object.h"
 #include "shell/page_kind.h"
 #include "shell/platform/platform.h"
 #include "shell/text/text_set.h"
@@ -48,6 +49,7 @@ struct ApplicationState {
     PageCreation page_creation;  // and what makes it again (for another monitor or display mode)
     bool rebuilding;             // the open page is being made again: it keeps what it showed
     bool projector_palette;      // key P: every page in the projector palette; off at start
+    numerics::BeamObject beam_object;  // key O: what the demonstrations put in the beam; the aperture at start
     bool resource_notice;        // the next start page says that a page could not be opened
 };
 

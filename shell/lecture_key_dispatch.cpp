@@ -2,6 +2,7 @@
 #include "shell/lecture_key_dispatch.h"
 
 #include "shell/application.h"
+#include "shell/beam_choice.h"
 #include "shell/help_and_notes.h"
 #include "shell/lecture_keys.h"
 #include "shell/page_messages.h"
@@ -41,6 +42,9 @@ void OnShellKey(HWND page, ShellKey key) {
             break;
         case ShellKey::kPalette:
             SwitchPalette();
+            break;
+        case ShellKey::kObject:
+            SwitchBeamObject();
             break;
         default:
             break;

@@ -50,12 +50,15 @@ LectureKeyAction ActionFor(PageKind page, unsigned key) {
         case kAuthorsPage:
             return ScreenKey({0, 0, 205, false}, key);
         case kPatternScreen:
+            if (key == 'O') return {0, 0, ShellKey::kObject};
             return ScreenKey({0, 0, 206, true}, key);
         case kAxialScreen:
             if (key == 'V') return {0, 0, ShellKey::kPhasor};
+            if (key == 'O') return {0, 0, ShellKey::kObject};
             return ScreenKey({211, 212, 210, true}, key);
         case kRadialScreen:
             if (key == 'V') return {0, 0, ShellKey::kPhasor};
+            if (key == 'O') return {0, 0, ShellKey::kObject};
             return ScreenKey({215, 216, 214, false}, key);
         default:
             return {0, 0};

@@ -7,6 +7,7 @@
 //   Left, Right               the wavelength of the axial and pattern screens, one line step
 //   1, 2, 3, A                on the start page: the pattern, axial and radial screens, the authors page
 //   V                         the phasor diagram panel of the axial and radial screens, shown or hidden
+//   O                         on the three demonstrations: aperture, opaque disc or zone plate in the beam
 //   M                         on every page: the program moves to the next monitor
 //   F1                        on every page: the keys, listed over the page, until F1 or Esc
 //   Ctrl+C, Ctrl+S            on every page: the page's picture to the clipboard, or into a PNG file
@@ -16,7 +17,7 @@
 #include "shell/page_kind.h"
 
 // What the shell itself does for a key, beside the buttons of the page.
-enum class ShellKey { kNone, kPhasor, kMonitor, kHelp, kCopy, kSave, kPalette };
+enum class ShellKey { kNone, kPhasor, kMonitor, kHelp, kCopy, kSave, kPalette, kObject };
 
 // What a key does on a page: the id of the button it presses, or a wavelength line step (-1 or +1), or
 // what the shell does, or nothing. Space and Enter are always taken by the page, even where they press

@@ -84,9 +84,10 @@ TEST(LectureKeys, EveryPagesKeys) {
             for (unsigned code = 0; code < 256; ++code) {
                 const LectureKeyAction a = LectureKeyFor(page, code, control);
                 if (a.taken || a.command || a.wavelength_step || a.shell != ShellKey::kNone)
-                    taken += name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
-                             std::vector<std::string>{"", "/V", "/M", "/H", "/C", "/S", "/P"}[int(a.shell)] +
-                             (a.taken ? " " : "/free ");
+                    taken +=
+                        name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
+                        std::vector<std::string>{"", "/V", "/M", "/H", "/C", "/S", "/P", "/O"}[int(a.shell)] +
+                        (a.taken ? " " : "/free ");
             }
             taken += "| ";
         }
@@ -94,9 +95,10 @@ TEST(LectureKeys, EveryPagesKeys) {
     EXPECT_EQ(
         taken,
         "BkSp:210/0 Enter:211/0 Esc:210/0 Space:211/0 PgUp:212/0 PgDn:211/0 Left:0/-1 Right:0/1 M:0/0/M "
-        "P:0/0/P R:212/0 V:0/0/V F1:0/0/H | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 "
-        "PgDn:215/0 M:0/0/M P:0/0/P R:216/0 V:0/0/V F1:0/0/H | BkSp:206/0 Enter:0/0 Esc:206/0 Space:0/0 "
-        "Left:0/-1 Right:0/1 M:0/0/M P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 1:203/0 2:204/0 3:213/0 A:201/0 "
+        "O:0/0/O P:0/0/P R:212/0 V:0/0/V F1:0/0/H | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 "
+        "PgDn:215/0 M:0/0/M O:0/0/O P:0/0/P R:216/0 V:0/0/V F1:0/0/H | BkSp:206/0 Enter:0/0 Esc:206/0 "
+        "Space:0/0 Left:0/-1 Right:0/1 M:0/0/M O:0/0/O P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 1:203/0 "
+        "2:204/0 3:213/0 A:201/0 "
         "M:0/0/M P:0/0/P Num1:203/0 Num2:204/0 Num3:213/0 F1:0/0/H | BkSp:205/0 Enter:0/0 Esc:205/0 "
         "Space:0/0 M:0/0/M P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 "
         "C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | "

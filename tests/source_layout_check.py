@@ -41,7 +41,7 @@ def allowed(source, target):
         "numerics": set(),
         "shell/text": set(),
         "shell/platform": {"shell/text", "numerics"},
-        "shell": {"shell/platform", "shell/text"},
+        "shell": {"shell/platform", "shell/text", "numerics"},
         "shell/pages": {"shell", "shell/platform", "shell/text"},
         "screens/zones": {"screens", "shell", "shell/platform", "shell/text", "numerics"},
         "resources": {"shell/text"},

@@ -16,6 +16,7 @@
 #include "screens/zones/screen_buttons.h"
 #include "screens/zones/zone_picture.h"
 #include "shell/application.h"
+#include "shell/beam_choice.h"
 #include "shell/monitors.h"
 #include "shell/page_messages.h"
 #include "shell/page_palette.h"
@@ -117,11 +118,11 @@ void DrawStatic(Surface* page) {
     SetTextAlign(dc, TA_CENTER);
     screen->caption_boxes = DrawFittedLines(
         dc, app.page_font, PageFontSize(),
-        {{&t.axial_distance_caption_1, l.distance_caption[0].x, l.distance_caption[0].y, TA_CENTER},
+        {{&t.axial_distance_caption_1[ChosenObjectIndex()], l.distance_caption[0].x, l.distance_caption[0].y, TA_CENTER},
          {&t.axial_distance_caption_2, l.distance_caption[1].x, l.distance_caption[1].y, TA_CENTER}});
     // The caption of the zone picture ends above the picture and keeps clear of the buttons over it.
     DrawFittedLines(dc, app.page_font, PageFontSize(),
-                    {{&t.aperture_plane, l.zone_caption.x, l.zone_caption.y, TA_CENTER}},
+                    {{&t.object_plane[ChosenObjectIndex()], l.zone_caption.x, l.zone_caption.y, TA_CENTER}},
                     {0, 0, l.width, l.zones.top}, {ToRect(l.start_button), ToRect(l.reset_button)});
     DrawLine(dc, l.axis_x, l.vertical_axis_top.y, l.axis_x, l.axis_y);
     DrawLine(dc, l.axis_x, l.axis_y, l.horizontal_axis_tip.x, l.axis_y);
@@ -154,7 +155,7 @@ void DrawParameters(HDC dc) {
         JoinLabels(MakeLabel(t.wavelength_prefix.c_str()).get(), IntegerLabel(WavelengthNanometres()).get(),
                    MakeLabel(t.nanometre_unit.c_str()).get());
     DrawLabel(dc, l.wavelength_label.x, l.wavelength_label.y, wavelength.get());
-    LabelTextPtr radius = JoinLabels(MakeLabel(t.radius_prefix.c_str()).get(), IntegerLabel(1).get(),
+    LabelTextPtr radius = JoinLabels(MakeLabel(t.radius_prefix[ChosenObjectIndex()].c_str()).get(), IntegerLabel(1).get(),
                                      MakeLabel(t.millimetre_unit.c_str()).get());
     DrawLabel(dc, l.radius_label.x, l.radius_label.y, radius.get());
 }

@@ -31,8 +31,8 @@ LabelTextPtr PatternWavelengthLabel(const TextSet& texts, int wavelength_nm) {
     return Compose(texts.wavelength_prefix, IntegerLabel(wavelength_nm).get(), texts.nanometre_unit);
 }
 
-LabelTextPtr PatternApertureLabel(const TextSet& texts, int aperture_um) {
-    return Compose(texts.radius_prefix, ThousandthsLabel(aperture_um, 2).get(), texts.millimetre_unit);
+LabelTextPtr PatternApertureLabel(const TextSet& texts, int aperture_um, int object) {
+    return Compose(texts.radius_prefix[object], ThousandthsLabel(aperture_um, 2).get(), texts.millimetre_unit);
 }
 
 LabelTextPtr PatternDistanceLabel(const TextSet& texts, int distance_mm) {

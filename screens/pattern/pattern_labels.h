@@ -14,8 +14,9 @@ inline constexpr char16_t kWavelengthSymbol = u'\u03BB', kRadiusSymbol = u'R', k
 LabelTextPtr PatternWavelengthLabel(const TextSet& texts, int wavelength_nm);
 
 // "Radius of aperture 2.00 mm": the aperture control's position in micrometres, shown in millimetres
-// with two decimals, truncated.
-LabelTextPtr PatternApertureLabel(const TextSet& texts, int aperture_um);
+// with two decimals, truncated, after the prefix that names the object in the beam (its index in the
+// texts' arrays: aperture, disc, zone plate).
+LabelTextPtr PatternApertureLabel(const TextSet& texts, int aperture_um, int object = 0);
 
 // "Distance to the screen 2.0 m": the distance control's position in millimetres, shown in metres with
 // one decimal, truncated.

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "shell/application.h"
+#include "shell/beam_choice.h"
 #include "shell/monitors.h"
 #include "shell/page_messages.h"
 #include "shell/page_palette.h"
@@ -94,7 +95,7 @@ void DrawParameterLabels(HDC dc, bool moved_only = false) {
                   PatternWavelengthLabel(*app.texts, screen->wavelength->position).get());
     if (moved(1, screen->aperture))
         DrawLabel(dc, l.aperture_label_x, l.label_y,
-                  PatternApertureLabel(*app.texts, screen->aperture->position).get());
+                  PatternApertureLabel(*app.texts, screen->aperture->position, ChosenObjectIndex()).get());
     if (moved(2, screen->distance))
         DrawLabel(dc, l.distance_label_x, l.label_y,
                   PatternDistanceLabel(*app.texts, screen->distance->position).get());
@@ -360,7 +361,7 @@ int CreatePatternScreen() {
 
     app.menu_button = MakeButton(window, kMenuId, 0, l.menu_button, t.menu_button);
     screen->projection_button =
-        MakeButton(window, kProjectionId, BS_MULTILINE, l.projection_button, t.projection_button);
+        MakeButton(window, kProjectionId, BS_MULTILINE, l.projection_button, t.projection_button[ChosenObjectIndex()]);
     screen->plots_button = MakeButton(window, kPlotsId, 0, l.plots_button, t.plots_button);
     screen->compare_button = MakeButton(window, kCompareId, 0, l.compare_button, t.compare_button);
 

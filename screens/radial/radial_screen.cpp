@@ -10,6 +10,7 @@
 #include "screens/zones/phasor_panel.h"
 #include "screens/zones/screen_buttons.h"
 #include "shell/application.h"
+#include "shell/beam_choice.h"
 #include "shell/monitors.h"
 #include "shell/page_messages.h"
 #include "shell/page_palette.h"
@@ -85,7 +86,7 @@ void DrawStatic(Surface* page) {
     DrawLabel(dc, l.wavelength_label.x, l.wavelength_label.y,
               Label(t.wavelength_prefix, IntegerLabel(screen->wavelength->position), t.nanometre_unit).get());
     DrawLabel(dc, l.radius_label.x, l.radius_label.y,
-              Label(t.radius_prefix, FixedLabel(1, screen->radius->value / 0.001), t.millimetre_unit).get());
+              Label(t.radius_prefix[ChosenObjectIndex()], FixedLabel(1, screen->radius->value / 0.001), t.millimetre_unit).get());
     DrawLabel(dc, l.distance_label.x, l.distance_label.y,
               Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit).get());
     DrawLine(dc, 0, l.band, l.width, l.band);
@@ -113,7 +114,7 @@ void DrawStatic(Surface* page) {
 void DrawApertureCaption(Surface* page) {
     const RadialLayout& l = screen->layout;
     DrawFittedLines(page->context, app.page_font, PageFontSize(),
-                    {{&Texts().aperture_plane, l.aperture_caption.x, l.aperture_caption.y, TA_CENTER}},
+                    {{&Texts().object_plane[ChosenObjectIndex()], l.aperture_caption.x, l.aperture_caption.y, TA_CENTER}},
                     {0, 0, l.width, l.zone_centre.y - l.side / 2},
                     {ToRect(l.start_button), ToRect(l.reset_button)});
 }

@@ -13,6 +13,9 @@
 
 enum class TextLanguage { kEnglish, kRussian };
 
+// The objects the demonstrations can put in the beam (numerics::BeamObject): aperture, disc, zone plate.
+inline constexpr int kObjectCount = 3;
+
 struct TextSet {
     TextLanguage language;
 
@@ -70,19 +73,21 @@ struct TextSet {
     std::string reset_caption;
     std::string wavelength_prefix;  // "Wavelength " + nanometres + unit
     std::string nanometre_unit;
-    std::string radius_prefix;  // "Radius of aperture " + millimetres + unit
+    // Texts that name the object in the beam have one version per object, in the order of
+    // numerics::BeamObject: the aperture, the opaque disc, the zone plate.
+    std::string radius_prefix[kObjectCount];  // "Radius of aperture " + millimetres + unit
     std::string millimetre_unit;
     std::string distance_prefix;  // "Distance to the screen " + metres + unit
     std::string metre_unit;
     std::string intensity_letter;
-    std::string aperture_plane;  // caption of the zone picture
+    std::string object_plane[kObjectCount];  // caption of the zone picture: "Plane of aperture"
     std::string optical_axis;    // drawn along the rotated axis
     std::string zones_prefix;    // "Number of zones " + whole number of zones
     std::string sum_caption;     // the formula line; its "E =" and first "Cn" are Cyrillic Ie and Es
     std::string axial_title;
     std::string axial_plot_caption_1;
     std::string axial_plot_caption_2;  // empty where the caption has one line
-    std::string axial_distance_caption_1;
+    std::string axial_distance_caption_1[kObjectCount];  // "Distance from the aperture"
     std::string axial_distance_caption_2;
     std::string radial_title;
     std::string radial_plot_heading_1;
@@ -91,12 +96,15 @@ struct TextSet {
     std::string radial_plot_caption_2;
     std::string screen_label;  // over the face-on sketch of the observation screen
     std::string phasor_title;  // the phasor diagram panel of the axial and radial screens (key V)
+    std::string object_names[kObjectCount];  // "aperture", "opaque disc", "zone plate" (a comparison's line)
+    std::string focal_prefix;         // "Focus of the zone plate " + metres + unit
+    std::string focus_screen_prefix;  // the radial screen with the plate: "Screen at the focus " + metres
 
     // The Fresnel pattern screen; its parameter labels share the prefixes and units above.
     std::string pattern_title;
     std::string comparison_caption;  // over the left frame
     std::string current_caption;     // over the right frame
-    std::string projection_button;   // two lines where the button is narrow
+    std::string projection_button[kObjectCount];  // two lines where the button is narrow
     std::string plots_button;
     std::string compare_button;
     std::string pattern_zones_prefix;  // "Number of zones = " + the count with one decimal

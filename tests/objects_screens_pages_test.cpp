@@ -1,0 +1,2 @@
+// The axial and the radial screen with each object in the beam, under Wine: what the audience sees.
+#include "tests/page_driver.h"
