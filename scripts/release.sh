@@ -24,8 +24,9 @@ trap 'rm -rf "$stage"' EXIT
 folder=$stage/zonara-$version
 mkdir -p "$folder" dist
 cp build/windows/ZonaraEng.exe build/windows/newZonara.exe "$folder/"
-# Windows line ends, so Notepad shows the text as written.
-sed 's/$/\r/' resources/release/README.txt >"$folder/README.txt"
+# Windows line ends, and UTF-8 marked as such at its start, so that Notepad (from Vista on) shows the text as
+# written, the Russian half too.
+scripts/release_readme.sh resources/release/README.txt "$folder/README.txt"
 archive=$PWD/dist/zonara-$version.zip
 rm -f "$archive"
 (cd "$stage" && zip -q -9 -r "$archive" "zonara-$version")
