@@ -162,6 +162,7 @@ protected:
         app.page_surface = nullptr;
         app.texts = &EnglishTexts();
         app.phasor_panel = app.projector_palette = false;
+        app.beam_object = numerics::BeamObject::kAperture;
         RadialSavedStep() = -1;
         RadialSavedSteps() = 0;
         SetScreenSizeSource(nullptr);

@@ -221,20 +221,31 @@ const Stretch kTour[] = {
          PressControlKey(page, 'C');
          PressControlKey(page, 'S');
          PressKey(page, 'M');
-         for (int twice = 0; twice < 2 && OpenAxialScreen(); ++twice) PressKey(OnlyPage(), 'P');
+         if (OpenAxialScreen()) PressKey(OnlyPage(), 'P');
+         if (OpenAxialScreen()) PressKey(OnlyPage(), 'O');
      },
      true,
      [](HWND page) {
          Command(page, kAxialStart);
          Tick(page, 10);
      }},
+    // Another object in the beam on the other two demonstrations.
+    {"O on the pattern screen", kPatternButton, [](HWND page) { PressKey(page, 'O'); }, true,
+     [](HWND page) { Command(page, kCompare); }},
+    {"O on the radial screen", kRadialButton, [](HWND page) { PressKey(page, 'O'); }, true,
+     [](HWND page) {
+         Command(page, kRadialStart);
+         Tick(page, 10);
+     }},
     {"display change to 800 x 600", 0, [](HWND page) { ChangeDisplay(page, kLectureSizes[1]); }, true},
 };
 
-// Where the page stands after a stretch that keeps it: its kind and, on the axial screen, the run's step.
+// Where the page stands after a stretch that keeps it: its kind and, on the animated screens, the run's step.
 std::wstring Standing() {
     const AxialScreen* axial = OpenAxialScreen();
-    return ClassOf(OnlyPage()) + (axial ? L" at step " + std::to_wstring(axial->animation.k) : L"");
+    const RadialScreen* radial = OpenRadialScreen();
+    return ClassOf(OnlyPage()) + (axial ? L" at step " + std::to_wstring(axial->animation.k) : L"") +
+           (radial ? L" at step " + std::to_wstring(radial->animation.k) : L"");
 }
 
 TEST_P(Failures, EveryCreationOfATourMayFail) {
@@ -258,6 +269,7 @@ TEST_P(Failures, EveryCreationOfATourMayFail) {
         for (int n = 0;; ++n) {
             SCOPED_TRACE("creation " + std::to_string(n));
             app.phasor_panel = app.projector_palette = false;  // each run as the first
+            app.beam_object = numerics::BeamObject::kAperture;
             RadialSavedStep() = -1;
             FailNthCreation(stretch.prepare != nullptr ? 0 : n);
             HWND page = stretch.button != 0 ? Open(stretch.button) : OnlyPage();
