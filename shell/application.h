@@ -49,8 +49,10 @@ struct ApplicationState {
     PageCreation page_creation;  // and what makes it again (for another monitor or display mode)
     bool rebuilding;             // the open page is being made again: it keeps what it showed
     bool projector_palette;      // key P: every page in the projector palette; off at start
-    numerics::BeamObject beam_object;  // key O: what the demonstrations put in the beam; the aperture at start
-    bool resource_notice;        // the next start page says that a page could not be opened
+    numerics::BeamObject
+        beam_object;  // key O: what the demonstrations put in the beam; the aperture at start
+    int run_pace;     // keys + and -: the animated screens' pace, from -2 (half) to 2 (twice); 0 at start
+    bool resource_notice;  // the next start page says that a page could not be opened
 };
 
 extern ApplicationState app;

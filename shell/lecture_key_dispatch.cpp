@@ -1,6 +1,8 @@
 // From a key message to the page's button, its wavelength bar or the shell.
 #include "shell/lecture_key_dispatch.h"
 
+#include <algorithm>
+
 #include "shell/application.h"
 #include "shell/beam_choice.h"
 #include "shell/help_and_notes.h"
@@ -46,6 +48,19 @@ void OnShellKey(HWND page, ShellKey key) {
         case ShellKey::kObject:
             SwitchBeamObject();
             break;
+        case ShellKey::kStepForward:
+        case ShellKey::kStepBack:
+            SendMessageW(page, kStepKeyMessage, key == ShellKey::kStepForward ? 1 : 0, 0);
+            break;
+        case ShellKey::kWholeZones:
+            SendMessageW(page, kWholeZonesKeyMessage, 0, 0);
+            break;
+        case ShellKey::kFaster:
+        case ShellKey::kSlower:
+            // The pace holds until the program ends, from half to twice the usual.
+            app.run_pace = std::clamp(app.run_pace + (key == ShellKey::kFaster ? 1 : -1), -2, 2);
+            SendMessageW(page, kPaceKeyMessage, 0, 0);
+            break;
         default:
             break;
     }
@@ -68,10 +83,11 @@ bool HandleLectureKey(const MSG& message) {
     if (m != WM_KEYDOWN ||
         (action.command == 0 && action.wavelength_step == 0 && action.shell == ShellKey::kNone))
         return true;
-    // Holding a key down does not do its work again and again (but for the wavelength's steps).
+    // Holding a key down does not do its work again and again (but for the wavelength's and the run's steps).
     const bool repeated = (message.lParam & (1L << 30)) != 0;
+    const bool steps = action.shell == ShellKey::kStepForward || action.shell == ShellKey::kStepBack;
     if (action.shell != ShellKey::kNone) {
-        if (!repeated) OnShellKey(page, action.shell);
+        if (!repeated || steps) OnShellKey(page, action.shell);
     } else if (action.command != 0) {
         if (!repeated)
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(action.command, BN_CLICKED),

@@ -5,7 +5,19 @@ namespace {
 
 // Virtual-key codes (the same values as the Windows headers, which this pure file does not include).
 constexpr unsigned kBackspace = 0x08, kEnter = 0x0D, kEscape = 0x1B, kSpace = 0x20, kPageUp = 0x21,
-                   kPageDown = 0x22, kLeft = 0x25, kRight = 0x27, kNumpad0 = 0x60, kF1 = 0x70;
+                   kPageDown = 0x22, kLeft = 0x25, kRight = 0x27, kNumpad0 = 0x60, kAdd = 0x6B,
+                   kSubtract = 0x6D, kF1 = 0x70, kPlus = 0xBB, kComma = 0xBC, kMinus = 0xBD, kPeriod = 0xBE;
+
+// The keys that steer a run on the animated screens (the period and comma keys, where video players step a
+// frame; on a Russian keyboard the same keys carry Ю and Б); Z only where the zones can be counted whole.
+LectureKeyAction SteeringKey(unsigned key, bool whole_zones) {
+    if (key == kPeriod) return {0, 0, ShellKey::kStepForward};
+    if (key == kComma) return {0, 0, ShellKey::kStepBack};
+    if (key == kPlus || key == kAdd) return {0, 0, ShellKey::kFaster};
+    if (key == kMinus || key == kSubtract) return {0, 0, ShellKey::kSlower};
+    if (whole_zones && key == 'Z') return {0, 0, ShellKey::kWholeZones};
+    return {0, 0};
+}
 
 bool IsStartKey(unsigned key) {
     return key == kSpace || key == kEnter || key == kPageDown;
@@ -55,10 +67,12 @@ LectureKeyAction ActionFor(PageKind page, unsigned key) {
         case kAxialScreen:
             if (key == 'V') return {0, 0, ShellKey::kPhasor};
             if (key == 'O') return {0, 0, ShellKey::kObject};
+            if (SteeringKey(key, true).shell != ShellKey::kNone) return SteeringKey(key, true);
             return ScreenKey({211, 212, 210, true}, key);
         case kRadialScreen:
             if (key == 'V') return {0, 0, ShellKey::kPhasor};
             if (key == 'O') return {0, 0, ShellKey::kObject};
+            if (SteeringKey(key, false).shell != ShellKey::kNone) return SteeringKey(key, false);
             return ScreenKey({215, 216, 214, false}, key);
         default:
             return {0, 0};

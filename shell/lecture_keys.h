@@ -8,6 +8,9 @@
 //   1, 2, 3, A                on the start page: the pattern, axial and radial screens, the authors page
 //   V                         the phasor diagram panel of the axial and radial screens, shown or hidden
 //   O                         on the three demonstrations: aperture, opaque disc or zone plate in the beam
+//   Period, comma             on the animated screens, while the run stands still: one step forward, back
+//   Z                         on the axial screen: the run goes on to the next whole number of open zones
+//   Plus, minus               on the animated screens: the runs faster, slower (main row or number pad)
 //   M                         on every page: the program moves to the next monitor
 //   F1                        on every page: the keys, listed over the page, until F1 or Esc
 //   Ctrl+C, Ctrl+S            on every page: the page's picture to the clipboard, or into a PNG file
@@ -17,7 +20,21 @@
 #include "shell/page_kind.h"
 
 // What the shell itself does for a key, beside the buttons of the page.
-enum class ShellKey { kNone, kPhasor, kMonitor, kHelp, kCopy, kSave, kPalette, kObject };
+enum class ShellKey {
+    kNone,
+    kPhasor,
+    kMonitor,
+    kHelp,
+    kCopy,
+    kSave,
+    kPalette,
+    kObject,
+    kStepForward,  // the run stands still: one step on, or back
+    kStepBack,
+    kWholeZones,  // the axial run goes on to the next whole number of open zones
+    kFaster,      // the runs' pace
+    kSlower,
+};
 
 // What a key does on a page: the id of the button it presses, or a wavelength line step (-1 or +1), or
 // what the shell does, or nothing. Space and Enter are always taken by the page, even where they press

@@ -14,3 +14,11 @@ constexpr UINT kPhasorKeyMessage = WM_APP + 2;
 
 // Key M: the page moves to the next monitor (shell/monitors.h handles it).
 constexpr UINT kMonitorKeyMessage = WM_APP + 3;
+
+// The keys that steer a run, to the axial and the radial screen. Period and comma: one step forward (first
+// parameter 1) or back (0) while the run stands still. Z (the axial screen): the run goes on to the next
+// distance at which a whole number of zones is open, and stops there. Plus and minus: app.run_pace has
+// changed; a running run takes the new pace at once.
+constexpr UINT kStepKeyMessage = WM_APP + 5;
+constexpr UINT kWholeZonesKeyMessage = WM_APP + 6;
+constexpr UINT kPaceKeyMessage = WM_APP + 7;

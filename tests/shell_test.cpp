@@ -71,9 +71,10 @@ TEST(CodePage1251, RussianLettersRoundTripAndTheRestBecomesQuestionMarks) {
 // too.
 TEST(LectureKeys, EveryPagesKeys) {
     const auto name = [](unsigned code) -> std::string {
-        const std::map<unsigned, const char*> names = {{0x20, "Space"}, {0x0D, "Enter"}, {0x22, "PgDn"},
-                                                       {0x21, "PgUp"},  {0x1B, "Esc"},   {0x08, "BkSp"},
-                                                       {0x25, "Left"},  {0x27, "Right"}, {0x70, "F1"}};
+        const std::map<unsigned, const char*> names = {
+            {0x20, "Space"}, {0x0D, "Enter"}, {0x22, "PgDn"},   {0x21, "PgUp"}, {0x1B, "Esc"},
+            {0x08, "BkSp"},  {0x25, "Left"},  {0x27, "Right"},  {0x70, "F1"},   {0xBB, "Plus"},
+            {0xBC, "Comma"}, {0xBD, "Minus"}, {0xBE, "Period"}, {0x6B, "Num+"}, {0x6D, "Num-"}};
         if (names.count(code) != 0) return names.at(code);
         if (code >= 0x60 && code <= 0x69) return "Num" + std::to_string(code - 0x60);
         return std::string(1, static_cast<char>(code));
@@ -84,10 +85,10 @@ TEST(LectureKeys, EveryPagesKeys) {
             for (unsigned code = 0; code < 256; ++code) {
                 const LectureKeyAction a = LectureKeyFor(page, code, control);
                 if (a.taken || a.command || a.wavelength_step || a.shell != ShellKey::kNone)
-                    taken +=
-                        name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
-                        std::vector<std::string>{"", "/V", "/M", "/H", "/C", "/S", "/P", "/O"}[int(a.shell)] +
-                        (a.taken ? " " : "/free ");
+                    taken += name(code) + ":" + Numbers(a.command) + "/" + Numbers(a.wavelength_step) +
+                             std::vector<std::string>{"",   "/V", "/M", "/H", "/C", "/S", "/P",
+                                                      "/O", "/F", "/B", "/Z", "/+", "/-"}[int(a.shell)] +
+                             (a.taken ? " " : "/free ");
             }
             taken += "| ";
         }
@@ -95,8 +96,10 @@ TEST(LectureKeys, EveryPagesKeys) {
     EXPECT_EQ(
         taken,
         "BkSp:210/0 Enter:211/0 Esc:210/0 Space:211/0 PgUp:212/0 PgDn:211/0 Left:0/-1 Right:0/1 M:0/0/M "
-        "O:0/0/O P:0/0/P R:212/0 V:0/0/V F1:0/0/H | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 "
-        "PgDn:215/0 M:0/0/M O:0/0/O P:0/0/P R:216/0 V:0/0/V F1:0/0/H | BkSp:206/0 Enter:0/0 Esc:206/0 "
+        "O:0/0/O P:0/0/P R:212/0 V:0/0/V Z:0/0/Z Num+:0/0/+ Num-:0/0/- F1:0/0/H Plus:0/0/+ Comma:0/0/B "
+        "Minus:0/0/- Period:0/0/F | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 PgDn:215/0 "
+        "M:0/0/M O:0/0/O P:0/0/P R:216/0 V:0/0/V Num+:0/0/+ Num-:0/0/- F1:0/0/H Plus:0/0/+ Comma:0/0/B "
+        "Minus:0/0/- Period:0/0/F | BkSp:206/0 Enter:0/0 Esc:206/0 "
         "Space:0/0 Left:0/-1 Right:0/1 M:0/0/M O:0/0/O P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 1:203/0 "
         "2:204/0 3:213/0 A:201/0 "
         "M:0/0/M P:0/0/P Num1:203/0 Num2:204/0 Num3:213/0 F1:0/0/H | BkSp:205/0 Enter:0/0 Esc:205/0 "
