@@ -20,6 +20,7 @@ unsigned PacedPeriod(unsigned period, int pace);
 struct AnimationEffects {
     bool draw_step = false;  // draw the step the counters held before the handler advanced them
     int drawn_step = -1;
+    bool draw_stop = false;  // draw the point where the run stopped between two steps (the axial screen's Z)
     bool start_timer = false;
     bool stop_timer = false;
     bool caption_changed = false;
