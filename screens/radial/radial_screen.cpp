@@ -104,25 +104,31 @@ void DrawStatic(Surface* page) {
     SetTextAlign(dc, TA_LEFT);
     DrawLabel(dc, l.wavelength_label.x, l.wavelength_label.y,
               Label(t.wavelength_prefix, IntegerLabel(screen->wavelength->position), t.nanometre_unit).get());
-    DrawLabel(dc, l.radius_label.x, l.radius_label.y,
-              Label(t.radius_prefix[ChosenObjectIndex()], FixedLabel(1, screen->radius->value / 0.001),
-                    t.millimetre_unit)
-                  .get());
-    if (screen->object.kind == numerics::BeamObject::kZonePlate) {
-        // The observation screen stands at the plate's focus, and the plate's focus is said over it.
+    const LabelTextPtr radius = Label(t.radius_prefix[ChosenObjectIndex()],
+                                      FixedLabel(1, screen->radius->value / 0.001), t.millimetre_unit);
+    if (screen->object.kind == numerics::BeamObject::kAperture) {
+        DrawLabel(dc, l.radius_label.x, l.radius_label.y, radius.get());
         DrawLabel(dc, l.distance_label.x, l.distance_label.y,
-                  Label(t.focus_screen_prefix, RoundedLabel(1, screen->z), t.metre_unit).get());
+                  Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit).get());
+    } else {
+        // The disc's and the plate's longer names share the row in a font in which they keep apart; with the
+        // plate the observation screen stands at its focus, and the focus is said over it.
+        const bool plate = screen->object.kind == numerics::BeamObject::kZonePlate;
+        const LabelTextPtr distance =
+            plate ? Label(t.focus_screen_prefix, RoundedLabel(1, screen->z), t.metre_unit)
+                  : Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit);
         const LabelTextPtr focus =
             Label(t.focal_prefix,
                   RoundedLabel(1, numerics::ZonePlateFocalDistance(screen->object.plate, kRadialWavelength)),
                   t.metre_unit);
-        const std::string focus_text(focus->text, focus->length);
-        DrawFittedLines(dc, app.page_font, PageFontSize(),
-                        {{&focus_text, l.distance_label.x, (5 * l.my) / 2, TA_LEFT}},
-                        {l.distance_label.x, 0, l.width - l.mx / 2, l.wavelength_label.y}, {});
-    } else {
-        DrawLabel(dc, l.distance_label.x, l.distance_label.y,
-                  Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit).get());
+        const std::string texts[] = {std::string(radius->text, radius->length),
+                                     std::string(distance->text, distance->length),
+                                     std::string(focus->text, focus->length)};
+        std::vector<PlacedLine> lines = {{&texts[0], l.radius_label.x, l.radius_label.y, TA_LEFT},
+                                         {&texts[1], l.distance_label.x, l.distance_label.y, TA_LEFT}};
+        if (plate) lines.push_back({&texts[2], l.distance_label.x, (5 * l.my) / 2, TA_LEFT});
+        DrawFittedLines(dc, app.page_font, PageFontSize(), lines, {0, 0, l.width - l.mx / 2, l.band}, {});
+        SelectObject(dc, app.page_font);
     }
     DrawLine(dc, 0, l.band, l.width, l.band);
 

@@ -49,7 +49,7 @@ PlotTopMark LayOutPlotTopMark(HDC context, HWND window, HFONT font, FontSize siz
     mark.axis_x = axis_x;
     mark.row = row;
     mark.tick = tick;
-    const int right = axis_x - tick - 2;
+    const int right = axis_x - 3;
     mark.text_x = (left + right) / 2;
     mark.text_y = row - TextHeight(window, font) / 2;
     // Above and below the row, room for the whole font; left and right, the gap.
@@ -66,7 +66,7 @@ PlotTopMark LayOutPlotTopMark(HDC context, HWND window, HFONT font, FontSize siz
 void DrawPlotTopMark(HDC context, const PlotTopMark& mark, HPEN axis_pen) {
     if (mark.text.empty()) return;
     HGDIOBJ previous_pen = SelectObject(context, axis_pen);
-    DrawLine(context, mark.axis_x - mark.tick, mark.row, mark.axis_x + mark.tick + 1, mark.row);
+    DrawLine(context, mark.axis_x, mark.row, mark.axis_x + mark.tick + 1, mark.row);
     SelectObject(context, previous_pen);
     HGDIOBJ previous_font = SelectObject(context, mark.font);
     const UINT alignment = GetTextAlign(context);

@@ -16,9 +16,9 @@
 std::vector<RECT> DrawZoneCount(HDC context, HFONT font, FontSize size, const std::string& prefix,
                                 double zones, int x, int y, const std::vector<RECT>& obstacles = {});
 
-// The top of a plot's intensity axis: a short tick across the axis at the strip's top row and the value
-// left of the axis, centred between `left` and the tick, in the largest font up to `size` that fits there
-// clear of `obstacles`.
+// The top of a plot's intensity axis: a short tick from the axis into the plot at the strip's top row and
+// the value left of the axis, centred between `left` and the axis, in the largest font up to `size` that
+// fits there clear of `obstacles`.
 struct PlotTopMark {
     std::string text;  // empty: no mark (the aperture's plot)
     HFONT font = nullptr;

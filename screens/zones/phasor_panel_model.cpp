@@ -80,7 +80,8 @@ PhasorView ObjectPhasorView(const numerics::DiffractingObject& object, double z,
         view.covered = view.to_free_wave = true;
         view.free_wave = sums.free_wave;
     } else {
-        view.amplitude_span = 2.0 * std::max(1, numerics::ZonePlateClearZones(object.plate, object.radius));
+        view.amplitude_span = 4.0 * std::max(1, numerics::ZonePlateClearZones(object.plate, object.radius));
+        view.centred = true;
     }
     return view;
 }
@@ -88,7 +89,9 @@ PhasorView ObjectPhasorView(const numerics::DiffractingObject& object, double z,
 void DrawPhasorPicture(const PhasorPanelLayout& layout, const PhasorView& view, std::uint32_t odd_colour,
                        std::uint32_t even_colour, PhasorPicture* picture) {
     if (view.covered) odd_colour = even_colour = kPhasorCovered;
-    Paint(layout, view.sums, view.amplitude_span, odd_colour, even_colour,
+    PhasorPanelLayout placed = layout;
+    if (view.centred) placed.origin.y -= layout.diameter / 2;
+    Paint(placed, view.sums, view.amplitude_span, odd_colour, even_colour,
           view.to_free_wave ? &view.free_wave : nullptr, picture);
 }
 

@@ -60,14 +60,16 @@ void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhas
 //   resultant from its end (the disc's edge) to the free wave's point, about which the open rings wind: on
 //   the axis the circle's centre, one radius from every point of the circle.
 // - plate: its rings weighted by their clear part, so the curve stands still over the opaque ones while the
-//   clear rings' arcs add up; drawn at 2/(2k) of the aperture's scale (k clear rings) so that its focus's
-//   resultant, 2k long, fits the circle's place.
+//   clear rings' arcs add up. Its k clear rings' arcs keep the curve within 2k of its start whichever way
+//   they turn (straight up at the focus, where they add to 2k), so it starts in the middle of the panel
+//   and 2k is half the circle's diameter.
 struct PhasorView {
     numerics::RingPhasorSums sums;   // the curve (amplitude_scale*S_k), its phase step and the intensity
     bool covered = false;            // the curve is of covered rings: grey
     bool to_free_wave = false;       // the resultant ends at free_wave, from the curve's end
     std::complex<double> free_wave;  // amplitude units, as amplitude_scale*S_k
     double amplitude_span = 2.0;     // the amplitude that `diameter` pixels stand for
+    bool centred = false;            // the curve starts in the middle of the circle's place, not at its foot
     bool rounded = false;  // the intensity shown rounded to the hundredth (closed forms: whole numbers)
 };
 PhasorView ObjectPhasorView(const numerics::DiffractingObject& object, double z, double lambda, double r);
