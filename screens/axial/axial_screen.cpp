@@ -99,7 +99,7 @@ void LayOutObjectTexts() {
     screen->top_mark =
         LayOutPlotTopMark(dc, screen->window, app.page_font, PageFontSize(), ScaleTopText(plot.scale_top),
                           l.axis_x, AxialPlotTopRow(l, plot), l.zones.x1 + l.mx / 4, std::max(2, l.mx / 6),
-                          {ToRect(panel), ToRect(l.plot)});
+                          {ToRect(l.plot)}, ToRect(panel));
     screen->focus_text.clear();
     if (screen->object.kind != numerics::BeamObject::kZonePlate) return;
     const LabelTextPtr focus =
@@ -161,11 +161,14 @@ void DrawStatic(Surface* page) {
         dc, app.page_font, PageFontSize(),
         {{&t.axial_distance_caption_1[ChosenObjectIndex()], l.distance_caption[0].x, l.distance_caption[0].y,
           TA_CENTER},
-         {&t.axial_distance_caption_2, l.distance_caption[1].x, l.distance_caption[1].y, TA_CENTER}});
-    // The caption of the zone picture ends above the picture and keeps clear of the buttons over it.
+         {&t.axial_distance_caption_2, l.distance_caption[1].x, l.distance_caption[1].y, TA_CENTER}},
+        {0, 0, l.width, l.height});
+    // The caption of the zone picture ends above the picture, left of the phasor panel's place, and keeps
+    // clear of the buttons over it.
     DrawFittedLines(dc, app.page_font, PageFontSize(),
                     {{&t.object_plane[ChosenObjectIndex()], l.zone_caption.x, l.zone_caption.y, TA_CENTER}},
-                    {0, 0, l.width, l.zones.top}, {ToRect(l.start_button), ToRect(l.reset_button)});
+                    {0, 0, AxialPhasorPanel(l).box.x, l.zones.top},
+                    {ToRect(l.start_button), ToRect(l.reset_button)});
     DrawLine(dc, l.axis_x, l.vertical_axis_top.y, l.axis_x, l.axis_y);
     DrawLine(dc, l.axis_x, l.axis_y, l.horizontal_axis_tip.x, l.axis_y);
     for (const Point& p : l.horizontal_arrow)
@@ -207,8 +210,9 @@ void DrawParameters(HDC dc) {
     }
 }
 
-// The static picture, the parameters, and the plot and the zone picture for the current step, in `frame`.
-void ComposeFrame(Surface* frame) {
+// The static picture, the parameters, and the plot and the zone picture for the current step, in `frame`;
+// `panel`: the phasor panel will be drawn over it.
+void ComposeFrame(Surface* frame, bool panel) {
     const AxialLayout& l = screen->layout;
     CopySurface(app.page_surface, frame->context, 0, 0);
     DrawParameters(frame->context);
@@ -216,7 +220,8 @@ void ComposeFrame(Surface* frame) {
     const int blank = screen->plot->model.blank_rows;
     CopyBlock(frame->context, l.plot.x, l.plot.y + blank, l.plot.width, l.plot.height - blank,
               screen->plot->picture->context, 0, blank);
-    DrawPlotTopMark(frame->context, screen->top_mark, screen->axis_pen);
+    if (!panel || screen->top_mark.clear_of_panel)
+        DrawPlotTopMark(frame->context, screen->top_mark, screen->axis_pen);
     CopySurface(screen->zones->composed, frame->context, l.zones.left, l.zones.top);
 }
 
@@ -236,7 +241,7 @@ void FullRepaint() {
     }
     Surface* frame = screen->frame;
     HDC dc = frame->context;
-    ComposeFrame(frame);
+    ComposeFrame(frame, false);
 
     HGDIOBJ previous_pen = SelectObject(dc, CurvePen());
     DrawLine(dc, g.x0, g.y0, l.incoming_axis_end.x, l.incoming_axis_end.y);
@@ -272,7 +277,7 @@ void DrawStep() {
     DrawZoneSum(screen->zones);
     Surface* frame = screen->frame;
     HDC dc = frame->context;
-    ComposeFrame(frame);
+    ComposeFrame(frame, app.phasor_panel && screen->zones->step_counter != -1);
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_LEFT);
     if (screen->zones->step_counter != -1) {

@@ -34,6 +34,10 @@ constexpr ColourTriple kSketchFill{230, 230, 240};
 
 RadialScreen* screen = nullptr;
 
+// The step the screen showed when it was torn down: made again for the same run (key O or P), it shows that
+// very step, where the saved step, the next to draw, would put it one ahead.
+int last_shown_step = -1;
+
 const TextSet& Texts() {
     return *app.texts;
 }
@@ -88,7 +92,7 @@ void BuildPlotAndZones() {
     screen->top_mark = LayOutPlotTopMark(
         screen->frame->context, screen->window, app.page_font, PageFontSize(),
         ScaleTopText(screen->plot->model.scale_top), l.axis_x, RadialPlotTopRow(l, screen->plot->model),
-        sketch.right + l.mx / 6, std::max(2, l.mx / 6), {sketch, ToRect(panel)});
+        sketch.right + l.mx / 6, std::max(2, l.mx / 6), {sketch}, ToRect(panel));
 }
 
 void DrawStatic(Surface* page) {
@@ -343,6 +347,7 @@ void TearDownRadialScreen() {
     // The step outlives the screen: Menu, a move to another monitor and a display change keep it.
     RadialSavedStep() = screen->animation.k;
     RadialSavedSteps() = screen->animation.last;
+    last_shown_step = screen->shown_step;
     StopTimer(screen->window, kStepTimer);
     // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroySurface(screen->frame);
@@ -428,6 +433,10 @@ int CreateRadialScreen() {
 
     if (screen->animation.k == -1) {
         SendMessageW(window, WM_PAINT, kFullRepaint, 0);
+    } else if (app.rebuilding && last_shown_step >= 0 && last_shown_step == screen->animation.k - 1 &&
+               RadialSavedSteps() == screen->animation.last) {
+        DrawStep(last_shown_step);
+        SyncCounters();
     } else {
         SendMessageW(window, WM_TIMER, kRedrawStep, 0);  // the saved step, drawn without advancing
     }

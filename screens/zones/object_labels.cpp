@@ -42,7 +42,8 @@ std::vector<RECT> DrawZoneCount(HDC context, HFONT font, FontSize size, const st
 }
 
 PlotTopMark LayOutPlotTopMark(HDC context, HWND window, HFONT font, FontSize size, const std::string& text,
-                              int axis_x, int row, int left, int tick, const std::vector<RECT>& obstacles) {
+                              int axis_x, int row, int left, int tick, const std::vector<RECT>& obstacles,
+                              const RECT& panel) {
     PlotTopMark mark;
     if (text.empty()) return mark;
     mark.text = text;
@@ -59,6 +60,10 @@ PlotTopMark LayOutPlotTopMark(HDC context, HWND window, HFONT font, FontSize siz
                             obstacles);
     // A shrunk font stands centred on the row again.
     mark.text_y = row - TextHeight(window, mark.font) / 2;
+    std::vector<RECT> with_panel = obstacles;
+    with_panel.push_back(panel);
+    mark.clear_of_panel =
+        LinesFit(context, mark.font, {{&mark.text, mark.text_x, mark.text_y, TA_CENTER}}, limit, with_panel);
     SelectObject(context, previous);
     return mark;
 }

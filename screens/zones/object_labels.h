@@ -24,8 +24,12 @@ struct PlotTopMark {
     HFONT font = nullptr;
     int text_x = 0, text_y = 0;  // centre and top of the text
     int axis_x = 0, row = 0, tick = 0;
+    bool clear_of_panel = true;  // false where the phasor panel, while shown, would cover it
 };
+// `panel` is the phasor panel's box: where the mark would not fit clear of it, it makes way while the panel
+// is shown.
 PlotTopMark LayOutPlotTopMark(HDC context, HWND window, HFONT font, FontSize size, const std::string& text,
-                              int axis_x, int row, int left, int tick, const std::vector<RECT>& obstacles);
+                              int axis_x, int row, int left, int tick, const std::vector<RECT>& obstacles,
+                              const RECT& panel);
 // Draws the mark with the pen and the font selected into `context` for it (the pen is the axes').
 void DrawPlotTopMark(HDC context, const PlotTopMark& mark, HPEN axis_pen);
