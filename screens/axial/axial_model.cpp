@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numerics/object_series.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
 #include "screens/plot_scale.h"
+#include "screens/zones/beam_objects.h"
 
 // The picture is centred in the left column below the controls; the axis rises from it to the plot.
 ZonePictureGeometry AxialZonePictureGeometry(int width, int height) {
@@ -107,8 +109,11 @@ Point ObservationPoint(const AxialLayout& layout, int wavelength_nm, int k, int 
     return {xk, layout.zones.y0 - static_cast<int>(std::tan(layout.theta) * (xk - layout.zones.x0))};
 }
 
-AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, double z_min, double z_max,
-                                int height, int mx) {
+namespace {
+
+// The plot's picture and strip, without its curve.
+AxialPlotModel AxialPlotFrame(int width, int my, double lambda, double a, double z_min, double z_max,
+                              int height, int mx) {
     AxialPlotModel p{};
     p.width = width;
     p.height = height;
@@ -121,19 +126,58 @@ AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, doub
     p.m = width - 6 * mx;
     p.h = height - 2 * my;
     p.blank_rows = std::max(height - p.h - 6, 0);  // a marker reaches 6 rows above the strip's top
+    p.object = {numerics::BeamObject::kAperture, a, {}};
     // The curve needs all m + 1 samples, whatever the rounding of (z_max - z_min)/step.
-    const int samples = std::max(p.m, 0) + 1;
+    p.points.resize(std::max(p.m, 0) + 1);
+    return p;
+}
+
+}  // namespace
+
+AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, double z_min, double z_max,
+                                int height, int mx) {
+    AxialPlotModel p = AxialPlotFrame(width, my, lambda, a, z_min, z_max, height, mx);
+    const int samples = static_cast<int>(p.points.size());
     const double step = (z_max - z_min) / p.m;
     p.intensities = numerics::IntensityOverDistanceSamples(a, a / 1000, 0.0, lambda, z_min, step, samples);
     p.maximum = 0.0;
     for (double v : p.intensities) p.maximum = std::max(p.maximum, v);
-    p.points.resize(samples);
     for (int i = 0; i < samples; ++i) {
         int v = PlotHeight(p.intensities[i], p.maximum, p.h - 6);
         v = std::min(v, p.h - 1);
         p.points[i] = {i, p.h - v - 6};
     }
     return p;
+}
+
+AxialPlotModel ComputeAxialObjectPlot(int width, int my, const numerics::DiffractingObject& object,
+                                      double lambda, double z_min, double z_max, int height, int mx) {
+    if (object.kind == numerics::BeamObject::kAperture)
+        return ComputeAxialPlot(width, my, lambda, object.radius, z_min, z_max, height, mx);
+    AxialPlotModel p = AxialPlotFrame(width, my, lambda, object.radius, z_min, z_max, height, mx);
+    p.object = object;
+    const double delta = object.radius / 1000;
+    const int samples = static_cast<int>(p.points.size());
+    p.intensities = numerics::ObjectIntensityOverDistanceSamples(object, delta, 0.0, lambda, z_min,
+                                                                 (z_max - z_min) / p.m, samples);
+    p.maximum = 0.0;
+    for (double v : p.intensities) p.maximum = std::max(p.maximum, v);
+    p.scale_top = p.maximum;
+    if (object.kind == numerics::BeamObject::kZonePlate) {
+        const double focus = numerics::ZonePlateFocalDistance(object.plate, lambda);
+        if (focus >= z_min && focus <= z_max)
+            p.scale_top = std::max(p.scale_top, numerics::ObjectIntensityOverDistanceSamples(
+                                                    object, delta, 0.0, lambda, focus, 0.0, 1)[0]);
+    }
+    for (int i = 0; i < samples; ++i) {
+        const int v = std::min(ObjectPlotHeight(p.intensities[i], p.scale_top, p.h - 6), p.h - 1);
+        p.points[i] = {i, p.h - v - 6};
+    }
+    return p;
+}
+
+int AxialPlotTopRow(const AxialLayout& layout, const AxialPlotModel& plot) {
+    return layout.plot.y + plot.height - plot.h;
 }
 
 double AxialSampleDistance(const AxialPlotModel& plot, int i) {

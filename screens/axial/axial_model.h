@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "numerics/beam_object.h"
 #include "screens/zones/phasor_panel_model.h"
 #include "screens/zones/screen_types.h"
 #include "screens/zones/zone_picture_model.h"
@@ -56,12 +57,6 @@ AxialLayout ComputeAxialLayout(int width, int height);
 // screen.
 PhasorPanelLayout AxialPhasorPanel(const AxialLayout& layout);
 
-// The phasor panel's place: the free region between the zone picture (and the buttons over it) and the
-// plot, below the separator line and above the optical axis, where the point of observation travels. The
-// largest square that fits, left-aligned in the region; on a tall screen, a box as high as a fifth of the
-// screen.
-PhasorPanelLayout AxialPhasorPanel(const AxialLayout& layout);
-
 // The distance range of the demonstration: 6 open zones to 0.8 open zones on the axis.
 struct DistanceRange {
     double z_min, z_max;
@@ -86,10 +81,22 @@ struct AxialPlotModel {
     std::vector<Point> points;  // m + 1 points in strip coordinates
     std::vector<double> intensities;
     double maximum;
+    numerics::DiffractingObject object;  // what stands in the beam: the aperture of radius a unless said
+    double scale_top = 0;  // disc and plate: the intensity of the strip's top row, which the axis shows
 };
 
 AxialPlotModel ComputeAxialPlot(int width, int my, double lambda, double a, double z_min, double z_max,
                                 int height, int mx);
+
+// The plot with any object in the beam; the aperture's is ComputeAxialPlot's. The disc's and the plate's
+// samples are ObjectIntensityOverDistanceSamples', their heights the nearest pixel (ObjectPlotHeight) under a
+// top that is the object's largest intensity over the run: the largest sample, or the plate's focus where
+// the run passes it (its (2k)^2, which the samples straddle).
+AxialPlotModel ComputeAxialObjectPlot(int width, int my, const numerics::DiffractingObject& object,
+                                      double lambda, double z_min, double z_max, int height, int mx);
+
+// The strip's top row on the screen: where the axis marks the plot's top.
+int AxialPlotTopRow(const AxialLayout& layout, const AxialPlotModel& plot);
 
 // What the plot shows at step k of n.
 struct AxialPlotStep {

@@ -20,11 +20,12 @@ ColourTriple WavelengthColour(double lambda) {
 
 }  // namespace
 
-AxialPlot* CreateAxialPlot(HWND window, int width, int my, ColourTriple background, double lambda, double a,
-                           double z_min, double z_max, int height, int mx) {
+AxialPlot* CreateAxialPlot(HWND window, int width, int my, ColourTriple background, double lambda,
+                           const numerics::DiffractingObject& object, double z_min, double z_max, int height,
+                           int mx) {
     AxialPlot* p = new AxialPlot{};
     p->colour = background;
-    p->model = ComputeAxialPlot(width, my, lambda, a, z_min, z_max, height, mx);
+    p->model = ComputeAxialObjectPlot(width, my, object, lambda, z_min, z_max, height, mx);
     p->picture = CreateSurface(window, width, height, background);
     p->clean = CreateSurface(window, width, height, background);
     p->strip = CreateSurface(window, p->model.m, p->model.h, background);

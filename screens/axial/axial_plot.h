@@ -22,8 +22,10 @@ struct AxialPlot {
     int step_counter;  // -1 before the first step
 };
 
-AxialPlot* CreateAxialPlot(HWND window, int width, int my, ColourTriple background, double lambda, double a,
-                           double z_min, double z_max, int height, int mx);
+// The plot of the object in the beam (ComputeAxialObjectPlot).
+AxialPlot* CreateAxialPlot(HWND window, int width, int my, ColourTriple background, double lambda,
+                           const numerics::DiffractingObject& object, double z_min, double z_max, int height,
+                           int mx);
 
 // Redraws the plot picture for the step counter.
 void DrawAxialPlot(AxialPlot* plot);

@@ -7,11 +7,14 @@
 #include <algorithm>
 
 #include "numerics/spectral_ramp.h"
+#include "numerics/zone_geometry.h"
 #include "screens/axial/axial_animation.h"
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
 #include "screens/axial/axial_screen_state.h"
+#include "screens/zones/beam_objects.h"
 #include "screens/zones/formula_line.h"
+#include "screens/zones/object_labels.h"
 #include "screens/zones/phasor_panel.h"
 #include "screens/zones/screen_buttons.h"
 #include "screens/zones/zone_picture.h"
@@ -37,9 +40,12 @@ constexpr ColourTriple kGreen{0, 255, 0};
 AxialScreen* screen = nullptr;
 
 // What the screen showed when it was last torn down, for the screen made again on another monitor or after a
-// display change: the wavelength and the animation.
+// display change: the wavelength and the animation. The zone plate is made when it comes into the beam and
+// kept while the screen is made again, so that the wavelength bar moves its focus rather than a new plate.
 int last_wavelength = 600;
 AxialAnimation last_animation;
+numerics::BeamObject last_object = numerics::BeamObject::kAperture;
+numerics::ZonePlate last_plate;
 
 const TextSet& Texts() {
     return *app.texts;
@@ -69,6 +75,49 @@ void ShowCaption() {
     SetControlCaption(screen->start->window, StartCaptionText(Texts(), screen->animation.caption));
 }
 
+// The page font's size: most texts and the buttons.
+FontSize PageFontSize() {
+    return {screen->layout.height * 5 / 100, screen->layout.width / 100, 1};
+}
+
+RECT ToRect(const Rect& r) {
+    return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
+const std::string& RadiusPrefix() {
+    return Texts().radius_prefix[ChosenObjectIndex()];
+}
+
+// The texts that depend on the plot and the wavelength, laid out with their fonts: the top of the disc's or
+// the plate's intensity axis, left of it between the optical axis's end and the phasor panel's place, and the
+// plate's focus in the third column of the parameters' row, clear of the radius.
+void LayOutObjectTexts() {
+    const AxialLayout& l = screen->layout;
+    HDC dc = screen->frame->context;
+    const AxialPlotModel& plot = screen->plot->model;
+    const Rect panel = AxialPhasorPanel(l).box;
+    screen->top_mark =
+        LayOutPlotTopMark(dc, screen->window, app.page_font, PageFontSize(), ScaleTopText(plot.scale_top),
+                          l.axis_x, AxialPlotTopRow(l, plot), l.zones.x1 + l.mx / 4, std::max(2, l.mx / 6),
+                          {ToRect(l.plot)}, ToRect(panel));
+    screen->focus_text.clear();
+    if (screen->object.kind != numerics::BeamObject::kZonePlate) return;
+    const LabelTextPtr focus =
+        JoinLabels(MakeLabel(Texts().focal_prefix.c_str()).get(),
+                   RoundedLabel(2, numerics::ZonePlateFocalDistance(screen->object.plate, plot.lambda)).get(),
+                   MakeLabel(Texts().metre_unit.c_str()).get());
+    screen->focus_text.assign(focus->text, focus->length);
+    HGDIOBJ previous = SelectObject(dc, app.page_font);
+    const int g = l.column, y = l.radius_label.y;
+    const LabelTextPtr radius = JoinLabels(MakeLabel(RadiusPrefix().c_str()).get(), IntegerLabel(1).get(),
+                                           MakeLabel(Texts().millimetre_unit.c_str()).get());
+    const int radius_right = l.radius_label.x + NarrowTextWidth(dc, radius->text, radius->length) / 2;
+    screen->focus_font = FittingFont(dc, app.page_font, PageFontSize(),
+                                     {{&screen->focus_text, g / 2 + 2 * g + 6 * l.mx, y, TA_CENTER}},
+                                     {radius_right + l.mx / 2, 0, l.width - l.mx / 2, l.separator_y}, {});
+    SelectObject(dc, previous);
+}
+
 // A new plot and zone picture for the current wavelength; both step counters start at -1.
 void BuildPlotAndZones() {
     const AxialLayout& l = screen->layout;
@@ -77,24 +126,16 @@ void BuildPlotAndZones() {
     DestroyZonePicture(screen->zones);
     screen->plot =
         CreateAxialPlot(screen->window, l.plot.width, l.my, CurrentPalette().page, screen->wavelength->value,
-                        kApertureRadius, range.z_min, range.z_max, l.plot.height, l.mx);
+                        screen->object, range.z_min, range.z_max, l.plot.height, l.mx);
     screen->zones = CreateZonePicture(screen->window, l.zones.side, l.mx, l.my, CurrentPalette().page,
-                                      screen->wavelength->value, kApertureRadius, range.z_min, range.z_max,
+                                      screen->wavelength->value, screen->object, range.z_min, range.z_max,
                                       l.zones.side, l.zones);
     const int n = std::min(screen->plot->step_count, screen->zones->step_count);
     screen->plot->step_count = n;
     screen->zones->step_count = n;
     AxialRebuilt(screen->animation, n);
     SyncCounters();
-}
-
-// The page font's size: most texts and the buttons.
-FontSize PageFontSize() {
-    return {screen->layout.height * 5 / 100, screen->layout.width / 100, 1};
-}
-
-RECT ToRect(const Rect& r) {
-    return {r.x, r.y, r.x + r.width, r.y + r.height};
+    LayOutObjectTexts();
 }
 
 void DrawStatic(Surface* page) {
@@ -118,12 +159,16 @@ void DrawStatic(Surface* page) {
     SetTextAlign(dc, TA_CENTER);
     screen->caption_boxes = DrawFittedLines(
         dc, app.page_font, PageFontSize(),
-        {{&t.axial_distance_caption_1[ChosenObjectIndex()], l.distance_caption[0].x, l.distance_caption[0].y, TA_CENTER},
-         {&t.axial_distance_caption_2, l.distance_caption[1].x, l.distance_caption[1].y, TA_CENTER}});
-    // The caption of the zone picture ends above the picture and keeps clear of the buttons over it.
+        {{&t.axial_distance_caption_1[ChosenObjectIndex()], l.distance_caption[0].x, l.distance_caption[0].y,
+          TA_CENTER},
+         {&t.axial_distance_caption_2, l.distance_caption[1].x, l.distance_caption[1].y, TA_CENTER}},
+        {0, 0, l.width, l.height});
+    // The caption of the zone picture ends above the picture, left of the phasor panel's place, and keeps
+    // clear of the buttons over it.
     DrawFittedLines(dc, app.page_font, PageFontSize(),
                     {{&t.object_plane[ChosenObjectIndex()], l.zone_caption.x, l.zone_caption.y, TA_CENTER}},
-                    {0, 0, l.width, l.zones.top}, {ToRect(l.start_button), ToRect(l.reset_button)});
+                    {0, 0, AxialPhasorPanel(l).box.x, l.zones.top},
+                    {ToRect(l.start_button), ToRect(l.reset_button)});
     DrawLine(dc, l.axis_x, l.vertical_axis_top.y, l.axis_x, l.axis_y);
     DrawLine(dc, l.axis_x, l.axis_y, l.horizontal_axis_tip.x, l.axis_y);
     for (const Point& p : l.horizontal_arrow)
@@ -155,13 +200,19 @@ void DrawParameters(HDC dc) {
         JoinLabels(MakeLabel(t.wavelength_prefix.c_str()).get(), IntegerLabel(WavelengthNanometres()).get(),
                    MakeLabel(t.nanometre_unit.c_str()).get());
     DrawLabel(dc, l.wavelength_label.x, l.wavelength_label.y, wavelength.get());
-    LabelTextPtr radius = JoinLabels(MakeLabel(t.radius_prefix[ChosenObjectIndex()].c_str()).get(), IntegerLabel(1).get(),
+    LabelTextPtr radius = JoinLabels(MakeLabel(RadiusPrefix().c_str()).get(), IntegerLabel(1).get(),
                                      MakeLabel(t.millimetre_unit.c_str()).get());
     DrawLabel(dc, l.radius_label.x, l.radius_label.y, radius.get());
+    if (!screen->focus_text.empty()) {
+        SelectObject(dc, screen->focus_font);
+        DrawNarrowText(dc, l.column / 2 + 2 * l.column + 6 * l.mx, l.radius_label.y, screen->focus_text);
+        SelectObject(dc, app.page_font);
+    }
 }
 
-// The static picture, the parameters, and the plot and the zone picture for the current step, in `frame`.
-void ComposeFrame(Surface* frame) {
+// The static picture, the parameters, and the plot and the zone picture for the current step, in `frame`;
+// `panel`: the phasor panel will be drawn over it.
+void ComposeFrame(Surface* frame, bool panel) {
     const AxialLayout& l = screen->layout;
     CopySurface(app.page_surface, frame->context, 0, 0);
     DrawParameters(frame->context);
@@ -169,6 +220,8 @@ void ComposeFrame(Surface* frame) {
     const int blank = screen->plot->model.blank_rows;
     CopyBlock(frame->context, l.plot.x, l.plot.y + blank, l.plot.width, l.plot.height - blank,
               screen->plot->picture->context, 0, blank);
+    if (!panel || screen->top_mark.clear_of_panel)
+        DrawPlotTopMark(frame->context, screen->top_mark, screen->axis_pen);
     CopySurface(screen->zones->composed, frame->context, l.zones.left, l.zones.top);
 }
 
@@ -188,7 +241,7 @@ void FullRepaint() {
     }
     Surface* frame = screen->frame;
     HDC dc = frame->context;
-    ComposeFrame(frame);
+    ComposeFrame(frame, false);
 
     HGDIOBJ previous_pen = SelectObject(dc, CurvePen());
     DrawLine(dc, g.x0, g.y0, l.incoming_axis_end.x, l.incoming_axis_end.y);
@@ -207,13 +260,13 @@ void FullRepaint() {
     Present(frame);
 }
 
-// The phasor diagram of the ring sum at the sample whose height the plot's marker shows.
+// The phasor diagram of the object's ring sum at the sample whose height the plot's marker shows.
 void DrawPhasor(HDC dc) {
     const AxialPlotModel& plot = screen->plot->model;
     const int sample = AxialPlotAt(plot, screen->plot->step_counter, screen->plot->step_count).marked_sample;
-    const numerics::RingPhasorSums phasor =
-        numerics::RingPhasor(plot.a, plot.a / 1000, AxialSampleDistance(plot, sample), plot.lambda, 0.0);
-    DrawPhasorPanel(dc, &screen->phasor_picture, AxialPhasorPanel(screen->layout), phasor, plot.lambda,
+    const PhasorView view =
+        ObjectPhasorView(plot.object, AxialSampleDistance(plot, sample), plot.lambda, 0.0);
+    DrawPhasorPanel(dc, &screen->phasor_picture, AxialPhasorPanel(screen->layout), view, plot.lambda,
                     PageFontSize(), Texts().phasor_title);
 }
 
@@ -224,19 +277,15 @@ void DrawStep() {
     DrawZoneSum(screen->zones);
     Surface* frame = screen->frame;
     HDC dc = frame->context;
-    ComposeFrame(frame);
+    ComposeFrame(frame, app.phasor_panel && screen->zones->step_counter != -1);
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_LEFT);
     if (screen->zones->step_counter != -1) {
         // The lines under the zone picture keep clear of the distance caption, the number of zones and
         // the Menu button, which share their rows on narrow screens.
-        LabelTextPtr zones = JoinLabels(MakeLabel(t.zones_prefix.c_str()).get(),
-                                        IntegerLabel(static_cast<int>(screen->zones->number_of_zones)).get(),
-                                        MakeLabel("").get());
-        const std::string zones_text(zones->text, zones->length);
         std::vector<RECT> obstacles =
-            DrawFittedLines(dc, app.page_font, PageFontSize(),
-                            {{&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER}});
+            DrawZoneCount(dc, app.page_font, PageFontSize(), t.zones_prefix, screen->zones->number_of_zones,
+                          l.zone_count_label.x, l.zone_count_label.y);
         obstacles.insert(obstacles.end(), screen->caption_boxes.begin(), screen->caption_boxes.end());
         obstacles.push_back(ToRect(l.menu_button));
         const RECT screen_box{0, 0, l.width, l.height};
@@ -312,6 +361,7 @@ void OnWavelength(WPARAM code, LPARAM control) {
 void TearDownAxialScreen() {
     last_wavelength = screen->wavelength->position;
     last_animation = screen->animation;
+    last_object = screen->object.kind;
     StopTimer(screen->window, kStepTimer);
     // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroyAxialPlot(screen->plot);
@@ -356,6 +406,12 @@ int CreateAxialScreen() {
     if (window == nullptr) return 0;
     screen = new AxialScreen{};
     screen->window = window;
+    // The plate comes with O, or with the screen opened while it is chosen: made for the wavelength shown.
+    const numerics::BeamObject kind = ChosenObject();
+    if (kind == numerics::BeamObject::kZonePlate &&
+        !(app.rebuilding && last_object == numerics::BeamObject::kZonePlate))
+        last_plate = AxialZonePlate(kApertureRadius, (app.rebuilding ? last_wavelength : 600) * 1e-9);
+    screen->object = ObjectInBeam(kind, kApertureRadius, last_plate);
     EnterPage(window, TearDownAxialScreen, CreateAxialScreen);
     screen->layout = ComputeAxialLayout(app.screen_width, app.screen_height);
     const AxialLayout& l = screen->layout;

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
+#include "numerics/beam_object.h"
 #include "screens/axial/axial_animation.h"
 #include "screens/axial/axial_model.h"
 #include "screens/axial/axial_plot.h"
+#include "screens/zones/object_labels.h"
 #include "screens/zones/zone_picture.h"
 #include "shell/platform/platform.h"
 
@@ -28,6 +31,10 @@ struct AxialScreen {
     HBRUSH marker_brush;           // the wavelength's colour: the point of observation
     HBRUSH start_marker_brush;     // green: where the point starts
     AxialAnimation animation;
-    int shown_step = -1;              // the step the shown frame draws; -1 for the picture before a run
-    std::vector<RECT> caption_boxes;  // the distance caption's letters, for the texts beside them
+    int shown_step = -1;                 // the step the shown frame draws; -1 for the picture before a run
+    std::vector<RECT> caption_boxes;     // the distance caption's letters, for the texts beside them
+    numerics::DiffractingObject object;  // what stands in the beam (key O)
+    PlotTopMark top_mark;                // the disc's and the plate's top of the intensity axis
+    std::string focus_text;              // the plate's focus at the wavelength shown; empty otherwise
+    HFONT focus_font;                    // a font in which it fits beside the radius (a kept font)
 };

@@ -4,12 +4,23 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numerics/object_series.h"
 #include "numerics/zone_geometry.h"
 #include "numerics/zone_series.h"
 #include "screens/plot_scale.h"
+#include "screens/zones/beam_objects.h"
 
 double RadialScreenDistance() {
     return numerics::DistanceForZoneCount(2000 * 1e-6, 500 * 1e-9, 0.0, 1.5);
+}
+
+numerics::DiffractingObject RadialObject(numerics::BeamObject kind) {
+    return ObjectInBeam(kind, kRadialAperture, RadialZonePlate(kRadialAperture, kRadialWavelength));
+}
+
+double RadialObjectDistance(const numerics::DiffractingObject& object) {
+    if (object.kind != numerics::BeamObject::kZonePlate) return RadialScreenDistance();
+    return numerics::ZonePlateFocalDistance(object.plate, kRadialWavelength);
 }
 
 // The picture stands in the left column below the header band; the drawn axis is horizontal.
@@ -98,7 +109,10 @@ RadialLayout ComputeRadialLayout(int width, int height) {
     return l;
 }
 
-RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double lambda, double a, double z) {
+namespace {
+
+// The plot's picture and strip, without its curve.
+RadialPlotModel RadialPlotFrame(int width, int height, int mx, int my, double lambda, double a, double z) {
     RadialPlotModel p{};
     p.width = width;
     p.height = height;
@@ -110,17 +124,50 @@ RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double 
     p.n = width;
     p.strip_height = height - my;
     p.total_steps = width - 6 * mx;
-    const int samples = std::max(p.n, 0) + 1;
+    p.object = {numerics::BeamObject::kAperture, a, {}};
+    p.points.resize(std::max(p.n, 0) + 1);
+    return p;
+}
+
+}  // namespace
+
+RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double lambda, double a, double z) {
+    RadialPlotModel p = RadialPlotFrame(width, height, mx, my, lambda, a, z);
+    const int samples = static_cast<int>(p.points.size());
     std::vector<double> intensities(samples);
     p.maximum = 0.0;
     numerics::IntensityOverRadius(samples, &p.maximum, intensities.data(), a, a / 1000, z, lambda, 0.0, a);
     const int hc = p.strip_height;
-    p.points.resize(samples);
     for (int i = 0; i < samples; ++i) {
         const int v = PlotHeight(intensities[i], p.maximum, hc - 4);
         p.points[i] = {i + 2, hc - std::min(v, hc - 1) - 4};
     }
     return p;
+}
+
+RadialPlotModel ComputeRadialObjectPlot(int width, int height, int mx, int my,
+                                        const numerics::DiffractingObject& object, double lambda, double z) {
+    if (object.kind == numerics::BeamObject::kAperture)
+        return ComputeRadialPlot(width, height, mx, my, lambda, object.radius, z);
+    const double a = object.radius;
+    RadialPlotModel p = RadialPlotFrame(width, height, mx, my, lambda, a, z);
+    p.object = object;
+    const int samples = static_cast<int>(p.points.size());
+    std::vector<double> intensities(samples);
+    p.maximum = 0.0;
+    numerics::ObjectIntensityOverRadius(samples, &p.maximum, intensities.data(), object, a / 1000, z, lambda,
+                                        0.0, a);
+    p.scale_top = p.maximum;
+    const int hc = p.strip_height;
+    for (int i = 0; i < samples; ++i) {
+        const int v = ObjectPlotHeight(intensities[i], p.scale_top, hc - 4);
+        p.points[i] = {i + 2, hc - std::min(v, hc - 1) - 4};
+    }
+    return p;
+}
+
+int RadialPlotTopRow(const RadialLayout& layout, const RadialPlotModel& plot) {
+    return layout.plot_origin.y + (plot.height - plot.strip_height);
 }
 
 int RadialRevealedWidth(const RadialPlotModel& plot, int k, int last_step) {

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "numerics/beam_object.h"
 #include "screens/zones/phasor_panel_model.h"
 #include "screens/zones/screen_types.h"
 #include "screens/zones/zone_picture_model.h"
@@ -13,6 +14,13 @@
 inline constexpr double kRadialWavelength = 5e-7;
 inline constexpr double kRadialAperture = 0.002;
 double RadialScreenDistance();  // a^2/(1.5*lambda) = 5.333 m
+
+// The object the radial screen puts in the beam, of the screen's radius, and the distance of its
+// observation screen: the aperture's and the disc's RadialScreenDistance (1.5 zones, too few for a plate);
+// the plate made for the screen's 500 nm (RadialZonePlate, five zones within 2 mm), with the observation
+// screen at its focus, 1.6 m, so that the radial curve is the focal spot.
+numerics::DiffractingObject RadialObject(numerics::BeamObject kind);
+double RadialObjectDistance(const numerics::DiffractingObject& object);
 
 struct RadialLayout {
     int width, height;
@@ -63,9 +71,20 @@ struct RadialPlotModel {
     int total_steps;            // width - 6*mx
     std::vector<Point> points;  // n + 1 vertices in curve-surface pixels
     double maximum;
+    numerics::DiffractingObject object;  // what stands in the beam: the aperture of radius a unless said
+    double scale_top = 0;  // disc and plate: the intensity of the strip's top row, which the axis shows
 };
 
 RadialPlotModel ComputeRadialPlot(int width, int height, int mx, int my, double lambda, double a, double z);
+
+// The plot with any object in the beam; the aperture's is ComputeRadialPlot's. The disc's and the plate's
+// samples are ObjectIntensityOverRadius', their heights the nearest pixel (ObjectPlotHeight) under their
+// largest sample (the first, on the axis, for the plate at its focus: its (2k)^2).
+RadialPlotModel ComputeRadialObjectPlot(int width, int height, int mx, int my,
+                                        const numerics::DiffractingObject& object, double lambda, double z);
+
+// The strip's top row on the screen: where the axis marks the plot's top.
+int RadialPlotTopRow(const RadialLayout& layout, const RadialPlotModel& plot);
 
 // Revealed width of the curve at step k of N: k*n/N.
 int RadialRevealedWidth(const RadialPlotModel& plot, int k, int last_step);

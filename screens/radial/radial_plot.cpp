@@ -7,10 +7,10 @@
 #include "shell/page_palette.h"
 
 RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my, ColourTriple background,
-                             double lambda, double a, double z) {
+                             double lambda, const numerics::DiffractingObject& object, double z) {
     RadialPlot* p = new RadialPlot{};
     p->colour = background;
-    p->model = ComputeRadialPlot(width, height, mx, my, lambda, a, z);
+    p->model = ComputeRadialObjectPlot(width, height, mx, my, object, lambda, z);
     const int hc = p->model.strip_height;
     p->composed = CreateSurface(window, width, height, background);
     p->clean = CreateSurface(window, width, height, background);

@@ -18,7 +18,8 @@ struct RadialPlot {
     int current_step;  // -1 before the first step
 };
 
+// The plot of the object in the beam (ComputeRadialObjectPlot).
 RadialPlot* CreateRadialPlot(HWND window, int width, int height, int mx, int my, ColourTriple background,
-                             double lambda, double a, double z);
+                             double lambda, const numerics::DiffractingObject& object, double z);
 void DrawRadialPlot(RadialPlot* plot);
 void DestroyRadialPlot(RadialPlot* plot);

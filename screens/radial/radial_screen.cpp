@@ -4,9 +4,13 @@
 #include "screens/radial/radial_screen.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "numerics/zone_geometry.h"
 #include "screens/radial/radial_screen_state.h"
+#include "screens/zones/beam_objects.h"
 #include "screens/zones/formula_line.h"
+#include "screens/zones/object_labels.h"
 #include "screens/zones/phasor_panel.h"
 #include "screens/zones/screen_buttons.h"
 #include "shell/application.h"
@@ -30,6 +34,10 @@ constexpr ColourTriple kSketchFill{230, 230, 240};
 
 RadialScreen* screen = nullptr;
 
+// The step the screen showed when it was torn down: made again for the same run (key O or P), it shows that
+// very step, where the saved step, the next to draw, would put it one ahead.
+int last_shown_step = -1;
+
 const TextSet& Texts() {
     return *app.texts;
 }
@@ -45,20 +53,6 @@ void SyncCounters() {
     screen->plot->current_step = screen->animation.plot_k;
 }
 
-void BuildPlotAndZones() {
-    const RadialLayout& l = screen->layout;
-    DestroyRadialPlot(screen->plot);
-    DestroyZonePicture(screen->zones);
-    screen->plot = CreateRadialPlot(screen->window, l.plot_width, l.plot_height, l.mx, l.my,
-                                    CurrentPalette().page, kRadialWavelength, kRadialAperture, screen->z);
-    screen->zones = CreateRadialZonePicture(screen->window, l.side, l.mx, l.my, CurrentPalette().page,
-                                            kRadialWavelength, kRadialAperture, l.side, screen->z,
-                                            RadialZonePictureGeometry(l.width, l.height));
-    const int last = std::min(screen->plot->total_steps, screen->zones->step_count);
-    screen->plot->total_steps = last;
-    screen->zones->step_count = last;
-}
-
 LabelTextPtr Label(const std::string& prefix, LabelTextPtr number, const std::string& unit) {
     return JoinLabels(MakeLabel(prefix.c_str()).get(), number.get(), MakeLabel(unit.c_str()).get());
 }
@@ -70,6 +64,35 @@ FontSize PageFontSize() {
 
 RECT ToRect(const Rect& r) {
     return {r.x, r.y, r.x + r.width, r.y + r.height};
+}
+
+// The face-on sketch's place, which the phasor panel takes while it is shown.
+RECT SketchBox() {
+    const RadialLayout& l = screen->layout;
+    const int s = l.side;
+    return {l.sketch_centre.x - s / 2, l.sketch_centre.y - s / 2, l.sketch_centre.x - s / 2 + s,
+            l.sketch_centre.y - s / 2 + s};
+}
+
+void BuildPlotAndZones() {
+    const RadialLayout& l = screen->layout;
+    DestroyRadialPlot(screen->plot);
+    DestroyZonePicture(screen->zones);
+    screen->plot = CreateRadialPlot(screen->window, l.plot_width, l.plot_height, l.mx, l.my,
+                                    CurrentPalette().page, kRadialWavelength, screen->object, screen->z);
+    screen->zones = CreateRadialZonePicture(screen->window, l.side, l.mx, l.my, CurrentPalette().page,
+                                            kRadialWavelength, screen->object, l.side, screen->z,
+                                            RadialZonePictureGeometry(l.width, l.height));
+    const int last = std::min(screen->plot->total_steps, screen->zones->step_count);
+    screen->plot->total_steps = last;
+    screen->zones->step_count = last;
+    // The top of the disc's or the plate's intensity axis, left of it beside the sketch or the panel.
+    const Rect panel = RadialPhasorPanel(l).box;
+    const RECT sketch = SketchBox();
+    screen->top_mark = LayOutPlotTopMark(
+        screen->frame->context, screen->window, app.page_font, PageFontSize(),
+        ScaleTopText(screen->plot->model.scale_top), l.axis_x, RadialPlotTopRow(l, screen->plot->model),
+        sketch.right + l.mx / 6, std::max(2, l.mx / 6), {sketch}, ToRect(panel));
 }
 
 void DrawStatic(Surface* page) {
@@ -85,10 +108,32 @@ void DrawStatic(Surface* page) {
     SetTextAlign(dc, TA_LEFT);
     DrawLabel(dc, l.wavelength_label.x, l.wavelength_label.y,
               Label(t.wavelength_prefix, IntegerLabel(screen->wavelength->position), t.nanometre_unit).get());
-    DrawLabel(dc, l.radius_label.x, l.radius_label.y,
-              Label(t.radius_prefix[ChosenObjectIndex()], FixedLabel(1, screen->radius->value / 0.001), t.millimetre_unit).get());
-    DrawLabel(dc, l.distance_label.x, l.distance_label.y,
-              Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit).get());
+    const LabelTextPtr radius = Label(t.radius_prefix[ChosenObjectIndex()],
+                                      FixedLabel(1, screen->radius->value / 0.001), t.millimetre_unit);
+    if (screen->object.kind == numerics::BeamObject::kAperture) {
+        DrawLabel(dc, l.radius_label.x, l.radius_label.y, radius.get());
+        DrawLabel(dc, l.distance_label.x, l.distance_label.y,
+                  Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit).get());
+    } else {
+        // The disc's and the plate's longer names share the row in a font in which they keep apart; with the
+        // plate the observation screen stands at its focus, and the focus is said over it.
+        const bool plate = screen->object.kind == numerics::BeamObject::kZonePlate;
+        const LabelTextPtr distance =
+            plate ? Label(t.focus_screen_prefix, RoundedLabel(1, screen->z), t.metre_unit)
+                  : Label(t.distance_prefix, FixedLabel(1, screen->z), t.metre_unit);
+        const LabelTextPtr focus =
+            Label(t.focal_prefix,
+                  RoundedLabel(1, numerics::ZonePlateFocalDistance(screen->object.plate, kRadialWavelength)),
+                  t.metre_unit);
+        const std::string texts[] = {std::string(radius->text, radius->length),
+                                     std::string(distance->text, distance->length),
+                                     std::string(focus->text, focus->length)};
+        std::vector<PlacedLine> lines = {{&texts[0], l.radius_label.x, l.radius_label.y, TA_LEFT},
+                                         {&texts[1], l.distance_label.x, l.distance_label.y, TA_LEFT}};
+        if (plate) lines.push_back({&texts[2], l.distance_label.x, (5 * l.my) / 2, TA_LEFT});
+        DrawFittedLines(dc, app.page_font, PageFontSize(), lines, {0, 0, l.width - l.mx / 2, l.band}, {});
+        SelectObject(dc, app.page_font);
+    }
     DrawLine(dc, 0, l.band, l.width, l.band);
 
     SetTextAlign(dc, TA_CENTER);
@@ -113,10 +158,10 @@ void DrawStatic(Surface* page) {
 // The caption of the zone picture ends above the picture and keeps clear of the buttons over it.
 void DrawApertureCaption(Surface* page) {
     const RadialLayout& l = screen->layout;
-    DrawFittedLines(page->context, app.page_font, PageFontSize(),
-                    {{&Texts().object_plane[ChosenObjectIndex()], l.aperture_caption.x, l.aperture_caption.y, TA_CENTER}},
-                    {0, 0, l.width, l.zone_centre.y - l.side / 2},
-                    {ToRect(l.start_button), ToRect(l.reset_button)});
+    DrawFittedLines(
+        page->context, app.page_font, PageFontSize(),
+        {{&Texts().object_plane[ChosenObjectIndex()], l.aperture_caption.x, l.aperture_caption.y, TA_CENTER}},
+        {0, 0, l.width, l.zone_centre.y - l.side / 2}, {ToRect(l.start_button), ToRect(l.reset_button)});
 }
 
 // The observation screen face-on: two axes crossing at its centre, each with an arrow head.
@@ -154,6 +199,7 @@ void CopyPlot(HDC dc) {
     const int margin = plot.model.height - plot.model.strip_height;
     CopyBlock(dc, l.plot_origin.x, l.plot_origin.y + margin, plot.model.width, plot.model.strip_height,
               plot.composed->context, 0, margin);
+    DrawPlotTopMark(dc, screen->top_mark, screen->axis_pen);
 }
 
 void FullRepaint() {
@@ -183,13 +229,13 @@ void FullRepaint() {
     Present(frame);
 }
 
-// The phasor diagram of the ring sum at the sample the plot's marker rides on.
+// The phasor diagram of the object's ring sum at the sample the plot's marker rides on.
 void DrawPhasor(HDC dc, int k, const PhasorPanelLayout& panel) {
     const RadialPlotModel& plot = screen->plot->model;
     const int sample = RadialMarkedSample(plot, k, screen->animation.last);
-    const numerics::RingPhasorSums phasor =
-        numerics::RingPhasor(plot.a, plot.a / 1000, plot.z, plot.lambda, RadialSampleRadius(plot, sample));
-    DrawPhasorPanel(dc, &screen->phasor_picture, panel, phasor, plot.lambda, PageFontSize(),
+    const PhasorView view =
+        ObjectPhasorView(plot.object, plot.z, plot.lambda, RadialSampleRadius(plot, sample));
+    DrawPhasorPanel(dc, &screen->phasor_picture, panel, view, plot.lambda, PageFontSize(),
                     Texts().phasor_title);
 }
 
@@ -229,14 +275,23 @@ void DrawStep(int k) {
                               : RECT{c.x - s / 2, c.y - s / 2, c.x - s / 2 + s, c.y - s / 2 + s});
     const RECT screen_box{0, 0, l.width, l.height};
     if (k != -1) {
+        // A whole number of zones shares its font with the sketch's caption; the disc's infinitely many
+        // zones are drawn after it, clear of it.
+        const double count = screen->zones->number_of_zones;
+        const bool finite = std::isfinite(count);
         const LabelTextPtr zones =
-            Label(t.zones_prefix, IntegerLabel(static_cast<int>(screen->zones->number_of_zones)), "");
+            Label(t.zones_prefix, IntegerLabel(finite ? static_cast<int>(count) : 0), "");
         const std::string zones_text(zones->text, zones->length);
-        std::vector<PlacedLine> labels = {
-            {&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER}};
+        std::vector<PlacedLine> labels;
+        if (finite) labels.push_back({&zones_text, l.zone_count_label.x, l.zone_count_label.y, TA_CENTER});
         if (!panel) labels.push_back({&t.screen_label, l.screen_label.x, l.screen_label.y, TA_CENTER});
-        for (const RECT& box : DrawFittedLines(dc, app.page_font, PageFontSize(), labels))
-            obstacles.push_back(box);
+        if (!labels.empty())
+            for (const RECT& box : DrawFittedLines(dc, app.page_font, PageFontSize(), labels))
+                obstacles.push_back(box);
+        if (!finite)
+            for (const RECT& box : DrawZoneCount(dc, app.page_font, PageFontSize(), t.zones_prefix, count,
+                                                 l.zone_count_label.x, l.zone_count_label.y, obstacles))
+                obstacles.push_back(box);
         LabelText* sum = TakeSumText(screen->zones);
         const std::string sum_text(sum->text, sum->length);
         FreeLabelText(sum);
@@ -292,6 +347,7 @@ void TearDownRadialScreen() {
     // The step outlives the screen: Menu, a move to another monitor and a display change keep it.
     RadialSavedStep() = screen->animation.k;
     RadialSavedSteps() = screen->animation.last;
+    last_shown_step = screen->shown_step;
     StopTimer(screen->window, kStepTimer);
     // The surfaces go first: a font, pen or brush is deleted only once no context holds it.
     DestroySurface(screen->frame);
@@ -363,7 +419,8 @@ int CreateRadialScreen() {
     const Rect& r = l.radius_control;
     screen->radius = CreateScrollBarControl(r.x, r.y, r.width, r.height, 1000, 3000, 2000, 10, window,
                                             app.instance, 1e-6, WS_CHILD);
-    screen->z = RadialScreenDistance();
+    screen->object = RadialObject(ChosenObject());
+    screen->z = RadialObjectDistance(screen->object);
     DrawStatic(app.page_surface);
 
     BuildPlotAndZones();
@@ -376,6 +433,10 @@ int CreateRadialScreen() {
 
     if (screen->animation.k == -1) {
         SendMessageW(window, WM_PAINT, kFullRepaint, 0);
+    } else if (app.rebuilding && last_shown_step >= 0 && last_shown_step == screen->animation.k - 1 &&
+               RadialSavedSteps() == screen->animation.last) {
+        DrawStep(last_shown_step);
+        SyncCounters();
     } else {
         SendMessageW(window, WM_TIMER, kRedrawStep, 0);  // the saved step, drawn without advancing
     }

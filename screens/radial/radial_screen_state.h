@@ -9,13 +9,15 @@
 #include "screens/radial/radial_animation.h"
 #include "screens/radial/radial_model.h"
 #include "screens/radial/radial_plot.h"
+#include "screens/zones/object_labels.h"
 #include "screens/zones/zone_picture.h"
 #include "shell/platform/platform.h"
 
 struct RadialScreen {
     HWND window;
     RadialLayout layout;
-    double z;  // distance to the observation screen
+    numerics::DiffractingObject object;  // what stands in the beam (key O)
+    double z;  // distance to the observation screen: the plate's focus for the plate
     PushButton* start;
     PushButton* reset;
     ScrollBarControl* wavelength;  // hidden: the parameters cannot be changed
@@ -33,4 +35,5 @@ struct RadialScreen {
     RadialAnimation animation;
     int shown_step = -1;              // the step the shown frame draws; -1 for the picture before a run
     std::vector<RECT> caption_boxes;  // the plot caption's letters, for the texts beside them
+    PlotTopMark top_mark;             // the disc's and the plate's top of the intensity axis
 };

@@ -2,6 +2,7 @@
 #include "screens/zones/phasor_panel.h"
 
 #include "numerics/spectral_ramp.h"
+#include "screens/zones/beam_objects.h"
 #include "screens/zones/zone_picture_model.h"
 #include "shell/platform/platform.h"
 #include "shell/platform/text_fit.h"
@@ -16,9 +17,8 @@ std::uint32_t Word(const unsigned char* rgb) {
 
 }  // namespace
 
-void DrawPhasorPanel(HDC frame, PhasorPicture* kept, const PhasorPanelLayout& panel,
-                     const numerics::RingPhasorSums& phasor, double lambda, FontSize page_font,
-                     const std::string& title) {
+void DrawPhasorPanel(HDC frame, PhasorPicture* kept, const PhasorPanelLayout& panel, const PhasorView& view,
+                     double lambda, FontSize page_font, const std::string& title) {
     const Rect& box = panel.box;
     if (box.width <= 0 || box.height <= 0) return;
     // The zones' colours as the zone picture paints them: odd zones the third of three ramp entries,
@@ -26,7 +26,7 @@ void DrawPhasorPanel(HDC frame, PhasorPicture* kept, const PhasorPanelLayout& pa
     unsigned char ramp[9] = {};
     numerics::FillSpectralRamp(ramp, 3, ZoneColourNanometres(lambda));
     PhasorPicture& picture = *kept;
-    DrawPhasorPicture(panel, phasor, Word(ramp + 6), Word(ramp + 3), &picture);
+    DrawPhasorPicture(panel, view, Word(ramp + 6), Word(ramp + 3), &picture);
     if (picture.pixels.empty()) return;  // no memory for it: the failure is noted
     DrawPixels(frame, box.x, box.y, box.width, box.height, picture.pixels.data());
 
@@ -36,8 +36,9 @@ void DrawPhasorPanel(HDC frame, PhasorPicture* kept, const PhasorPanelLayout& pa
     HGDIOBJ previous = SelectObject(frame, font);
     const UINT previous_alignment = GetTextAlign(frame);
     SetTextColour(frame, kWhite);
-    const LabelTextPtr value =
-        JoinLabels(MakeLabel("I = ").get(), FixedLabel(2, picture.intensity).get(), MakeLabel("").get());
+    const LabelTextPtr number =
+        view.rounded ? RoundedLabel(2, picture.intensity) : FixedLabel(2, picture.intensity);
+    const LabelTextPtr value = JoinLabels(MakeLabel("I = ").get(), number.get(), MakeLabel("").get());
     const std::string intensity(value->text, value->length);
     const int x = box.x + box.width / 2;
     const RECT inside{box.x, box.y, box.x + box.width, box.y + box.height};

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <new>
 
+#include "numerics/object_series.h"
+#include "numerics/zone_geometry.h"
 #include "shell/platform/resource_failures.h"
 #include "shell/platform/strokes.h"
 
@@ -14,6 +16,10 @@ namespace {
 PixelPoint At(Point p) {
     return {p.x, p.y};
 }
+
+void Paint(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor, double span,
+           std::uint32_t odd_colour, std::uint32_t even_colour, const std::complex<double>* free_wave,
+           PhasorPicture* into);
 
 }  // namespace
 
@@ -54,6 +60,48 @@ PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics:
 
 void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
                        std::uint32_t odd_colour, std::uint32_t even_colour, PhasorPicture* into) {
+    Paint(layout, phasor, 2.0, odd_colour, even_colour, nullptr, into);
+}
+
+PhasorView ObjectPhasorView(const numerics::DiffractingObject& object, double z, double lambda, double r) {
+    PhasorView view;
+    const double delta = object.radius / 1000;
+    if (object.kind == numerics::BeamObject::kAperture) {
+        view.sums = numerics::RingPhasor(object.radius, delta, z, lambda, r);
+        return view;
+    }
+    numerics::ObjectPhasorSums sums = numerics::ObjectPhasor(object, delta, z, lambda, r);
+    view.sums.partial_sums = std::move(sums.partial_sums);
+    view.sums.amplitude_scale = sums.amplitude_scale;
+    view.sums.phase_step = sums.phase_step;
+    view.sums.intensity = sums.intensity;
+    view.rounded = true;
+    if (object.kind == numerics::BeamObject::kDisc) {
+        view.covered = view.to_free_wave = true;
+        view.free_wave = sums.free_wave;
+    } else {
+        view.amplitude_span = 4.0 * std::max(1, numerics::ZonePlateClearZones(object.plate, object.radius));
+        view.centred = true;
+    }
+    return view;
+}
+
+void DrawPhasorPicture(const PhasorPanelLayout& layout, const PhasorView& view, std::uint32_t odd_colour,
+                       std::uint32_t even_colour, PhasorPicture* picture) {
+    if (view.covered) odd_colour = even_colour = kPhasorCovered;
+    PhasorPanelLayout placed = layout;
+    if (view.centred) placed.origin.y -= layout.diameter / 2;
+    Paint(placed, view.sums, view.amplitude_span, odd_colour, even_colour,
+          view.to_free_wave ? &view.free_wave : nullptr, picture);
+}
+
+namespace {
+
+// The picture of the curve at `span` amplitude units to the diameter, the resultant from the curve's start
+// to its end, or from its end to the free wave's point where one is given.
+void Paint(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor, double span,
+           std::uint32_t odd_colour, std::uint32_t even_colour, const std::complex<double>* free_wave,
+           PhasorPicture* into) {
     PhasorPicture& picture = *into;
     const int w = layout.box.width, h = layout.box.height;
     const std::size_t count = static_cast<std::size_t>(std::max(w, 0)) * std::max(h, 0);
@@ -74,8 +122,9 @@ void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhas
     picture.pixels.assign(count, kPhasorBackground);
     picture.curve.clear();
     picture.intensity = phasor.intensity;
-    // Amplitude 2 is `diameter` pixels; the imaginary part runs upwards (on the axis it is not above 0).
-    const double scale = layout.diameter / 2.0 * phasor.amplitude_scale;
+    // Amplitude `span` (2: the on-axis circle) is `diameter` pixels; the imaginary part runs upwards (on the
+    // axis it is not above 0).
+    const double scale = layout.diameter / span * phasor.amplitude_scale;
     for (const std::complex<double>& s : phasor.partial_sums) {
         picture.curve.push_back({layout.origin.x + static_cast<int>(std::lround(s.real() * scale)),
                                  layout.origin.y + static_cast<int>(std::lround(s.imag() * scale))});
@@ -104,9 +153,16 @@ void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhas
         stroke({at.x - static_cast<int>(nx), at.y - static_cast<int>(ny)},
                {at.x + static_cast<int>(nx), at.y + static_cast<int>(ny)}, kPhasorWhite);
     }
-    // The resultant, from the curve's start to its end, with a head of two strokes.
+    // The resultant, from the curve's start to its end (or from its end to the free wave), with a head of
+    // two strokes.
     if (!picture.curve.empty()) {
-        const Point from = picture.curve.front(), to = picture.curve.back();
+        const double unit = layout.diameter / span;
+        const Point from = free_wave != nullptr ? picture.curve.back() : picture.curve.front();
+        const Point to =
+            free_wave != nullptr
+                ? Point{layout.origin.x + static_cast<int>(std::lround(free_wave->real() * unit)),
+                        layout.origin.y + static_cast<int>(std::lround(free_wave->imag() * unit))}
+                : picture.curve.back();
         stroke(from, to, kPhasorWhite);
         const double dx = to.x - from.x, dy = to.y - from.y, length = std::hypot(dx, dy);
         const double head = std::min(length / 3, layout.diameter / 10.0);
@@ -121,3 +177,5 @@ void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhas
         }
     }
 }
+
+}  // namespace

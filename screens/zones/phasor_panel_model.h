@@ -5,9 +5,11 @@
 // as an arrow from the curve's start to its end.
 #pragma once
 
+#include <complex>
 #include <cstdint>
 #include <vector>
 
+#include "numerics/beam_object.h"
 #include "numerics/zone_series.h"
 #include "screens/zones/screen_types.h"
 
@@ -51,3 +53,29 @@ PhasorPicture DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics:
 // it once. Where it cannot be had the picture is left empty and the failure noted.
 void DrawPhasorPicture(const PhasorPanelLayout& layout, const numerics::RingPhasorSums& phasor,
                        std::uint32_t odd_colour, std::uint32_t even_colour, PhasorPicture* picture);
+
+// What the panel shows with an object in the beam at one point of observation.
+// - aperture: RingPhasor's sums, to the last bit; the resultant from the curve's start to its end.
+// - disc: the curve of the rings the disc covers, in grey as the disc is in the zone picture, and the
+//   resultant from its end (the disc's edge) to the free wave's point, about which the open rings wind: on
+//   the axis the circle's centre, one radius from every point of the circle.
+// - plate: its rings weighted by their clear part, so the curve stands still over the opaque ones while the
+//   clear rings' arcs add up. Its k clear rings' arcs keep the curve within 2k of its start whichever way
+//   they turn (straight up at the focus, where they add to 2k), so it starts in the middle of the panel
+//   and 2k is half the circle's diameter.
+struct PhasorView {
+    numerics::RingPhasorSums sums;   // the curve (amplitude_scale*S_k), its phase step and the intensity
+    bool covered = false;            // the curve is of covered rings: grey
+    bool to_free_wave = false;       // the resultant ends at free_wave, from the curve's end
+    std::complex<double> free_wave;  // amplitude units, as amplitude_scale*S_k
+    double amplitude_span = 2.0;     // the amplitude that `diameter` pixels stand for
+    bool centred = false;            // the curve starts in the middle of the circle's place, not at its foot
+    bool rounded = false;  // the intensity shown rounded to the hundredth (closed forms: whole numbers)
+};
+PhasorView ObjectPhasorView(const numerics::DiffractingObject& object, double z, double lambda, double r);
+
+inline constexpr std::uint32_t kPhasorCovered = 0x00909090;  // the curve of the rings a disc covers
+
+// DrawPhasorPicture for a view; for the aperture's view the very pixels of the sums' own picture.
+void DrawPhasorPicture(const PhasorPanelLayout& layout, const PhasorView& view, std::uint32_t odd_colour,
+                       std::uint32_t even_colour, PhasorPicture* picture);

@@ -6,8 +6,20 @@
 
 namespace {
 
+// The picture before a run: the object alone.
+void PaintBare(ZonePicture* p) {
+    if (p->object.kind == numerics::BeamObject::kAperture) {
+        PaintZonePicture(SurfacePixels(p->composed), p->height, p->colours, nullptr);
+        return;
+    }
+    const ZoneStep alone = ObjectAlone(p->object, p->height);
+    PaintZonePicture(SurfacePixels(p->composed), p->height, p->colours, &alone);
+}
+
 ZonePicture* NewZonePicture(HWND window, int side, int mx, int my, ColourTriple background, double lambda,
-                            double a, int height, const ZonePictureGeometry& geometry) {
+                            const numerics::DiffractingObject& object, int height,
+                            const ZonePictureGeometry& geometry) {
+    const double a = object.radius;
     ZonePicture* p = new ZonePicture{};
     p->width = side;
     p->height = height;
@@ -15,13 +27,14 @@ ZonePicture* NewZonePicture(HWND window, int side, int mx, int my, ColourTriple 
     p->my = my;
     p->wavelength = lambda;
     p->aperture_radius = a;
+    p->object = object;
     p->step_counter = -1;
     p->geometry = geometry;
     p->step_count = geometry.step_count;
     p->colours = ZonePictureColours(
         lambda, static_cast<std::uint32_t>(background.blue | background.green << 8 | background.red << 16));
     p->composed = CreateSurface(window, height, height, {64, 64, 64});
-    PaintZonePicture(SurfacePixels(p->composed), height, p->colours, nullptr);
+    PaintBare(p);
     return p;
 }
 
@@ -36,18 +49,18 @@ void PaintStep(ZonePicture* p, ZoneStep& step) {
 }  // namespace
 
 ZonePicture* CreateZonePicture(HWND window, int side, int mx, int my, ColourTriple background, double lambda,
-                               double a, double z_min, double z_max, int height,
-                               const ZonePictureGeometry& geometry) {
-    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, a, height, geometry);
+                               const numerics::DiffractingObject& object, double z_min, double z_max,
+                               int height, const ZonePictureGeometry& geometry) {
+    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, object, height, geometry);
     p->first_distance = z_min;
     p->last_distance = z_max;
     return p;
 }
 
 ZonePicture* CreateRadialZonePicture(HWND window, int side, int mx, int my, ColourTriple background,
-                                     double lambda, double a, int height, double z,
-                                     const ZonePictureGeometry& geometry) {
-    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, a, height, geometry);
+                                     double lambda, const numerics::DiffractingObject& object, int height,
+                                     double z, const ZonePictureGeometry& geometry) {
+    ZonePicture* p = NewZonePicture(window, side, mx, my, background, lambda, object, height, geometry);
     p->first_distance = z;
     p->radial = true;
     return p;
@@ -55,21 +68,21 @@ ZonePicture* CreateRadialZonePicture(HWND window, int side, int mx, int my, Colo
 
 void DrawZoneSum(ZonePicture* p) {
     if (p->step_counter == -1) {
-        PaintZonePicture(SurfacePixels(p->composed), p->height, p->colours, nullptr);
+        PaintBare(p);
         return;
     }
-    ZoneStep step = AxialZoneStep(p->wavelength, p->aperture_radius, p->first_distance, p->last_distance,
-                                  p->step_counter, p->step_count, p->height);
+    ZoneStep step = AxialObjectZoneStep(p->object, p->wavelength, p->first_distance, p->last_distance,
+                                        p->step_counter, p->step_count, p->height);
     PaintStep(p, step);
 }
 
 void DrawRadialZoneSum(ZonePicture* p) {
     if (p->step_counter == -1) {
-        PaintZonePicture(SurfacePixels(p->composed), p->height, p->colours, nullptr);
+        PaintBare(p);
         return;
     }
-    ZoneStep step = RadialZoneStep(p->wavelength, p->aperture_radius, p->first_distance, p->step_counter,
-                                   p->step_count, p->height);
+    ZoneStep step = RadialObjectZoneStep(p->object, p->wavelength, p->first_distance, p->step_counter,
+                                         p->step_count, p->height);
     PaintStep(p, step);
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "numerics/spectral_ramp.h"
@@ -101,6 +102,105 @@ ZoneStep RadialZoneStep(double lambda, double a, double z, int k, int n, int sid
     return step;
 }
 
+namespace {
+
+// The plate's ring circles r_M .. r_1 on the picture's scale (r_m/a of the aperture disc's radius).
+std::vector<Box> PlateRingBoxes(const numerics::DiffractingObject& object, int side) {
+    std::vector<Box> boxes;
+    if (object.kind != numerics::BeamObject::kZonePlate) return boxes;
+    const std::vector<double> radii = numerics::ZonePlateRingRadii(object.plate, object.radius);
+    const double centre = side / 2.0;
+    for (auto r = radii.rbegin(); r != radii.rend(); ++r)
+        boxes.push_back(CircleBox(centre, centre, *r / object.radius * ApertureRadiusPixels(side)));
+    return boxes;
+}
+
+// A step with the object in the beam, the point of observation s off the axis at distance z, `open_zones`
+// zones reaching across the object, their centre (cx, side/2) in the picture.
+ZoneStep ObjectStep(const numerics::DiffractingObject& object, double lambda, double z, double s,
+                    double open_zones, double cx, int side) {
+    ZoneStep step;
+    step.distance = z;
+    step.offset = s;
+    step.open_zones = open_zones;
+    step.object = object.kind;
+    step.plate_rings = PlateRingBoxes(object, side);
+    const double a = object.radius;
+    const bool disc = object.kind == numerics::BeamObject::kDisc;
+    const int zones = OpenZones(open_zones);
+    // The disc's open plane is zoned out to the picture's corners, the farthest one from the zones' centre.
+    int painted = zones;
+    if (disc) {
+        const double corner = std::hypot(side / 2.0 + std::fabs(cx - side / 2.0), side / 2.0);
+        const double metres = corner / ApertureRadiusPixels(side) * a;
+        painted = std::max(zones, static_cast<int>(metres / lambda * (metres / z)) + 1);
+    }
+    for (int j = painted; j >= 1; --j)
+        step.discs.push_back({j, CircleBox(cx, side / 2.0, ZoneCircleRadius(lambda, a, z, j, side))});
+    const int last = disc ? zones + 2 : zones;
+    for (int j = 1; j <= last; ++j) {
+        const double fraction = RoundUpNearWhole(numerics::ObjectZoneOpenFraction(object, s, z, lambda, j));
+        // The zones the disc covers all but wholly are left out of its sum, up to the first it opens.
+        if (disc && step.term_zones.empty() && fraction < 0.01) continue;
+        step.term_zones.push_back(j);
+        step.fractions.push_back(fraction);
+    }
+    step.sum_text = ObjectSumText(step.term_zones, step.fractions, disc);
+    step.number_of_zones = disc ? std::numeric_limits<double>::infinity() : zones;
+    return step;
+}
+
+}  // namespace
+
+LabelTextPtr ObjectSumText(const std::vector<int>& zones, const std::vector<double>& fractions,
+                           bool goes_on) {
+    std::string text = "E  =  ";
+    const auto sign = [](int j) { return j % 2 == 1 ? "+ " : "- "; };
+    const int count = static_cast<int>(zones.size());
+    for (int i = 0; i < count; ++i) {
+        if (count > 6 && i == 5) {
+            // The terms between alternate on: their first sign, and the last term with its own.
+            text += sign(zones[i]);
+            text += "... ";
+            i = count - 1;
+        }
+        if (i > 0 || zones[i] % 2 == 0) text += sign(zones[i]);
+        const LabelTextPtr fraction = FixedLabel(2, fractions[i]);
+        text += std::string(fraction->text, fraction->length) + " * E" + std::to_string(zones[i]) + " ";
+    }
+    if (goes_on && count > 0) {
+        text += sign(zones.back() + 1);
+        text += "...";
+    }
+    return MakeLabel(text.c_str());
+}
+
+ZoneStep AxialObjectZoneStep(const numerics::DiffractingObject& object, double lambda, double z_min,
+                             double z_max, int k, int n, int side) {
+    if (object.kind == numerics::BeamObject::kAperture)
+        return AxialZoneStep(lambda, object.radius, z_min, z_max, k, n, side);
+    // As the aperture's: the last step stands exactly at z_max.
+    const double z = k == n ? z_max : (z_max - z_min) * k / n + z_min;
+    return ObjectStep(object, lambda, z, 0.0, numerics::OpenZoneCount(object.radius, lambda, 0.0, z),
+                      side / 2.0, side);
+}
+
+ZoneStep RadialObjectZoneStep(const numerics::DiffractingObject& object, double lambda, double z, int k,
+                              int n, int side) {
+    if (object.kind == numerics::BeamObject::kAperture)
+        return RadialZoneStep(lambda, object.radius, z, k, n, side);
+    const double a = object.radius, s = k * a / n;
+    return ObjectStep(object, lambda, z, s, (a + s) / lambda * ((a + s) / z),
+                      side / 2.0 + s / a * ApertureRadiusPixels(side), side);
+}
+
+ZoneStep ObjectAlone(const numerics::DiffractingObject& object, int side) {
+    ZoneStep step;
+    step.object = object.kind;
+    step.plate_rings = PlateRingBoxes(object, side);
+    return step;
+}
+
 int ZoneColourNanometres(double lambda) {
     return static_cast<int>(lambda / 1e-9);
 }
@@ -125,6 +225,29 @@ bool Holds(const Box& box, int x, int y) {
     return dx * dx + dy * dy <= 1.0;
 }
 
+const Box& BoxOf(const Box& box) {
+    return box;
+}
+const Box& BoxOf(const ZoneDisc& disc) {
+    return disc.box;
+}
+
+// How many of the circles hold pixel (x, y). They share their centre and the list runs inwards, so each
+// holds the ones after it: the circles that hold a pixel are the first ones of the list.
+template <typename Circle>
+int HeldBy(const std::vector<Circle>& nested, int x, int y) {
+    int held = 0, outside = static_cast<int>(nested.size());
+    while (held < outside) {
+        const int middle = (held + outside) / 2;
+        if (Holds(BoxOf(nested[middle]), x, y)) {
+            held = middle + 1;
+        } else {
+            outside = middle;
+        }
+    }
+    return held;
+}
+
 }  // namespace
 
 void PaintZonePicture(std::uint32_t* pixels, int side, const ZoneColours& colours, const ZoneStep* step) {
@@ -132,24 +255,25 @@ void PaintZonePicture(std::uint32_t* pixels, int side, const ZoneColours& colour
     const Box aperture = ApertureBox(side);
     const std::vector<ZoneDisc> none;
     const std::vector<ZoneDisc>& discs = step != nullptr ? step->discs : none;
+    const bool disc = step != nullptr && step->object == numerics::BeamObject::kDisc;
+    const std::vector<Box> no_rings;
+    const std::vector<Box>& rings = step != nullptr ? step->plate_rings : no_rings;
+    const int ring_count = static_cast<int>(rings.size());
     for (int y = 0; y < side; ++y) {
         std::uint32_t* row = pixels + static_cast<std::size_t>(y) * side;
         for (int x = 0; x < side; ++x) {
-            if (!Holds(aperture, x, y)) {
+            // The disc is opaque where the aperture is open; the plate's radius is the aperture's.
+            if (Holds(aperture, x, y) == disc) {
                 row[x] = colours.surround;
                 continue;
             }
-            // The discs share their centre, so each holds the ones after it (the list runs inwards): the
-            // discs that hold a pixel are the first `held` of the list.
-            int held = 0, outside = static_cast<int>(discs.size());
-            while (held < outside) {
-                const int middle = (held + outside) / 2;
-                if (Holds(discs[middle].box, x, y)) {
-                    held = middle + 1;
-                } else {
-                    outside = middle;
-                }
+            // Inside r_1 the plate is clear, between r_1 and r_2 opaque, and so on: the pixel lies beyond
+            // the ring_count - held innermost circles.
+            if (ring_count > 0 && (ring_count - HeldBy(rings, x, y)) % 2 == 1) {
+                row[x] = colours.surround;
+                continue;
             }
+            const int held = HeldBy(discs, x, y);
             row[x] = held == 0 ? colours.background : discs[held - 1].odd() ? colours.odd : colours.even;
         }
     }
