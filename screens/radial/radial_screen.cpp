@@ -425,6 +425,11 @@ int CreateRadialScreen() {
 
     BuildPlotAndZones();
     RadialCreated(screen->animation, screen->plot->total_steps);
+    if (app.rebuilding && screen->animation.k != -1) {
+        // Made again mid-run (P, M, O, another display): paused where it stood; Continue goes on.
+        screen->animation.caption = StartCaption::kContinue;
+        SetControlCaption(screen->start->window, StartCaptionText(Texts(), screen->animation.caption));
+    }
     SyncCounters();
     DrawApertureCaption(app.page_surface);
     screen->sketch = MakeSketch();

@@ -35,6 +35,8 @@ void DrawPhasorPanel(HDC frame, PhasorPicture* kept, const PhasorPanelLayout& pa
     HFONT font = KeptFont(size.height, size.width, size.weight);
     HGDIOBJ previous = SelectObject(frame, font);
     const UINT previous_alignment = GetTextAlign(frame);
+    // Transparent whatever the frame's context had: a page made again draws its panel first.
+    PrepareText(frame, previous_alignment);
     SetTextColour(frame, kWhite);
     const LabelTextPtr number =
         view.rounded ? RoundedLabel(2, picture.intensity) : FixedLabel(2, picture.intensity);
