@@ -131,7 +131,13 @@ void DrawStatic(Surface* page) {
         std::vector<PlacedLine> lines = {{&texts[0], l.radius_label.x, l.radius_label.y, TA_LEFT},
                                          {&texts[1], l.distance_label.x, l.distance_label.y, TA_LEFT}};
         if (plate) lines.push_back({&texts[2], l.distance_label.x, (5 * l.my) / 2, TA_LEFT});
-        DrawFittedLines(dc, app.page_font, PageFontSize(), lines, {0, 0, l.width - l.mx / 2, l.band}, {});
+        // A word's space at least between the radius and the distance: a band left of the distance's start
+        // that the radius keeps out of.
+        const int gap = std::max(2, PageFontSize().height / 4);
+        const RECT between{l.distance_label.x - gap, l.radius_label.y, l.distance_label.x - 1,
+                           l.radius_label.y + PageFontSize().height};
+        DrawFittedLines(dc, app.page_font, PageFontSize(), lines, {0, 0, l.width - l.mx / 2, l.band},
+                        {between});
         SelectObject(dc, app.page_font);
     }
     DrawLine(dc, 0, l.band, l.width, l.band);
