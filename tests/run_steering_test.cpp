@@ -5,6 +5,7 @@
 #include <string>
 
 #include "screens/axial/axial_animation.h"
+#include "screens/radial/radial_animation.h"
 
 namespace {
 
@@ -33,10 +34,32 @@ TEST(RunSteering, StepsOnAndBack) {
     EXPECT_EQ(Seen(a, AxialStepForward(a)), "k1 running 2");
     EXPECT_EQ(Seen(a, AxialStepBack(a)), "k1 running 2");
     for (int tick = 0; tick < 5; ++tick) AxialTick(a);
-    EXPECT_EQ(Seen(a, AxialTick(a)), "k6 running stop 2");    // finished at step 5, "Pause", inert
-    EXPECT_EQ(Seen(a, AxialStepForward(a)), "k6 running 2");  // past the last step: nothing
-    EXPECT_EQ(Seen(a, AxialStepBack(a)), "k5 draw4 1");       // paused before the end, "Continue"
-    EXPECT_EQ(Seen(a, AxialStepForward(a)), "k6 draw5 1");
+    EXPECT_EQ(Seen(a, AxialTick(a)), "k6 running stop 2");          // finished at step 5, "Pause", inert
+    EXPECT_EQ(Seen(a, AxialStepForward(a)), "k6 running 2");        // past the last step: nothing
+    EXPECT_EQ(Seen(a, AxialStepBack(a)), "k5 draw4 1");             // paused before the end, "Continue"
+    EXPECT_EQ(Seen(a, AxialStepForward(a)), "k6 running draw5 2");  // the end again: "Pause", inert
+    EXPECT_EQ(Seen(a, AxialPressStart(a)), "k6 running 2");
+}
+
+// The radial run the same way, from the step its screen shows; at its last step it ends as its timer ends it.
+TEST(RunSteering, RadialStepsOnAndBack) {
+    RadialAnimation a;
+    a.last = 3;
+    const auto seen = [&](const AnimationEffects& e) {
+        return "k" + std::to_string(a.k) + (a.running ? " running" : "") + (a.ended ? " ended" : "") +
+               (e.draw_step ? " draw" + std::to_string(e.drawn_step) : "") + " " +
+               std::to_string(static_cast<int>(a.caption));
+    };
+    EXPECT_EQ(seen(RadialStepForward(a, -1)), "k-1 0");  // before the run
+    RadialPressStart(a);                                 // step 0 shown
+    EXPECT_EQ(seen(RadialStepBack(a, 0)), "k1 1");
+    EXPECT_EQ(seen(RadialStepForward(a, 0)), "k2 draw1 1");
+    EXPECT_EQ(seen(RadialStepForward(a, 1)), "k3 draw2 1");
+    EXPECT_EQ(seen(RadialStepForward(a, 2)), "k3 ended draw3 2");  // its end, "Pause"
+    EXPECT_EQ(seen(RadialStepForward(a, 3)), "k3 ended 2");
+    EXPECT_EQ(seen(RadialStepBack(a, 3)), "k3 draw2 1");  // paused before the end again
+    RadialPressStart(a);                                  // running: the keys wait
+    EXPECT_EQ(seen(RadialStepBack(a, 2)), "k3 running 2");
 }
 
 // Key Z: the run goes on and stops exactly at the whole-zone distance, between its steps, "Continue"; from

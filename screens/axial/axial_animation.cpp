@@ -119,6 +119,12 @@ AnimationEffects AxialStepForward(AxialAnimation& a) {
     e.drawn_step = a.k;
     ++a.k;
     ++a.plot_k;
+    if (AxialFinished(a)) {
+        // The last step: the run is over, as its timer would leave it ("Pause", inert until Reset).
+        a.running = true;
+        a.caption = StartCaption::kPause;
+        e.caption_changed = true;
+    }
     return e;
 }
 

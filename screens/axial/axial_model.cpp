@@ -185,6 +185,37 @@ double AxialSampleDistance(const AxialPlotModel& plot, int i) {
     return plot.z_min + i * step;
 }
 
+Point ObservationPointAt(const AxialLayout& layout, int wavelength_nm, double step, int n) {
+    const int xk = static_cast<int>(step * layout.travel_length / n) + StartMarker(layout, wavelength_nm).x;
+    return {xk, layout.zones.y0 - static_cast<int>(std::tan(layout.theta) * (xk - layout.zones.x0))};
+}
+
+int NextWholeZones(double a, double lambda, double z, double z_max) {
+    const double count = numerics::OpenZoneCount(a, lambda, 0.0, z);
+    if (!(count > 0) || !std::isfinite(count)) return 0;
+    const int next = static_cast<int>(std::ceil(count - 1e-9)) - 1;
+    return next >= 1 && WholeZoneDistance(a, lambda, next) <= z_max ? next : 0;
+}
+
+double WholeZoneDistance(double a, double lambda, int zones) {
+    return numerics::DistanceForZoneCount(a, lambda, 0.0, zones);
+}
+
+double StepOfDistance(double z, double z_min, double z_max, int n) {
+    return (z - z_min) * n / (z_max - z_min);
+}
+
+AxialPlotStep AxialPlotAtStop(const AxialPlotModel& plot, double step, int n, double intensity) {
+    AxialPlotStep s = AxialPlotAt(plot, static_cast<int>(step) + 1, n);
+    s.strip_columns = n > 0 ? static_cast<int>(plot.m * step / n) : 0;
+    const int j = std::clamp(s.strip_columns, 0, static_cast<int>(plot.points.size()) - 1);
+    const double top = plot.scale_top > 0 ? plot.scale_top : plot.maximum;
+    const int height = std::min(ObjectPlotHeight(intensity, top, plot.h - 6), plot.h - 1);
+    s.marker = {plot.points[j].x + 8 * plot.mx + 6 - s.shift, plot.h - height - 6 + plot.height - plot.h};
+    s.marked_sample = j;
+    return s;
+}
+
 AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n) {
     AxialPlotStep s{};
     s.shift = static_cast<int>((plot.lambda / 1e-9) * (8 * plot.mx) / 700);

@@ -68,6 +68,16 @@ DistanceRange AxialDistanceRange(double a, double lambda);
 Point StartMarker(const AxialLayout& layout, int wavelength_nm);
 // Centre of the point of observation at step k of n.
 Point ObservationPoint(const AxialLayout& layout, int wavelength_nm, int k, int n);
+// The same at a step between two (where the run stops at a whole number of zones).
+Point ObservationPointAt(const AxialLayout& layout, int wavelength_nm, double step, int n);
+
+// Key Z. The next whole number of zones the run reaches after the distance z (the count falls as the point
+// moves away): the largest whole number below the count at z (a count within 1e-9 of a whole number is that
+// number, so that from a stop at 5 zones the next is 4); 0 where none is left before z_max.
+int NextWholeZones(double a, double lambda, double z, double z_max);
+// Where `zones` whole zones are open, a^2/(lambda*zones), and that distance as a step of the run.
+double WholeZoneDistance(double a, double lambda, int zones);
+double StepOfDistance(double z, double z_min, double z_max, int n);
 
 // The axial intensity plot's curve: m + 1 samples from z_min to z_max, scaled so that the largest
 // intensity lies on row 0 of the curve strip and zero intensity on row h - 6.
@@ -110,6 +120,10 @@ struct AxialPlotStep {
 };
 
 AxialPlotStep AxialPlotAt(const AxialPlotModel& plot, int k, int n);
+// The plot where the run stopped between two steps: the curve revealed up to `step`, the marker at that
+// distance with the intensity there (the nearest pixel of it: on the axis a whole number of zones gives the
+// aperture's 0 or its top).
+AxialPlotStep AxialPlotAtStop(const AxialPlotModel& plot, double step, int n, double intensity);
 
 // The distance of sample i of the plot, as the intensity series computes it: z_min + i*(z_max - z_min)/m.
 double AxialSampleDistance(const AxialPlotModel& plot, int i);

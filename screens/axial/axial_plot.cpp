@@ -32,6 +32,7 @@ AxialPlot* CreateAxialPlot(HWND window, int width, int my, ColourTriple backgrou
     p->clean_strip = CreateSurface(window, p->model.m, p->model.h, background);
     p->step_count = p->model.m;
     p->step_counter = -1;
+    p->stop_step = -1;
     p->start_marker_brush = CreateFillBrush(kGreen);
     p->marker_brush = CreateFillBrush(WavelengthColour(lambda));
     return p;
@@ -39,7 +40,9 @@ AxialPlot* CreateAxialPlot(HWND window, int width, int my, ColourTriple backgrou
 
 void DrawAxialPlot(AxialPlot* p) {
     const AxialPlotModel& m = p->model;
-    const AxialPlotStep step = AxialPlotAt(m, p->step_counter, p->step_count);
+    const AxialPlotStep step = p->stop_step >= 0
+                                   ? AxialPlotAtStop(m, p->stop_step, p->step_count, p->stop_intensity)
+                                   : AxialPlotAt(m, p->step_counter, p->step_count);
     HDC picture = p->picture->context;
     CopySurface(p->clean, picture, 0, 0);
     HGDIOBJ previous_brush = SelectObject(picture, p->marker_brush);

@@ -18,8 +18,10 @@ struct AxialPlot {
     ColourTriple colour;
     HBRUSH start_marker_brush;
     HBRUSH marker_brush;
-    int step_count;    // m at creation; the screen lowers it to n
-    int step_counter;  // -1 before the first step
+    int step_count;         // m at creation; the screen lowers it to n
+    int step_counter;       // -1 before the first step
+    double stop_step;       // at or above 0: what is drawn is the stop between steps at this step
+    double stop_intensity;  // and the intensity there
 };
 
 // The plot of the object in the beam (ComputeAxialObjectPlot).

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "numerics/object_series.h"
 #include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
 #include "screens/axial/axial_animation.h"
@@ -264,8 +265,10 @@ void FullRepaint() {
 void DrawPhasor(HDC dc) {
     const AxialPlotModel& plot = screen->plot->model;
     const int sample = AxialPlotAt(plot, screen->plot->step_counter, screen->plot->step_count).marked_sample;
-    const PhasorView view =
-        ObjectPhasorView(plot.object, AxialSampleDistance(plot, sample), plot.lambda, 0.0);
+    // At a stop the diagram of its very distance: whole zones close on whole half turns.
+    const double z =
+        screen->zones->stop_distance > 0 ? screen->zones->stop_distance : AxialSampleDistance(plot, sample);
+    const PhasorView view = ObjectPhasorView(plot.object, z, plot.lambda, 0.0);
     DrawPhasorPanel(dc, &screen->phasor_picture, AxialPhasorPanel(screen->layout), view, plot.lambda,
                     PageFontSize(), Texts().phasor_title);
 }
@@ -295,9 +298,12 @@ void DrawStep() {
         DrawFittedLines(dc, app.page_font, PageFontSize(), {{&sum_text, l.sum_text.x, l.sum_text.y, TA_LEFT}},
                         screen_box, obstacles);
         DrawMarker(dc, screen->start_marker_brush, StartMarker(l, WavelengthNanometres()));
+        const bool stop = screen->zones->stop_distance > 0;
         DrawMarker(dc, screen->marker_brush,
-                   ObservationPoint(l, WavelengthNanometres(), screen->zones->step_counter,
-                                    screen->zones->step_count));
+                   stop ? ObservationPointAt(l, WavelengthNanometres(), screen->plot->stop_step,
+                                             screen->zones->step_count)
+                        : ObservationPoint(l, WavelengthNanometres(), screen->zones->step_counter,
+                                           screen->zones->step_count));
         SelectObject(dc, FittingFont(dc, app.page_font, PageFontSize(),
                                      {{&t.sum_caption, l.formula_line.x, l.formula_line.y, TA_LEFT}},
                                      screen_box, obstacles));
@@ -306,12 +312,29 @@ void DrawStep() {
         if (app.phasor_panel) DrawPhasor(dc);
     }
     screen->shown_step = screen->zones->step_counter;
+    screen->shown_stop = screen->zones->stop_distance > 0;
     Present(frame);
+}
+
+// The stop at whole zones (key Z): the point exactly where they are open, between two steps of the run.
+void DrawStop() {
+    const AxialAnimation& a = screen->animation;
+    const double z = WholeZoneDistance(screen->object.radius, screen->wavelength->value, a.stop_zones);
+    SetDrawnStep(static_cast<int>(a.stop_step), static_cast<int>(a.stop_step));
+    screen->zones->stop_distance = z;
+    screen->plot->stop_step = a.stop_step;
+    screen->plot->stop_intensity = numerics::ObjectIntensityOverDistanceSamples(
+        screen->object, screen->object.radius / 1000, 0.0, screen->wavelength->value, z, 0.0, 1)[0];
+    DrawStep();
+    screen->zones->stop_distance = 0;
+    screen->plot->stop_step = -1;
+    SyncCounters();
 }
 
 // The shown step drawn again, with or without the phasor panel; nothing before a run.
 void RedrawShownStep() {
     if (screen->shown_step == -1) return;
+    if (screen->shown_stop && screen->animation.stop_zones != 0) return DrawStop();
     SetDrawnStep(screen->shown_step, screen->shown_step);
     DrawStep();
     SyncCounters();
@@ -327,8 +350,9 @@ void ApplyEffects(const AnimationEffects& e) {
         SetDrawnStep(e.drawn_step, e.drawn_step);
         DrawStep();
     }
+    if (e.draw_stop) DrawStop();
     SyncCounters();
-    if (e.start_timer) StartTimer(screen->window, kStepTimer, kStepPeriod);
+    if (e.start_timer) StartTimer(screen->window, kStepTimer, PacedPeriod(kStepPeriod, app.run_pace));
     if (e.stop_timer) StopTimer(screen->window, kStepTimer);
     if (e.caption_changed) ShowCaption();
     app.animation_running = screen->animation.running;
@@ -340,6 +364,32 @@ void OnTick() {
 
 void OnStart() {
     ApplyEffects(AxialPressStart(screen->animation));
+}
+
+// Period and comma: a step on or back while the run stands still.
+void OnStepKey(bool forward) {
+    ApplyEffects(forward ? AxialStepForward(screen->animation) : AxialStepBack(screen->animation));
+}
+
+// Z: on to the next distance where a whole number of zones is open, from the point shown (the start of the
+// run before it).
+void OnWholeZonesKey() {
+    const AxialAnimation& a = screen->animation;
+    const double radius = screen->object.radius, lambda = screen->wavelength->value;
+    const double z_min = screen->zones->first_distance, z_max = screen->zones->last_distance;
+    const int shown = std::min(a.k - 1, a.n);
+    const double z = screen->shown_stop && a.stop_zones != 0 ? WholeZoneDistance(radius, lambda, a.stop_zones)
+                     : shown <= 0                            ? z_min
+                                                             : (z_max - z_min) * shown / a.n + z_min;
+    const int zones = NextWholeZones(radius, lambda, z, z_max);
+    const double step = StepOfDistance(WholeZoneDistance(radius, lambda, zones), z_min, z_max, a.n);
+    ApplyEffects(AxialRunToWholeZones(screen->animation, zones, step));
+}
+
+// Plus and minus: a running run takes its new pace at once.
+void OnPaceKey() {
+    if (screen->animation.running && !AxialFinished(screen->animation))
+        StartTimer(screen->window, kStepTimer, PacedPeriod(kStepPeriod, app.run_pace));
 }
 
 void OnReset() {
@@ -448,7 +498,9 @@ int CreateAxialScreen() {
         app.animation_running = screen->animation.running;
     }
 
-    if (screen->animation.k > 0) {
+    if (screen->animation.stop_zones != 0) {
+        DrawStop();
+    } else if (screen->animation.k > 0) {
         const int shown = std::min(screen->animation.k - 1, screen->animation.n);
         SetDrawnStep(shown, shown);
         DrawStep();
@@ -500,6 +552,15 @@ LRESULT CALLBACK AxialScreenProc(HWND window, UINT message, WPARAM first, LPARAM
             return 0;
         case kPhasorKeyMessage:
             if (screen != nullptr) OnPhasorKey();
+            return 0;
+        case kStepKeyMessage:
+            if (screen != nullptr) OnStepKey(first != 0);
+            return 0;
+        case kWholeZonesKeyMessage:
+            if (screen != nullptr) OnWholeZonesKey();
+            return 0;
+        case kPaceKeyMessage:
+            if (screen != nullptr) OnPaceKey();
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);

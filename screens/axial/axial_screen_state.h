@@ -32,6 +32,7 @@ struct AxialScreen {
     HBRUSH start_marker_brush;     // green: where the point starts
     AxialAnimation animation;
     int shown_step = -1;                 // the step the shown frame draws; -1 for the picture before a run
+    bool shown_stop = false;             // or the stop at whole zones (animation.stop_zones) instead
     std::vector<RECT> caption_boxes;     // the distance caption's letters, for the texts beside them
     numerics::DiffractingObject object;  // what stands in the beam (key O)
     PlotTopMark top_mark;                // the disc's and the plate's top of the intensity axis

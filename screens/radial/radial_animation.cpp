@@ -20,6 +20,7 @@ bool WithinRun(const RadialAnimation& a) {
 }
 
 void EndRun(RadialAnimation& a, AnimationEffects& e) {
+    a.ended = true;
     a.k = a.last;
     a.plot_k = a.last;
     RadialSavedStep() = a.last;
@@ -49,6 +50,7 @@ AnimationEffects RadialTick(RadialAnimation& a, int parameter) {
 AnimationEffects RadialPressStart(RadialAnimation& a) {
     AnimationEffects e;
     if (!WithinRun(a)) return e;
+    a.ended = false;
     if (a.k == -1) {
         a.k = 0;
         a.plot_k = 0;
@@ -72,6 +74,7 @@ AnimationEffects RadialPressStart(RadialAnimation& a) {
 
 AnimationEffects RadialReset(RadialAnimation& a) {
     a.running = false;
+    a.ended = false;
     a.k = -1;
     a.plot_k = -1;
     RadialSavedStep() = -1;
@@ -94,4 +97,37 @@ void RadialCreated(RadialAnimation& a, int last) {
         a.k = step;
         a.plot_k = step;
     }
+}
+
+namespace {
+
+bool StandsStill(const RadialAnimation& a) {
+    return a.k != -1 && (!a.running || a.ended);
+}
+
+}  // namespace
+
+AnimationEffects RadialStepForward(RadialAnimation& a, int shown) {
+    AnimationEffects e;
+    if (!StandsStill(a) || shown < 0 || shown >= a.last) return e;
+    e.draw_step = true;
+    e.drawn_step = shown + 1;
+    a.k = a.plot_k = shown + 2;
+    if (!WithinRun(a)) EndRun(a, e);  // the last step: the run ends there, as its timer would end it
+    return e;
+}
+
+AnimationEffects RadialStepBack(RadialAnimation& a, int shown) {
+    AnimationEffects e;
+    if (!StandsStill(a) || shown <= 0) return e;
+    e.draw_step = true;
+    e.drawn_step = std::min(shown, a.last) - 1;
+    a.k = a.plot_k = e.drawn_step + 1;
+    if (a.ended) {
+        // The finished run stands paused again before its end: Continue takes it there once more.
+        a.ended = a.running = false;
+        a.caption = StartCaption::kContinue;
+        e.caption_changed = true;
+    }
+    return e;
 }

@@ -13,6 +13,7 @@ struct RadialAnimation {
     int plot_k = -1;  // plot step, kept equal to k
     int last = 0;     // N
     bool running = false;
+    bool ended = false;  // the run reached its last step and its timer stopped (the running flag stays)
     StartCaption caption = StartCaption::kStart;
 };
 
@@ -29,3 +30,9 @@ AnimationEffects RadialReset(RadialAnimation& a);
 // same point of the run where N has changed (another monitor or display mode: scaled, truncated; never
 // beyond N).
 void RadialCreated(RadialAnimation& a, int last);
+
+// Period and comma while the run stands still (before Continue, paused, or at its end), from the step the
+// screen shows: one step on, or back, drawn as the run drew it; never before step 0 or past the last step.
+// Back from the end is the run paused before it.
+AnimationEffects RadialStepForward(RadialAnimation& a, int shown);
+AnimationEffects RadialStepBack(RadialAnimation& a, int shown);

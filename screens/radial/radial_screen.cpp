@@ -334,11 +334,23 @@ void OnPhasorKey() {
 void ApplyEffects(const AnimationEffects& e) {
     if (e.draw_step) DrawStep(e.drawn_step);
     SyncCounters();
-    if (e.start_timer) StartTimer(screen->window, kStepTimer, kStepPeriod);
+    if (e.start_timer) StartTimer(screen->window, kStepTimer, PacedPeriod(kStepPeriod, app.run_pace));
     if (e.stop_timer) StopTimer(screen->window, kStepTimer);
     if (e.caption_changed)
         SetControlCaption(screen->start->window, StartCaptionText(Texts(), screen->animation.caption));
     app.animation_running = screen->animation.running;
+}
+
+// Period and comma: a step on or back from the step shown, while the run stands still.
+void OnStepKey(bool forward) {
+    RadialAnimation& a = screen->animation;
+    ApplyEffects(forward ? RadialStepForward(a, screen->shown_step) : RadialStepBack(a, screen->shown_step));
+}
+
+// Plus and minus: a running run takes its new pace at once.
+void OnPaceKey() {
+    if (screen->animation.running && !screen->animation.ended)
+        StartTimer(screen->window, kStepTimer, PacedPeriod(kStepPeriod, app.run_pace));
 }
 
 void OnReset() {
@@ -489,6 +501,12 @@ LRESULT CALLBACK RadialScreenProc(HWND window, UINT message, WPARAM first, LPARA
             return 0;
         case kPhasorKeyMessage:
             if (screen != nullptr) OnPhasorKey();
+            return 0;
+        case kStepKeyMessage:
+            if (screen != nullptr) OnStepKey(first != 0);
+            return 0;
+        case kPaceKeyMessage:
+            if (screen != nullptr) OnPaceKey();
             return 0;
         case WM_CLOSE:
             PostQuitMessage(0);

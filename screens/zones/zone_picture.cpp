@@ -71,8 +71,10 @@ void DrawZoneSum(ZonePicture* p) {
         PaintBare(p);
         return;
     }
-    ZoneStep step = AxialObjectZoneStep(p->object, p->wavelength, p->first_distance, p->last_distance,
-                                        p->step_counter, p->step_count, p->height);
+    ZoneStep step = p->stop_distance > 0
+                        ? AxialObjectZoneStepAt(p->object, p->wavelength, p->stop_distance, p->height)
+                        : AxialObjectZoneStep(p->object, p->wavelength, p->first_distance, p->last_distance,
+                                              p->step_counter, p->step_count, p->height);
     PaintStep(p, step);
 }
 

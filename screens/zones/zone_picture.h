@@ -28,6 +28,7 @@ struct ZonePicture {
     int step_count;                      // n
     ZonePictureGeometry geometry;        // side, axis start (x0, y0) and end (x1, y1) on the screen
     LabelText* sum_text;                 // the last drawn step's sum; the screen draws it and releases it
+    double stop_distance;                // axial: above 0, the step drawn is the stop at this distance
     double number_of_zones;              // infinity for the disc: its open plane's zones go on
     bool radial;
 };

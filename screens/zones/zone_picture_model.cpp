@@ -64,11 +64,14 @@ Box ApertureBox(int side) {
 }
 
 ZoneStep AxialZoneStep(double lambda, double a, double z_min, double z_max, int k, int n, int side) {
-    ZoneStep step;
     // The last step stands exactly at z_max: the interpolation can fall a unit in the last place short of
     // it, and the two-decimal truncation would then print 0.79 for the 0.8 of a zone that ends the run.
-    step.distance = k == n ? z_max : (z_max - z_min) * k / n + z_min;
-    const double z = step.distance;
+    return AxialZoneStepAt(lambda, a, k == n ? z_max : (z_max - z_min) * k / n + z_min, side);
+}
+
+ZoneStep AxialZoneStepAt(double lambda, double a, double z, int side) {
+    ZoneStep step;
+    step.distance = z;
     step.open_zones = numerics::OpenZoneCount(a, lambda, 0.0, z);
     const int zones = OpenZones(step.open_zones);
     const double centre = side / 2.0;
@@ -181,6 +184,13 @@ ZoneStep AxialObjectZoneStep(const numerics::DiffractingObject& object, double l
         return AxialZoneStep(lambda, object.radius, z_min, z_max, k, n, side);
     // As the aperture's: the last step stands exactly at z_max.
     const double z = k == n ? z_max : (z_max - z_min) * k / n + z_min;
+    return ObjectStep(object, lambda, z, 0.0, numerics::OpenZoneCount(object.radius, lambda, 0.0, z),
+                      side / 2.0, side);
+}
+
+ZoneStep AxialObjectZoneStepAt(const numerics::DiffractingObject& object, double lambda, double z, int side) {
+    if (object.kind == numerics::BeamObject::kAperture)
+        return AxialZoneStepAt(lambda, object.radius, z, side);
     return ObjectStep(object, lambda, z, 0.0, numerics::OpenZoneCount(object.radius, lambda, 0.0, z),
                       side / 2.0, side);
 }

@@ -52,6 +52,8 @@ struct ZoneStep {
 
 // Axial screen, step k of n: z = (z_max - z_min)*k/n + z_min, zones centred in the picture.
 ZoneStep AxialZoneStep(double lambda, double a, double z_min, double z_max, int k, int n, int side);
+// The same at the distance z itself (where the run stops at a whole number of zones, between two steps).
+ZoneStep AxialZoneStepAt(double lambda, double a, double z, int side);
 
 // Radial screen, step k of n at distance z: the point is k*a/n off the axis; terms stop before the first
 // zone less than 1% open.
@@ -69,6 +71,7 @@ ZoneStep AxialObjectZoneStep(const numerics::DiffractingObject& object, double l
                              double z_max, int k, int n, int side);
 ZoneStep RadialObjectZoneStep(const numerics::DiffractingObject& object, double lambda, double z, int k,
                               int n, int side);
+ZoneStep AxialObjectZoneStepAt(const numerics::DiffractingObject& object, double lambda, double z, int side);
 // The picture before a run: the object alone, no zones.
 ZoneStep ObjectAlone(const numerics::DiffractingObject& object, int side);
 
