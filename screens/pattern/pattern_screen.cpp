@@ -8,6 +8,13 @@
 // into storage that is already there: a fresh record per repaint would cost more in first touches of new
 // memory than the pixels themselves.
 //
+// The object in the beam is the one chosen with key O, which makes the screen again with what it showed. The
+// zone plate is made when it comes into the beam, here or on another page (key O, or a screen opened with
+// it chosen), for the wavelength and the distance then shown: its ring radii stay as they were while the
+// bars move the observation screen through its foci, move the focus with the wavelength and cut the plate
+// at another radius, and they survive the screen made again for a palette, a monitor or a display mode. A
+// comparison keeps the object it was taken with, a plate with its design.
+//
 // A scroll step is what a lecturer drags: it changes the current frame, the parameter labels and the
 // current zone count, and nothing else. The comparison frame is computed again only when its switches
 // or its parameters change (the same pixels as computing it every time), and a step recomposes and
@@ -16,15 +23,16 @@
 #include "screens/pattern/pattern_screen.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
+#include "numerics/zone_geometry.h"
 #include "shell/application.h"
 #include "shell/beam_choice.h"
 #include "shell/monitors.h"
 #include "shell/page_messages.h"
 #include "shell/page_palette.h"
 #include "shell/page_window.h"
+#include "shell/platform/resource_failures.h"
 #include "shell/platform/text_fit.h"
 
 namespace {
@@ -39,11 +47,15 @@ constexpr double kViewFactor = 1.5;
 PatternScreen* screen = nullptr;
 
 // What the screen showed when it was last torn down, for the same screen made again on another monitor or
-// after a display change: the bars, the switches and the comparison.
+// after a display change: the bars, the switches, the object with the plate's design, and the comparison.
+// A screen that met a resource failure while it was made showed nothing, and leaves it as it was.
 struct Shown {
     int positions[3];
     bool projection, plots, comparison_taken;
-    std::array<double, 3> compared;  // the comparison's wavelength, aperture radius and distance
+    numerics::BeamObject object;
+    numerics::ZonePlate plate;
+    double compared_wavelength, compared_distance;
+    numerics::DiffractingObject compared;  // the comparison's object, its radius and a plate's design
 };
 Shown last_shown{};
 
@@ -51,19 +63,22 @@ void DrawPageText(HDC context, int x, int y, const std::string& text) {
     DrawLabel(context, x, y, MakeLabel(text.c_str()).get());
 }
 
-// A frame for the controls' values as they stand, with the switches as they stand.
+// A frame of the object in the beam for the controls' values as they stand, with the switches as they stand.
 void RenderFromControls(PatternFrame* frame) {
     const double a = screen->aperture->value;
-    RenderPattern(screen->layout.size, screen->wavelength->value, a, a / 1000, screen->distance->value,
-                  kViewFactor, screen->aperture_projection, screen->plots, frame, screen->workers);
+    RenderPattern(screen->layout.size, screen->wavelength->value, {screen->object, a, screen->plate},
+                  a / 1000, screen->distance->value, kViewFactor, screen->aperture_projection, screen->plots,
+                  frame, screen->workers);
 }
 
-// The comparison again, for the parameters it was taken with and the switches as they stand.
+// A comparison for the parameters and the object it was taken with, and the switches as they stand.
+void RenderComparison(double lambda, const numerics::DiffractingObject& object, double z) {
+    RenderPattern(screen->layout.size, lambda, object, object.radius / 1000, z, kViewFactor,
+                  screen->aperture_projection, screen->plots, screen->comparison, screen->workers);
+}
 void RenderComparison() {
     const PatternImage& taken = screen->comparison->computed;
-    const double a = taken.aperture_radius;
-    RenderPattern(screen->layout.size, taken.wavelength, a, a / 1000, taken.distance, kViewFactor,
-                  screen->aperture_projection, screen->plots, screen->comparison, screen->workers);
+    RenderComparison(taken.wavelength, PatternObject(taken), taken.distance);
 }
 
 // The title, the two frame captions and the separator line, drawn once.
@@ -109,25 +124,41 @@ void DrawZoneCount(HDC dc, int x, const PatternFrame* frame) {
     SelectObject(dc, app.page_font);
 }
 
-// The parameters the comparison was taken with, in white over its top left corner: λ = 500 nm,
-// R = 2.0 mm, L = 2.0 m, each symbol a wide character of its own.
+// What the comparison was taken with, in white over its top corners: λ = 500 nm, R = 2.0 mm, L = 2.0 m on
+// the left, each symbol a wide character of its own, and its object on the right where objects are in play.
 void DescribeComparison(HDC dc) {
     const PatternLayout& l = screen->layout;
-    const PatternImage& taken = screen->comparison->computed;
+    const std::vector<ComparisonLine> lines =
+        ComparisonLines(*app.texts, screen->comparison->computed, screen->object);
     SetTextColour(dc, kWhite);
+    for (const ComparisonLine& line : lines) {
+        SetTextAlign(dc, line.right ? TA_RIGHT : TA_LEFT);
+        DrawLabel(dc, line.right ? l.description_right_x : l.description_x, l.description_y[line.row],
+                  line.text.get());
+    }
     SetTextAlign(dc, TA_LEFT);
-    DrawLabel(dc, l.description_x, l.description_y[0],
-              ComparisonWavelengthLabel(*app.texts, taken.wavelength).get());
-    DrawLabel(dc, l.description_x, l.description_y[1],
-              ComparisonRadiusLabel(*app.texts, taken.aperture_radius).get());
-    DrawLabel(dc, l.description_x, l.description_y[2],
-              ComparisonDistanceLabel(*app.texts, taken.distance).get());
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[0], static_cast<wchar_t>(kWavelengthSymbol));
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[1], static_cast<wchar_t>(kRadiusSymbol));
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[2], static_cast<wchar_t>(kDistanceSymbol));
+    for (const ComparisonLine& line : lines)
+        if (line.symbol != 0)
+            DrawWideSymbol(dc, l.symbol_x, l.description_y[line.row], static_cast<wchar_t>(line.symbol));
     SetTextColour(dc, CurrentPalette().ink);
     SetTextAlign(dc, TA_CENTER);
     DrawZoneCount(dc, l.comparison_count_x, screen->comparison);
+}
+
+// The current frame with, for the zone plate, where its focus lies for the wavelength shown, in white over
+// the frame's top left corner (the plate's dark surround, clear of the plot); leaves the text centred.
+void DrawCurrentFrame(HDC dc) {
+    const PatternLayout& l = screen->layout;
+    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    if (screen->object != numerics::BeamObject::kZonePlate) return;
+    const PatternImage& shown = screen->current->computed;
+    SetTextColour(dc, kWhite);
+    SetTextAlign(dc, TA_LEFT);
+    DrawLabel(
+        dc, l.focus_x, l.focus_y,
+        PatternFocusLabel(*app.texts, numerics::ZonePlateFocalDistance(shown.plate, shown.wavelength)).get());
+    SetTextColour(dc, CurrentPalette().ink);
+    SetTextAlign(dc, TA_CENTER);
 }
 
 // The parts of the picture a scroll step changes: the label over the bar that moved (its column, from
@@ -175,7 +206,7 @@ void ComposeStep() {
     SetTextColour(dc, CurrentPalette().ink);
     DrawParameterLabels(dc, true);
     RememberLabelledPositions();
-    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    DrawCurrentFrame(dc);
     DrawZoneCount(dc, l.current_count_x, screen->current);
     restored.push_back(parts.frame);
     PresentFrameParts(screen->window, screen->work, restored);
@@ -191,7 +222,7 @@ void ComposeWhole() {
     SetTextColour(dc, CurrentPalette().ink);
     DrawParameterLabels(dc);
 
-    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    DrawCurrentFrame(dc);
     // The comparison frame is black until one is taken.
     if (screen->comparison_taken) {
         TransferPatternPixels(*screen->comparison, dc, l.comparison_left, l.frame_top);
@@ -251,13 +282,18 @@ void OnCompare() {
 }
 
 void TearDownPatternScreen() {
-    last_shown = {{screen->wavelength->position, screen->aperture->position, screen->distance->position},
-                  screen->aperture_projection,
-                  screen->plots,
-                  screen->comparison_taken,
-                  {}};
-    if (const PatternFrame* c = screen->comparison)
-        last_shown.compared = {c->computed.wavelength, c->computed.aperture_radius, c->computed.distance};
+    if (screen->whole) {
+        const PatternImage& c = screen->comparison->computed;
+        last_shown = {{screen->wavelength->position, screen->aperture->position, screen->distance->position},
+                      screen->aperture_projection,
+                      screen->plots,
+                      screen->comparison_taken,
+                      screen->object,
+                      screen->plate,
+                      c.wavelength,
+                      c.distance,
+                      PatternObject(c)};
+    }
     // The surfaces go before the fonts and the pen: each surface selects back what it had before the
     // screen's objects, so none of them is still selected when it is deleted.
     DestroySurface(screen->work);
@@ -360,8 +396,8 @@ int CreatePatternScreen() {
     screen->distance = MakeBar(window, l.distance_bar_x, 1000, 10000, 2000, 100, 0.001);
 
     app.menu_button = MakeButton(window, kMenuId, 0, l.menu_button, t.menu_button);
-    screen->projection_button =
-        MakeButton(window, kProjectionId, BS_MULTILINE, l.projection_button, t.projection_button[ChosenObjectIndex()]);
+    screen->projection_button = MakeButton(window, kProjectionId, BS_MULTILINE, l.projection_button,
+                                           t.projection_button[ChosenObjectIndex()]);
     screen->plots_button = MakeButton(window, kPlotsId, 0, l.plots_button, t.plots_button);
     screen->compare_button = MakeButton(window, kCompareId, 0, l.compare_button, t.compare_button);
 
@@ -374,16 +410,22 @@ int CreatePatternScreen() {
     screen->workers = new WorkerPool(WorkerPool::WorkersForThisComputer());
     screen->current = new PatternFrame{};
     screen->comparison = new PatternFrame{};
+    const Shown& s = last_shown;
     if (app.rebuilding) {
-        // Made again for another monitor or display mode: as it was.
-        const Shown& s = last_shown;
+        // Made again for another monitor, display mode, palette or object: as it was.
         ScrollBarControl* bars[] = {screen->wavelength, screen->aperture, screen->distance};
         for (int i = 0; i < 3; ++i) SetScrollPosition(bars[i], s.positions[i]);
         screen->aperture_projection = s.projection;
         screen->plots = s.plots;
         screen->comparison_taken = s.comparison_taken;
-        RenderPattern(l.size, s.compared[0], s.compared[1], s.compared[1] / 1000, s.compared[2], kViewFactor,
-                      s.projection, s.plots, screen->comparison, screen->workers);
+    }
+    // A plate that was in the beam keeps its rings; one that comes into it is made for what the bars show.
+    screen->object = ChosenObject();
+    const bool same_plate = app.rebuilding && s.object == numerics::BeamObject::kZonePlate;
+    screen->plate =
+        same_plate ? s.plate : numerics::ZonePlate{screen->wavelength->value, screen->distance->value};
+    if (app.rebuilding) {
+        RenderComparison(s.compared_wavelength, s.compared, s.compared_distance);
     } else {
         RenderFromControls(screen->comparison);
     }
@@ -392,6 +434,7 @@ int CreatePatternScreen() {
     RequestFullRepaint();
     // The whole picture is composed: the window appears with it.
     ShowPage(window);
+    screen->whole = !ResourceFailurePending();
     return 1;
 }
 
