@@ -99,21 +99,49 @@ void DrawStatic(Surface* page) {
     DrawLine(dc, 0, l.separator_y, l.width, l.separator_y);
 }
 
-// The labels over the bars: all of them, or only those whose bar moved since they were last drawn.
-void DrawParameterLabels(HDC dc, bool moved_only = false) {
+// The labels over the bars, for the bars' positions; in the labels' font, leaving the page font selected.
+void DrawParameterLabels(HDC dc) {
     const PatternLayout& l = screen->layout;
-    const auto moved = [&](int i, const ScrollBarControl* bar) {
-        return !moved_only || bar->position != screen->labelled_positions[i];
-    };
-    if (moved(0, screen->wavelength))
-        DrawLabel(dc, l.wavelength_label_x, l.label_y,
-                  PatternWavelengthLabel(*app.texts, screen->wavelength->position).get());
-    if (moved(1, screen->aperture))
-        DrawLabel(dc, l.aperture_label_x, l.label_y,
-                  PatternApertureLabel(*app.texts, screen->aperture->position, ChosenObjectIndex()).get());
-    if (moved(2, screen->distance))
-        DrawLabel(dc, l.distance_label_x, l.label_y,
-                  PatternDistanceLabel(*app.texts, screen->distance->position).get());
+    SelectObject(dc, screen->label_font);
+    DrawLabel(dc, l.wavelength_label_x, l.label_y,
+              PatternWavelengthLabel(*app.texts, screen->wavelength->position).get());
+    DrawLabel(dc, l.aperture_label_x, l.label_y,
+              PatternApertureLabel(*app.texts, screen->aperture->position, ChosenObjectIndex()).get());
+    DrawLabel(dc, l.distance_label_x, l.label_y,
+              PatternDistanceLabel(*app.texts, screen->distance->position).get());
+    SelectObject(dc, app.page_font);
+}
+
+std::string Text(const LabelTextPtr& label) {
+    return std::string(label->text, label->length);
+}
+
+FontSize PageFontSize() {
+    return {screen->layout.page_font_height, screen->layout.page_font_width, 400};
+}
+
+// The fonts of the texts that change as the bars move, chosen once for the screen: the page font where
+// the widest texts fit (every digit is as wide as any other), else one shrunk just enough. The labels keep
+// to their row and clear of each other (the zone plate's radius label is the longest of them); the plate's
+// focus keeps within its frame, a margin from its right edge.
+void ChooseChangingFonts(HDC dc) {
+    const PatternLayout& l = screen->layout;
+    const std::string wavelength = Text(PatternWavelengthLabel(*app.texts, screen->wavelength->position)),
+                      radius = Text(
+                          PatternApertureLabel(*app.texts, screen->aperture->position, ChosenObjectIndex())),
+                      distance = Text(PatternDistanceLabel(*app.texts, 10000)),
+                      focus = Text(PatternFocusLabel(*app.texts, 10.0));
+    screen->label_font = FittingFont(dc, app.page_font, PageFontSize(),
+                                     {{&wavelength, l.wavelength_label_x, l.label_y, TA_CENTER},
+                                      {&radius, l.aperture_label_x, l.label_y, TA_CENTER},
+                                      {&distance, l.distance_label_x, l.label_y, TA_CENTER}},
+                                     {0, l.label_y, l.width, l.bar_y}, {});
+    screen->focus_font =
+        screen->object != numerics::BeamObject::kZonePlate
+            ? app.page_font
+            : FittingFont(dc, app.page_font, PageFontSize(), {{&focus, l.focus_x, l.focus_y, TA_LEFT}},
+                          {l.current_left, l.frame_top, l.current_left + l.size - l.mx, l.frame_top + l.size},
+                          {});
 }
 
 // "Number of zones = 4.0" under the frame whose caption stands at x; leaves the page font selected.
@@ -124,6 +152,34 @@ void DrawZoneCount(HDC dc, int x, const PatternFrame* frame) {
     SelectObject(dc, app.page_font);
 }
 
+// The comparison's right-hand column, each line ending a margin from the frame's right edge: in the page
+// font where the lines keep within the frame and clear of the letters on the left, else in a font shrunk
+// just enough (a kept font). Leaves the page font selected.
+void DrawRightColumn(HDC dc, const std::vector<std::string>& texts, const std::vector<int>& ys,
+                     const std::vector<RECT>& left) {
+    const PatternLayout& l = screen->layout;
+    const RECT frame{l.comparison_left, l.frame_top, l.description_right_x, l.frame_top + l.size};
+    std::vector<PlacedLine> placed;
+    const auto fits = [&](HFONT font) {
+        SelectObject(dc, font);
+        placed.clear();
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            placed.push_back(
+                {&texts[i], l.description_right_x - NarrowTextWidth(dc, texts[i]), ys[i], TA_LEFT});
+        return LinesFit(dc, font, placed, frame, left);
+    };
+    HFONT font = app.page_font;
+    const std::vector<FontSize> smaller = ShrunkFontSizes(PageFontSize());
+    for (std::size_t i = 0; !fits(font) && i < smaller.size(); ++i) {
+        HFONT next = KeptFont(smaller[i].height, smaller[i].width, smaller[i].weight);
+        if (next == nullptr) break;
+        font = next;
+    }
+    SelectObject(dc, font);
+    for (const PlacedLine& line : placed) DrawNarrowText(dc, line.x, line.y, *line.text);
+    SelectObject(dc, app.page_font);
+}
+
 // What the comparison was taken with, in white over its top corners: λ = 500 nm, R = 2.0 mm, L = 2.0 m on
 // the left, each symbol a wide character of its own, and its object on the right where objects are in play.
 void DescribeComparison(HDC dc) {
@@ -131,22 +187,38 @@ void DescribeComparison(HDC dc) {
     const std::vector<ComparisonLine> lines =
         ComparisonLines(*app.texts, screen->comparison->computed, screen->object);
     SetTextColour(dc, kWhite);
-    for (const ComparisonLine& line : lines) {
-        SetTextAlign(dc, line.right ? TA_RIGHT : TA_LEFT);
-        DrawLabel(dc, line.right ? l.description_right_x : l.description_x, l.description_y[line.row],
-                  line.text.get());
-    }
     SetTextAlign(dc, TA_LEFT);
+    std::vector<std::string> right;
+    std::vector<int> right_ys;
+    for (const ComparisonLine& line : lines) {
+        if (line.right) {
+            right.push_back(Text(line.text));
+            right_ys.push_back(l.description_y[line.row]);
+        } else {
+            DrawLabel(dc, l.description_x, l.description_y[line.row], line.text.get());
+        }
+    }
     for (const ComparisonLine& line : lines)
         if (line.symbol != 0)
             DrawWideSymbol(dc, l.symbol_x, l.description_y[line.row], static_cast<wchar_t>(line.symbol));
+    if (!right.empty()) {
+        std::vector<RECT> left;
+        for (const ComparisonLine& line : lines) {
+            if (line.right) continue;
+            const std::vector<RECT> boxes =
+                TextLetterBoxes(dc, l.description_x, l.description_y[line.row], Text(line.text));
+            left.insert(left.end(), boxes.begin(), boxes.end());
+        }
+        DrawRightColumn(dc, right, right_ys, left);
+    }
     SetTextColour(dc, CurrentPalette().ink);
     SetTextAlign(dc, TA_CENTER);
     DrawZoneCount(dc, l.comparison_count_x, screen->comparison);
 }
 
 // The current frame with, for the zone plate, where its focus lies for the wavelength shown, in white over
-// the frame's top left corner (the plate's dark surround, clear of the plot); leaves the text centred.
+// the frame's top left corner (the plate's dark surround, clear of the plot); leaves the text centred and
+// the page font selected.
 void DrawCurrentFrame(HDC dc) {
     const PatternLayout& l = screen->layout;
     TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
@@ -154,18 +226,20 @@ void DrawCurrentFrame(HDC dc) {
     const PatternImage& shown = screen->current->computed;
     SetTextColour(dc, kWhite);
     SetTextAlign(dc, TA_LEFT);
+    SelectObject(dc, screen->focus_font);
     DrawLabel(
         dc, l.focus_x, l.focus_y,
         PatternFocusLabel(*app.texts, numerics::ZonePlateFocalDistance(shown.plate, shown.wavelength)).get());
+    SelectObject(dc, app.page_font);
     SetTextColour(dc, CurrentPalette().ink);
     SetTextAlign(dc, TA_CENTER);
 }
 
-// The parts of the picture a scroll step changes: the label over the bar that moved (its column, from
-// midway to the bar on its left to midway to the bar on its right), the current frame and its zone count
-// (from midway between the frames to the right edge). Null label columns for bars that did not move.
+// The parts of the picture a scroll step changes: the row of labels over the bars when a bar moved (all
+// three: the zone plate's radius label is wider than its bar's column and reaches over its neighbours'),
+// the current frame and its zone count (from midway between the frames to the right edge).
 struct StepParts {
-    std::vector<RECT> labels;
+    std::vector<RECT> labels;  // none when no bar moved
     RECT frame, count;
 };
 
@@ -175,8 +249,8 @@ StepParts ChangedParts() {
     const ScrollBarControl* bars[] = {screen->wavelength, screen->aperture, screen->distance};
     for (int i = 0; i < 3; ++i) {
         if (bars[i]->position == screen->labelled_positions[i]) continue;
-        const int left = bars[i]->x - l.mx, right = bars[i]->x + bars[i]->width + l.mx;
-        parts.labels.push_back({std::max(left, 0), l.label_y, std::min(right, l.width), l.bar_y});
+        parts.labels = {{0, l.label_y, l.width, l.bar_y}};
+        break;
     }
     parts.frame = {l.current_left, l.frame_top, l.current_left + l.size, l.frame_top + l.size};
     const int between = (l.comparison_left + l.size + l.current_left) / 2;
@@ -204,7 +278,7 @@ void ComposeStep() {
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_CENTER);
     SetTextColour(dc, CurrentPalette().ink);
-    DrawParameterLabels(dc, true);
+    if (!parts.labels.empty()) DrawParameterLabels(dc);
     RememberLabelledPositions();
     DrawCurrentFrame(dc);
     DrawZoneCount(dc, l.current_count_x, screen->current);
@@ -424,6 +498,7 @@ int CreatePatternScreen() {
     const bool same_plate = app.rebuilding && s.object == numerics::BeamObject::kZonePlate;
     screen->plate =
         same_plate ? s.plate : numerics::ZonePlate{screen->wavelength->value, screen->distance->value};
+    ChooseChangingFonts(screen->work->context);
     if (app.rebuilding) {
         RenderComparison(s.compared_wavelength, s.compared, s.compared_distance);
     } else {

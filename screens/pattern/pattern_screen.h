@@ -39,7 +39,9 @@ struct PatternScreen {
     WorkerPool* workers;    // share a frame's work; they live as long as the screen
     int labelled_positions[3];  // the bars' positions that the work surface's labels show
     int full_repaints;          // how many full repaints the screen has done
-    bool whole;  // made without a resource failure: its teardown keeps what it shows for the next one
+    bool whole;        // made without a resource failure: its teardown keeps what it shows for the next one
+    HFONT label_font;  // the labels over the bars: the page font, or a kept font where they need less
+    HFONT focus_font;  // the zone plate's focus over the current frame, likewise
     HFONT caption_font;
     int caption_height;  // the caption font's full height: a zone count's band
     HFONT title_font;
