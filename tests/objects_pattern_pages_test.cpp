@@ -104,8 +104,8 @@ TEST_F(PatternObjects, OThreeTimesGivesTheAperturesPageBack) {
 
 // The plate is made for the bars shown when O brings it (450 nm, 2.5 m) and keeps its rings: at 560 nm its
 // focus is 2.01 m, where the centre is the frame's brightest; a comparison of it says so; P and a display
-// change make the page again with the same plate; the plate that O brings next is made for 560 nm and
-// 2.009 m, while the comparison keeps the first.
+// change make the page again with the same plate; the plate that O brings next is made for 560 nm and 3 m,
+// while the comparison keeps the first; a new visit makes it for the starting 500 nm and 2 m.
 TEST_F(PatternObjects, ThePlateKeepsItsRingsThroughThePageMadeAgain) {
     RecordDrawnTexts(true);
     HWND page = Open(kPatternButton);
@@ -139,10 +139,15 @@ TEST_F(PatternObjects, ThePlateKeepsItsRingsThroughThePageMadeAgain) {
     }
     EXPECT_TRUE(CurrentFrame(s->window, 100) == Expected(s, 100));
     EXPECT_TRUE(Block(s->window, 378, 355, 660, 660) == comparison);
+    Scroll(s->window, s->distance, SB_THUMBTRACK, 3000);
     for (int press = 0; press < 3; ++press) PressKey(OnlyPage(), 'O');
-    EXPECT_TRUE(made(560, 2009));
-    EXPECT_NE(Shown(s).find(L"f = 2.01 m|"), std::wstring::npos);
+    EXPECT_TRUE(made(560, 3000));
+    for (const wchar_t* text : {L"Focus of the zone plate 3.00 m|", L"f = 2.01 m|"})
+        EXPECT_NE(Shown(s).find(text), std::wstring::npos) << text;
     EXPECT_TRUE(Block(s->window, 378, 355, 660, 660) == comparison);
+    PressKey(OnlyPage(), VK_ESCAPE);  // a new visit with the plate chosen: made for the bars' starting values
+    Open(kPatternButton);
+    EXPECT_TRUE(made(500, 2000));
 }
 
 RECT Square(int x, int y, int side) {
@@ -171,10 +176,12 @@ void ExpectTextsClear(const PatternScreen* s) {
         }
         for (const RECT& frame : frames)
             EXPECT_TRUE(!Overlap(t->ink, frame) || Within(t->ink, frame)) << t->text;
-        for (auto u = t + 1; u != texts.end(); ++u)
+        for (auto u = t + 1; u != texts.end(); ++u) {
+            bool apart = true;
             for (const RECT& a : t->letters)
-                for (const RECT& b : u->letters)
-                    EXPECT_FALSE(Overlap(a, b)) << t->text << " overlaps " << u->text;
+                for (const RECT& b : u->letters) apart = apart && !Overlap(a, b);
+            EXPECT_TRUE(apart) << t->text << " overlaps " << u->text;
+        }
     }
     HWND button = s->projection_button->window;
     RECT r{}, text{};
