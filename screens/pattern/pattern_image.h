@@ -6,12 +6,12 @@
 // `zone_count`.
 //
 // The colour scale is the same for every object: a sample's brightness is the 0.7th power of its intensity
-// over the brightest sample of the same frame. The aperture's frames are what they always were; the zone
-// plate's focus, the strongest point of its frame, is full colour with the rest of the frame dimmed by as
-// much as the plate gathers there ((2k)^2 for k clear rings against the free wave's 1); the disc's frame
-// scales to the bright fringe beside its shadow, about a third above the free wave, so the spot at the
-// centre of the shadow, as bright as the free wave, shows at four fifths and the ring of its first zero
-// black.
+// over the brightest sample of the same frame, so the aperture's frames are what they always were. At the
+// zone plate's focus the centre is that sample, in the wavelength's full colour, and the rest of the frame
+// is dimmed by as much as the plate gathers there ((2k)^2 for k clear rings against the free wave's 1). The
+// disc's brightest samples are the fringe just outside its shadow, some third above the free wave at the
+// starting values (500 nm, 2 mm, 2 m), so the spot at the shadow's centre, as bright as the free wave,
+// shows at four fifths of the scale and the ring of its first zero black.
 #pragma once
 
 #include <cstdint>
