@@ -3,7 +3,8 @@
 // change and on every position of a dragged thumb. 1920 x 1080 gives frames of 660 pixels, 3840 x 2160 frames
 // of 1320. The same repaint done the straightforward way (plain ring sum per sample, a square root per pixel)
 // runs alongside, and the ratio of the medians is printed at the end; run with --benchmark_repetitions=N for
-// medians.
+// medians. The drag step (one frame, as a scroll step renders it) is measured for each object in the beam,
+// and the opaque disc's and the zone plate's medians are printed against the aperture's.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -62,6 +63,29 @@ BENCHMARK(BM_PatternFrame)
     ->Args({1920, 1080, 1})
     ->Args({3840, 2160, 0})
     ->Args({3840, 2160, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// A drag of the distance bar with each object in the beam: the current frame of every step computed as the
+// screen computes it (its pool of threads, the switches off), a millimetre further each time from 2 m. The
+// zone plate is made for 500 nm and 2 m, so the drag runs through its focus.
+void BM_PatternDragStep(benchmark::State& state) {
+    const int size = FrameSize(state);
+    const auto kind = static_cast<numerics::BeamObject>(state.range(2));
+    const char* const names[] = {"aperture", "opaque disc", "zone plate"};
+    WorkerPool pool(WorkerPool::WorkersForThisComputer());
+    state.SetLabel(std::string(names[state.range(2)]) + ", S = " + std::to_string(size));
+    PatternImage frame;
+    int mm = 2000;
+    for (auto _ : state) {
+        const numerics::DiffractingObject object{kind, 0.002, {500e-9, 2.0}};
+        ComputePatternImage(size, 500e-9, object, 0.002 / 1000, mm * 0.001, 1.5, false, false, &frame, &pool);
+        benchmark::DoNotOptimize(frame.pixels.data());
+        mm = mm < 2100 ? mm + 1 : 2000;
+    }
+}
+BENCHMARK(BM_PatternDragStep)
+    ->ArgsProduct({{1920}, {1080}, {0, 1, 2}})
+    ->ArgsProduct({{3840}, {2160}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 // New records for every repaint: the same work plus the first touch of size * size * 4 fresh bytes per
@@ -130,6 +154,15 @@ public:
             if (found == medians_.end()) continue;
             std::printf("%s: %.3f ms, reference %.3f ms, %.1f times faster\n", name.c_str(), time,
                         found->second, found->second / time);
+        }
+        // The drag step of the disc (.../1) and the plate (.../2) against the aperture's (.../0).
+        for (const auto& [name, time] : medians_) {
+            const std::size_t last = name.rfind('/');
+            if (name.rfind("BM_PatternDragStep/", 0) != 0 || name.compare(last, 2, "/0") == 0) continue;
+            const auto aperture = medians_.find(name.substr(0, last) + "/0");
+            if (aperture == medians_.end()) continue;
+            std::printf("%s: %.3f ms, the aperture's %.3f ms: %.2f of its time\n", name.c_str(), time,
+                        aperture->second, time / aperture->second);
         }
     }
 

@@ -10,10 +10,11 @@ void TransferPatternPixels(const PatternFrame& frame, HDC target, int x, int y) 
     DrawPixels(target, x, y, computed.size, computed.size, computed.pixels.data());
 }
 
-PatternFrame* RenderPattern(int size, double lambda, double a, double delta, double z, double view_factor,
-                            bool aperture_projection, bool plots, PatternFrame* frame, WorkerPool* workers) {
+PatternFrame* RenderPattern(int size, double lambda, const numerics::DiffractingObject& object, double delta,
+                            double z, double view_factor, bool aperture_projection, bool plots,
+                            PatternFrame* frame, WorkerPool* workers) {
     if (frame == nullptr) frame = new PatternFrame{};
-    if (!ComputePatternImage(size, lambda, a, delta, z, view_factor, aperture_projection, plots,
+    if (!ComputePatternImage(size, lambda, object, delta, z, view_factor, aperture_projection, plots,
                              &frame->computed, workers) &&
         !ResourceFailurePending()) {
         // The program ends once control is back in the message loop; until then the frame is used as is.

@@ -1,5 +1,6 @@
 // Rendering of one pattern frame. The pattern is circularly symmetric, so the expensive part is the
-// one-dimensional profile (a ring sum per sample, in the numerics); every pixel only looks up the profile
+// one-dimensional profile (a ring sum per sample, in the numerics, for whichever object is in the beam);
+// every pixel only looks up the profile
 // by its whole-pixel distance from the centre. That lookup is arranged so that a pixel costs one store:
 // each ring radius k gets its final pixel word once (palette colour of its level, or the white of the
 // projection circle), the whole-pixel distance trunc(sqrt(dx^2 + dy^2)) is found exactly with an integer
@@ -14,9 +15,9 @@
 #include <functional>
 #include <new>
 
+#include "numerics/object_series.h"
 #include "numerics/spectral_ramp.h"
 #include "numerics/zone_geometry.h"
-#include "numerics/zone_series.h"
 #include "screens/plot_scale.h"
 #include "shell/platform/resource_failures.h"
 #include "shell/platform/strokes.h"
@@ -140,6 +141,7 @@ bool FillPatternImage(PatternImage* image, WorkerPool* pool) {
     const int size = image->size;
     const double lambda = image->wavelength, a = image->aperture_radius, delta = image->ring_width,
                  z = image->distance, view_factor = image->view_factor;
+    const numerics::DiffractingObject object = PatternObject(*image);
     const bool plots = image->plots;
 
     // The profile reaches the image corners: r_end is the half-diagonal in metres, and the samples are
@@ -149,8 +151,8 @@ bool FillPatternImage(PatternImage* image, WorkerPool* pool) {
     image->sample_count = n;
     image->intensities.assign(std::max(size, n), 0.0);
     // The samples in parts of whole blocks of eight, the ring sum's own grouping; the same values as
-    // IntensityOverRadius(n, ...) computes in one piece.
-    const numerics::RadialProfile radial(n, a, delta, z, lambda, 0.0, r_end);
+    // ObjectIntensityOverRadius(n, ...) computes in one piece (for the aperture IntensityOverRadius's).
+    const numerics::ObjectRadialProfile radial(n, object, delta, z, lambda, 0.0, r_end);
     InParts(pool, n, 8, [&](int first, int last) { radial.Compute(first, last, image->intensities.data()); });
     for (int k = 0; k < n; ++k) image->maximum = std::max(image->maximum, image->intensities[k]);
     const bool profile = n != 0;
@@ -175,11 +177,24 @@ bool FillPatternImage(PatternImage* image, WorkerPool* pool) {
 
 }  // namespace
 
+numerics::DiffractingObject PatternObject(const PatternImage& image) {
+    return {image.object, image.aperture_radius, image.plate};
+}
+
 bool ComputePatternImage(int size, double lambda, double a, double delta, double z, double view_factor,
                          bool aperture_projection, bool plots, PatternImage* image, WorkerPool* pool) {
+    return ComputePatternImage(size, lambda, {numerics::BeamObject::kAperture, a, {}}, delta, z, view_factor,
+                               aperture_projection, plots, image, pool);
+}
+
+bool ComputePatternImage(int size, double lambda, const numerics::DiffractingObject& object, double delta,
+                         double z, double view_factor, bool aperture_projection, bool plots,
+                         PatternImage* image, WorkerPool* pool) {
     size = std::max(size, 0);
     image->wavelength = lambda;
-    image->aperture_radius = a;
+    image->aperture_radius = object.radius;
+    image->object = object.kind;
+    image->plate = object.plate;
     image->ring_width = delta;
     image->distance = z;
     image->view_factor = view_factor;

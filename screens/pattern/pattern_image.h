@@ -1,13 +1,23 @@
-// One frame of the Fresnel pattern screen as pixels: the radial intensity profile behind a circular
-// aperture, mapped through the spectral ramp of the wavelength onto a square image of the circularly
-// symmetric pattern, with the optional white circle of the aperture's geometric shadow edge, the optional
-// intensity plot along the horizontal diameter, and the number of open Fresnel zones. Pure: the Windows
-// view wraps `pixels` in a 32-bit bitmap, draws `plot_points` as a polyline and prints `zone_count`.
+// One frame of the Fresnel pattern screen as pixels: the radial intensity profile behind the object in the
+// beam (the circular aperture, the opaque disc or the zone plate), mapped through the spectral ramp of the
+// wavelength onto a square image of the circularly symmetric pattern, with the optional white circle of the
+// object's geometric shadow edge, the optional intensity plot along the horizontal diameter, and the number
+// of Fresnel zones the object's radius spans. Pure: the Windows view puts `pixels` on its picture and prints
+// `zone_count`.
+//
+// The colour scale is the same for every object: a sample's brightness is the 0.7th power of its intensity
+// over the brightest sample of the same frame, so the aperture's frames are what they always were. At the
+// zone plate's focus the centre is that sample, in the wavelength's full colour, and the rest of the frame
+// is dimmed by as much as the plate gathers there ((2k)^2 for k clear rings against the free wave's 1). The
+// disc's brightest samples are the fringe just outside its shadow, some third above the free wave at the
+// starting values (500 nm, 2 mm, 2 m), so the spot at the shadow's centre, as bright as the free wave,
+// shows at four fifths of the scale and the ring of its first zero black.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "numerics/beam_object.h"
 #include "shell/platform/worker_pool.h"
 
 // Pixels are stored as 32-bit words blue | green << 8 | red << 16, which in memory are the bytes blue,
@@ -22,8 +32,10 @@ struct PatternPoint {
 struct PatternImage {
     // What the frame was computed for (lengths in metres).
     double wavelength = 0;
-    double aperture_radius = 0;
-    double ring_width = 0;  // the ring sum's delta; the screen passes a/1000
+    double aperture_radius = 0;  // the object's radius: the aperture's, the disc's, or where the plate is cut
+    numerics::BeamObject object = numerics::BeamObject::kAperture;
+    numerics::ZonePlate plate;  // the plate's design (its ring radii); read only for the zone plate
+    double ring_width = 0;      // the ring sum's delta; the screen passes a/1000
     double distance = 0;
     double view_factor = 0;  // half the image side in aperture radii; the screen passes 1.5
     int size = 0;            // side of the square image in pixels
@@ -68,6 +80,14 @@ int PatternSampleCount(int size);
 bool ComputePatternImage(int size, double lambda, double a, double delta, double z, double view_factor,
                          bool aperture_projection, bool plots, PatternImage* image,
                          WorkerPool* pool = nullptr);
+// The same for any object in the beam (its radius in place of a): the aperture's frame to the last bit, the
+// disc's and the plate's from their own ring sums (numerics::ObjectRadialProfile) at the same cost.
+bool ComputePatternImage(int size, double lambda, const numerics::DiffractingObject& object, double delta,
+                         double z, double view_factor, bool aperture_projection, bool plots,
+                         PatternImage* image, WorkerPool* pool = nullptr);
+
+// The object a frame was computed for.
+numerics::DiffractingObject PatternObject(const PatternImage& image);
 
 // The brightness level, 0 .. palette_size - 1, of an intensity within a profile of the given maximum:
 // the 0.7th power of intensity/maximum in thousandths, truncated. A profile whose maximum is 0 (or any

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "numerics/zone_geometry.h"
+
 namespace {
 
 // `thousandths` / 1000 with `decimals` (1 to 3) digits after the point, truncated: 1160 and 2 give 1.16.
@@ -20,6 +22,13 @@ LabelTextPtr ThousandthsLabel(int thousandths, int decimals) {
     return MakeLabel(digits.c_str());
 }
 
+// Metres to the nearest centimetre with two decimals: 1.996 gives 2.00. No length the screen computes
+// comes near the guard.
+LabelTextPtr CentimetresLabel(double metres) {
+    if (!(std::fabs(metres) < 1e6)) return MakeLabel("?");
+    return ThousandthsLabel(static_cast<int>(std::lround(metres * 100)) * 10, 2);
+}
+
 // Text + number + unit, as one label.
 LabelTextPtr Compose(const std::string& text, const LabelText* number, const std::string& unit) {
     return JoinLabels(MakeLabel(text.c_str()).get(), number, MakeLabel(unit.c_str()).get());
@@ -32,7 +41,8 @@ LabelTextPtr PatternWavelengthLabel(const TextSet& texts, int wavelength_nm) {
 }
 
 LabelTextPtr PatternApertureLabel(const TextSet& texts, int aperture_um, int object) {
-    return Compose(texts.radius_prefix[object], ThousandthsLabel(aperture_um, 2).get(), texts.millimetre_unit);
+    return Compose(texts.radius_prefix[object], ThousandthsLabel(aperture_um, 2).get(),
+                   texts.millimetre_unit);
 }
 
 LabelTextPtr PatternDistanceLabel(const TextSet& texts, int distance_mm) {
@@ -66,4 +76,26 @@ LabelTextPtr ComparisonRadiusLabel(const TextSet& texts, double aperture_radius)
 LabelTextPtr ComparisonDistanceLabel(const TextSet& texts, double distance) {
     const int mm = static_cast<int>(std::lround(distance / 1e-3));
     return Compose(texts.comparison_equals, ThousandthsLabel(mm, 1).get(), texts.metre_unit);
+}
+
+LabelTextPtr PatternFocusLabel(const TextSet& texts, double focal_distance) {
+    return Compose(texts.focal_prefix, CentimetresLabel(focal_distance).get(), texts.metre_unit);
+}
+
+std::vector<ComparisonLine> ComparisonLines(const TextSet& texts, const PatternImage& taken,
+                                            numerics::BeamObject current) {
+    std::vector<ComparisonLine> lines;
+    lines.push_back({0, false, kWavelengthSymbol, ComparisonWavelengthLabel(texts, taken.wavelength)});
+    lines.push_back({1, false, kRadiusSymbol, ComparisonRadiusLabel(texts, taken.aperture_radius)});
+    lines.push_back({2, false, kDistanceSymbol, ComparisonDistanceLabel(texts, taken.distance)});
+    using numerics::BeamObject;
+    if (taken.object == BeamObject::kAperture && current == BeamObject::kAperture) return lines;
+    lines.push_back({0, true, 0, MakeLabel(texts.object_names[static_cast<int>(taken.object)].c_str())});
+    if (taken.object == BeamObject::kZonePlate) {
+        const double focus = numerics::ZonePlateFocalDistance(taken.plate, taken.wavelength);
+        lines.push_back(
+            {1, true, 0,
+             Compose("f" + texts.comparison_equals, CentimetresLabel(focus).get(), texts.metre_unit)});
+    }
+    return lines;
 }

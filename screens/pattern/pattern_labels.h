@@ -1,8 +1,13 @@
 // The labels the Fresnel pattern screen composes at run time from its texts (resources/texts_*.cpp): the
-// three parameter labels above the scroll bars, the zone count under each frame and the description of
-// the comparison frame. Labels come out in code page 1251, ready for the narrow text drawing of the view.
+// three parameter labels above the scroll bars, the zone count under each frame, the zone plate's focus
+// over the current frame and the description of the comparison frame. Labels come out in code page 1251,
+// ready for the narrow text drawing of the view.
 #pragma once
 
+#include <vector>
+
+#include "numerics/beam_object.h"
+#include "screens/pattern/pattern_image.h"
 #include "shell/text/label_text.h"
 #include "shell/text/text_set.h"
 
@@ -40,3 +45,21 @@ LabelTextPtr PatternZoneCountLabel(const TextSet& texts, double zone_count);
 LabelTextPtr ComparisonWavelengthLabel(const TextSet& texts, double wavelength);
 LabelTextPtr ComparisonRadiusLabel(const TextSet& texts, double aperture_radius);
 LabelTextPtr ComparisonDistanceLabel(const TextSet& texts, double distance);
+
+// "Focus of the zone plate 1.67 m": where the plate's focus lies for the wavelength shown, in metres to the
+// nearest centimetre (a computed length, not a control's position: 501 nm's 1.996 m reads 2.00 m).
+LabelTextPtr PatternFocusLabel(const TextSet& texts, double focal_distance);
+
+// The lines over the comparison frame. On the left, one my apart from its top, λ = 500 nm, R = 2.0 mm and
+// L = 2.0 m, each after its symbol (a wide character). Whenever an object other than the aperture is in
+// play (in the comparison or in the beam now), a column at the right edge names the comparison's object,
+// and for a zone plate says where its focus lay for the comparison's wavelength ("f = 2.00 m"): a
+// comparison never passes for another object's. With the aperture alone the lines are the three of old.
+struct ComparisonLine {
+    int row;          // 0, 1, 2: from the frame's top, one my apart
+    bool right;       // right aligned at the frame's right margin; else left aligned after the symbol
+    char16_t symbol;  // drawn as one wide character at the symbols' place; 0 for none
+    LabelTextPtr text;
+};
+std::vector<ComparisonLine> ComparisonLines(const TextSet& texts, const PatternImage& taken,
+                                            numerics::BeamObject current);

@@ -49,6 +49,9 @@ PatternLayout ComputePatternLayout(int w, int h) {
     l.description_x = l.comparison_left + mx;
     l.symbol_x = l.comparison_left + mx - (3 * mx) / 4;
     for (int line = 0; line < 3; ++line) l.description_y[line] = l.frame_top + line * my;
+    l.description_right_x = l.comparison_left + l.size - mx;
+    l.focus_x = l.current_left + mx;
+    l.focus_y = l.frame_top;
 
     const int button_width = w * 12 / 100;
     const int button_height = h * 10 / 100;

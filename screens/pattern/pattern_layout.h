@@ -59,6 +59,14 @@ struct PatternLayout {
     int description_x;
     int symbol_x;
     int description_y[3];
+    // The comparison's object (and a zone plate's focus), right aligned one mx inside the frame's right
+    // edge on the first two of those lines.
+    int description_right_x;
+
+    // The zone plate's focus over the current frame's top left corner, left aligned as the comparison's
+    // lines are over theirs.
+    int focus_x;
+    int focus_y;
 
     // Buttons: Menu (206), Projection of aperture (207), Plots (208), Compare (209).
     PatternRect menu_button;

@@ -8,6 +8,13 @@
 // into storage that is already there: a fresh record per repaint would cost more in first touches of new
 // memory than the pixels themselves.
 //
+// The object in the beam is the one chosen with key O, which makes the screen again with what it showed. The
+// zone plate is made when it comes into the beam, here or on another page (key O, or a screen opened with
+// it chosen), for the wavelength and the distance then shown: its ring radii stay as they were while the
+// bars move the observation screen through its foci, move the focus with the wavelength and cut the plate
+// at another radius, and they survive the screen made again for a palette, a monitor or a display mode. A
+// comparison keeps the object it was taken with, a plate with its design.
+//
 // A scroll step is what a lecturer drags: it changes the current frame, the parameter labels and the
 // current zone count, and nothing else. The comparison frame is computed again only when its switches
 // or its parameters change (the same pixels as computing it every time), and a step recomposes and
@@ -16,15 +23,16 @@
 #include "screens/pattern/pattern_screen.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
+#include "numerics/zone_geometry.h"
 #include "shell/application.h"
 #include "shell/beam_choice.h"
 #include "shell/monitors.h"
 #include "shell/page_messages.h"
 #include "shell/page_palette.h"
 #include "shell/page_window.h"
+#include "shell/platform/resource_failures.h"
 #include "shell/platform/text_fit.h"
 
 namespace {
@@ -39,11 +47,15 @@ constexpr double kViewFactor = 1.5;
 PatternScreen* screen = nullptr;
 
 // What the screen showed when it was last torn down, for the same screen made again on another monitor or
-// after a display change: the bars, the switches and the comparison.
+// after a display change: the bars, the switches, the object with the plate's design, and the comparison.
+// A screen that met a resource failure while it was made showed nothing, and leaves it as it was.
 struct Shown {
     int positions[3];
     bool projection, plots, comparison_taken;
-    std::array<double, 3> compared;  // the comparison's wavelength, aperture radius and distance
+    numerics::BeamObject object;
+    numerics::ZonePlate plate;
+    double compared_wavelength, compared_distance;
+    numerics::DiffractingObject compared;  // the comparison's object, its radius and a plate's design
 };
 Shown last_shown{};
 
@@ -51,19 +63,22 @@ void DrawPageText(HDC context, int x, int y, const std::string& text) {
     DrawLabel(context, x, y, MakeLabel(text.c_str()).get());
 }
 
-// A frame for the controls' values as they stand, with the switches as they stand.
+// A frame of the object in the beam for the controls' values as they stand, with the switches as they stand.
 void RenderFromControls(PatternFrame* frame) {
     const double a = screen->aperture->value;
-    RenderPattern(screen->layout.size, screen->wavelength->value, a, a / 1000, screen->distance->value,
-                  kViewFactor, screen->aperture_projection, screen->plots, frame, screen->workers);
+    RenderPattern(screen->layout.size, screen->wavelength->value, {screen->object, a, screen->plate},
+                  a / 1000, screen->distance->value, kViewFactor, screen->aperture_projection, screen->plots,
+                  frame, screen->workers);
 }
 
-// The comparison again, for the parameters it was taken with and the switches as they stand.
+// A comparison for the parameters and the object it was taken with, and the switches as they stand.
+void RenderComparison(double lambda, const numerics::DiffractingObject& object, double z) {
+    RenderPattern(screen->layout.size, lambda, object, object.radius / 1000, z, kViewFactor,
+                  screen->aperture_projection, screen->plots, screen->comparison, screen->workers);
+}
 void RenderComparison() {
     const PatternImage& taken = screen->comparison->computed;
-    const double a = taken.aperture_radius;
-    RenderPattern(screen->layout.size, taken.wavelength, a, a / 1000, taken.distance, kViewFactor,
-                  screen->aperture_projection, screen->plots, screen->comparison, screen->workers);
+    RenderComparison(taken.wavelength, PatternObject(taken), taken.distance);
 }
 
 // The title, the two frame captions and the separator line, drawn once.
@@ -84,21 +99,49 @@ void DrawStatic(Surface* page) {
     DrawLine(dc, 0, l.separator_y, l.width, l.separator_y);
 }
 
-// The labels over the bars: all of them, or only those whose bar moved since they were last drawn.
-void DrawParameterLabels(HDC dc, bool moved_only = false) {
+// The labels over the bars, for the bars' positions; in the labels' font, leaving the page font selected.
+void DrawParameterLabels(HDC dc) {
     const PatternLayout& l = screen->layout;
-    const auto moved = [&](int i, const ScrollBarControl* bar) {
-        return !moved_only || bar->position != screen->labelled_positions[i];
-    };
-    if (moved(0, screen->wavelength))
-        DrawLabel(dc, l.wavelength_label_x, l.label_y,
-                  PatternWavelengthLabel(*app.texts, screen->wavelength->position).get());
-    if (moved(1, screen->aperture))
-        DrawLabel(dc, l.aperture_label_x, l.label_y,
-                  PatternApertureLabel(*app.texts, screen->aperture->position, ChosenObjectIndex()).get());
-    if (moved(2, screen->distance))
-        DrawLabel(dc, l.distance_label_x, l.label_y,
-                  PatternDistanceLabel(*app.texts, screen->distance->position).get());
+    SelectObject(dc, screen->label_font);
+    DrawLabel(dc, l.wavelength_label_x, l.label_y,
+              PatternWavelengthLabel(*app.texts, screen->wavelength->position).get());
+    DrawLabel(dc, l.aperture_label_x, l.label_y,
+              PatternApertureLabel(*app.texts, screen->aperture->position, ChosenObjectIndex()).get());
+    DrawLabel(dc, l.distance_label_x, l.label_y,
+              PatternDistanceLabel(*app.texts, screen->distance->position).get());
+    SelectObject(dc, app.page_font);
+}
+
+std::string Text(const LabelTextPtr& label) {
+    return std::string(label->text, label->length);
+}
+
+FontSize PageFontSize() {
+    return {screen->layout.page_font_height, screen->layout.page_font_width, 400};
+}
+
+// The fonts of the texts that change as the bars move, chosen once for the screen: the page font where
+// the widest texts fit (every digit is as wide as any other), else one shrunk just enough. The labels keep
+// to their row and clear of each other (the zone plate's radius label is the longest of them); the plate's
+// focus keeps within its frame, a margin from its right edge.
+void ChooseChangingFonts(HDC dc) {
+    const PatternLayout& l = screen->layout;
+    const std::string wavelength = Text(PatternWavelengthLabel(*app.texts, screen->wavelength->position)),
+                      radius = Text(
+                          PatternApertureLabel(*app.texts, screen->aperture->position, ChosenObjectIndex())),
+                      distance = Text(PatternDistanceLabel(*app.texts, 10000)),
+                      focus = Text(PatternFocusLabel(*app.texts, 10.0));
+    screen->label_font = FittingFont(dc, app.page_font, PageFontSize(),
+                                     {{&wavelength, l.wavelength_label_x, l.label_y, TA_CENTER},
+                                      {&radius, l.aperture_label_x, l.label_y, TA_CENTER},
+                                      {&distance, l.distance_label_x, l.label_y, TA_CENTER}},
+                                     {0, l.label_y, l.width, l.bar_y}, {});
+    screen->focus_font =
+        screen->object != numerics::BeamObject::kZonePlate
+            ? app.page_font
+            : FittingFont(dc, app.page_font, PageFontSize(), {{&focus, l.focus_x, l.focus_y, TA_LEFT}},
+                          {l.current_left, l.frame_top, l.current_left + l.size - l.mx, l.frame_top + l.size},
+                          {});
 }
 
 // "Number of zones = 4.0" under the frame whose caption stands at x; leaves the page font selected.
@@ -109,32 +152,94 @@ void DrawZoneCount(HDC dc, int x, const PatternFrame* frame) {
     SelectObject(dc, app.page_font);
 }
 
-// The parameters the comparison was taken with, in white over its top left corner: λ = 500 nm,
-// R = 2.0 mm, L = 2.0 m, each symbol a wide character of its own.
+// The comparison's right-hand column, each line ending a margin from the frame's right edge: in the page
+// font where the lines keep within the frame and clear of the letters on the left, else in a font shrunk
+// just enough (a kept font). Leaves the page font selected.
+void DrawRightColumn(HDC dc, const std::vector<std::string>& texts, const std::vector<int>& ys,
+                     const std::vector<RECT>& left) {
+    const PatternLayout& l = screen->layout;
+    const RECT frame{l.comparison_left, l.frame_top, l.description_right_x, l.frame_top + l.size};
+    std::vector<PlacedLine> placed;
+    const auto fits = [&](HFONT font) {
+        SelectObject(dc, font);
+        placed.clear();
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            placed.push_back(
+                {&texts[i], l.description_right_x - NarrowTextWidth(dc, texts[i]), ys[i], TA_LEFT});
+        return LinesFit(dc, font, placed, frame, left);
+    };
+    HFONT font = app.page_font;
+    const std::vector<FontSize> smaller = ShrunkFontSizes(PageFontSize());
+    for (std::size_t i = 0; !fits(font) && i < smaller.size(); ++i) {
+        HFONT next = KeptFont(smaller[i].height, smaller[i].width, smaller[i].weight);
+        if (next == nullptr) break;
+        font = next;
+    }
+    SelectObject(dc, font);
+    for (const PlacedLine& line : placed) DrawNarrowText(dc, line.x, line.y, *line.text);
+    SelectObject(dc, app.page_font);
+}
+
+// What the comparison was taken with, in white over its top corners: λ = 500 nm, R = 2.0 mm, L = 2.0 m on
+// the left, each symbol a wide character of its own, and its object on the right where objects are in play.
 void DescribeComparison(HDC dc) {
     const PatternLayout& l = screen->layout;
-    const PatternImage& taken = screen->comparison->computed;
+    const std::vector<ComparisonLine> lines =
+        ComparisonLines(*app.texts, screen->comparison->computed, screen->object);
     SetTextColour(dc, kWhite);
     SetTextAlign(dc, TA_LEFT);
-    DrawLabel(dc, l.description_x, l.description_y[0],
-              ComparisonWavelengthLabel(*app.texts, taken.wavelength).get());
-    DrawLabel(dc, l.description_x, l.description_y[1],
-              ComparisonRadiusLabel(*app.texts, taken.aperture_radius).get());
-    DrawLabel(dc, l.description_x, l.description_y[2],
-              ComparisonDistanceLabel(*app.texts, taken.distance).get());
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[0], static_cast<wchar_t>(kWavelengthSymbol));
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[1], static_cast<wchar_t>(kRadiusSymbol));
-    DrawWideSymbol(dc, l.symbol_x, l.description_y[2], static_cast<wchar_t>(kDistanceSymbol));
+    std::vector<std::string> right;
+    std::vector<int> right_ys;
+    for (const ComparisonLine& line : lines) {
+        if (line.right) {
+            right.push_back(Text(line.text));
+            right_ys.push_back(l.description_y[line.row]);
+        } else {
+            DrawLabel(dc, l.description_x, l.description_y[line.row], line.text.get());
+        }
+    }
+    for (const ComparisonLine& line : lines)
+        if (line.symbol != 0)
+            DrawWideSymbol(dc, l.symbol_x, l.description_y[line.row], static_cast<wchar_t>(line.symbol));
+    if (!right.empty()) {
+        std::vector<RECT> left;
+        for (const ComparisonLine& line : lines) {
+            if (line.right) continue;
+            const std::vector<RECT> boxes =
+                TextLetterBoxes(dc, l.description_x, l.description_y[line.row], Text(line.text));
+            left.insert(left.end(), boxes.begin(), boxes.end());
+        }
+        DrawRightColumn(dc, right, right_ys, left);
+    }
     SetTextColour(dc, CurrentPalette().ink);
     SetTextAlign(dc, TA_CENTER);
     DrawZoneCount(dc, l.comparison_count_x, screen->comparison);
 }
 
-// The parts of the picture a scroll step changes: the label over the bar that moved (its column, from
-// midway to the bar on its left to midway to the bar on its right), the current frame and its zone count
-// (from midway between the frames to the right edge). Null label columns for bars that did not move.
+// The current frame with, for the zone plate, where its focus lies for the wavelength shown, in white over
+// the frame's top left corner (the plate's dark surround, clear of the plot); leaves the text centred and
+// the page font selected.
+void DrawCurrentFrame(HDC dc) {
+    const PatternLayout& l = screen->layout;
+    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    if (screen->object != numerics::BeamObject::kZonePlate) return;
+    const PatternImage& shown = screen->current->computed;
+    SetTextColour(dc, kWhite);
+    SetTextAlign(dc, TA_LEFT);
+    SelectObject(dc, screen->focus_font);
+    DrawLabel(
+        dc, l.focus_x, l.focus_y,
+        PatternFocusLabel(*app.texts, numerics::ZonePlateFocalDistance(shown.plate, shown.wavelength)).get());
+    SelectObject(dc, app.page_font);
+    SetTextColour(dc, CurrentPalette().ink);
+    SetTextAlign(dc, TA_CENTER);
+}
+
+// The parts of the picture a scroll step changes: the row of labels over the bars when a bar moved (all
+// three: the zone plate's radius label is wider than its bar's column and reaches over its neighbours'),
+// the current frame and its zone count (from midway between the frames to the right edge).
 struct StepParts {
-    std::vector<RECT> labels;
+    std::vector<RECT> labels;  // none when no bar moved
     RECT frame, count;
 };
 
@@ -144,8 +249,8 @@ StepParts ChangedParts() {
     const ScrollBarControl* bars[] = {screen->wavelength, screen->aperture, screen->distance};
     for (int i = 0; i < 3; ++i) {
         if (bars[i]->position == screen->labelled_positions[i]) continue;
-        const int left = bars[i]->x - l.mx, right = bars[i]->x + bars[i]->width + l.mx;
-        parts.labels.push_back({std::max(left, 0), l.label_y, std::min(right, l.width), l.bar_y});
+        parts.labels = {{0, l.label_y, l.width, l.bar_y}};
+        break;
     }
     parts.frame = {l.current_left, l.frame_top, l.current_left + l.size, l.frame_top + l.size};
     const int between = (l.comparison_left + l.size + l.current_left) / 2;
@@ -173,9 +278,9 @@ void ComposeStep() {
     SelectObject(dc, app.page_font);
     PrepareText(dc, TA_CENTER);
     SetTextColour(dc, CurrentPalette().ink);
-    DrawParameterLabels(dc, true);
+    if (!parts.labels.empty()) DrawParameterLabels(dc);
     RememberLabelledPositions();
-    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    DrawCurrentFrame(dc);
     DrawZoneCount(dc, l.current_count_x, screen->current);
     restored.push_back(parts.frame);
     PresentFrameParts(screen->window, screen->work, restored);
@@ -191,7 +296,7 @@ void ComposeWhole() {
     SetTextColour(dc, CurrentPalette().ink);
     DrawParameterLabels(dc);
 
-    TransferPatternPixels(*screen->current, dc, l.current_left, l.frame_top);
+    DrawCurrentFrame(dc);
     // The comparison frame is black until one is taken.
     if (screen->comparison_taken) {
         TransferPatternPixels(*screen->comparison, dc, l.comparison_left, l.frame_top);
@@ -251,13 +356,18 @@ void OnCompare() {
 }
 
 void TearDownPatternScreen() {
-    last_shown = {{screen->wavelength->position, screen->aperture->position, screen->distance->position},
-                  screen->aperture_projection,
-                  screen->plots,
-                  screen->comparison_taken,
-                  {}};
-    if (const PatternFrame* c = screen->comparison)
-        last_shown.compared = {c->computed.wavelength, c->computed.aperture_radius, c->computed.distance};
+    if (screen->whole) {
+        const PatternImage& c = screen->comparison->computed;
+        last_shown = {{screen->wavelength->position, screen->aperture->position, screen->distance->position},
+                      screen->aperture_projection,
+                      screen->plots,
+                      screen->comparison_taken,
+                      screen->object,
+                      screen->plate,
+                      c.wavelength,
+                      c.distance,
+                      PatternObject(c)};
+    }
     // The surfaces go before the fonts and the pen: each surface selects back what it had before the
     // screen's objects, so none of them is still selected when it is deleted.
     DestroySurface(screen->work);
@@ -360,8 +470,8 @@ int CreatePatternScreen() {
     screen->distance = MakeBar(window, l.distance_bar_x, 1000, 10000, 2000, 100, 0.001);
 
     app.menu_button = MakeButton(window, kMenuId, 0, l.menu_button, t.menu_button);
-    screen->projection_button =
-        MakeButton(window, kProjectionId, BS_MULTILINE, l.projection_button, t.projection_button[ChosenObjectIndex()]);
+    screen->projection_button = MakeButton(window, kProjectionId, BS_MULTILINE, l.projection_button,
+                                           t.projection_button[ChosenObjectIndex()]);
     screen->plots_button = MakeButton(window, kPlotsId, 0, l.plots_button, t.plots_button);
     screen->compare_button = MakeButton(window, kCompareId, 0, l.compare_button, t.compare_button);
 
@@ -374,16 +484,23 @@ int CreatePatternScreen() {
     screen->workers = new WorkerPool(WorkerPool::WorkersForThisComputer());
     screen->current = new PatternFrame{};
     screen->comparison = new PatternFrame{};
+    const Shown& s = last_shown;
     if (app.rebuilding) {
-        // Made again for another monitor or display mode: as it was.
-        const Shown& s = last_shown;
+        // Made again for another monitor, display mode, palette or object: as it was.
         ScrollBarControl* bars[] = {screen->wavelength, screen->aperture, screen->distance};
         for (int i = 0; i < 3; ++i) SetScrollPosition(bars[i], s.positions[i]);
         screen->aperture_projection = s.projection;
         screen->plots = s.plots;
         screen->comparison_taken = s.comparison_taken;
-        RenderPattern(l.size, s.compared[0], s.compared[1], s.compared[1] / 1000, s.compared[2], kViewFactor,
-                      s.projection, s.plots, screen->comparison, screen->workers);
+    }
+    // A plate that was in the beam keeps its rings; one that comes into it is made for what the bars show.
+    screen->object = ChosenObject();
+    const bool same_plate = app.rebuilding && s.object == numerics::BeamObject::kZonePlate;
+    screen->plate =
+        same_plate ? s.plate : numerics::ZonePlate{screen->wavelength->value, screen->distance->value};
+    ChooseChangingFonts(screen->work->context);
+    if (app.rebuilding) {
+        RenderComparison(s.compared_wavelength, s.compared, s.compared_distance);
     } else {
         RenderFromControls(screen->comparison);
     }
@@ -392,6 +509,7 @@ int CreatePatternScreen() {
     RequestFullRepaint();
     // The whole picture is composed: the window appears with it.
     ShowPage(window);
+    screen->whole = !ResourceFailurePending();
     return 1;
 }
 

@@ -1,7 +1,8 @@
-// The Fresnel pattern screen: the diffraction pattern of a circular aperture for a wavelength, an
-// aperture radius and a distance set with three scroll bars, beside a frame kept for comparison, with
-// the projection of the aperture edge and an intensity plot as switches, and the number of open zones
-// under each frame.
+// The Fresnel pattern screen: the diffraction pattern of the object in the beam (the circular aperture, the
+// opaque disc or the zone plate, key O) for a wavelength, the object's radius and a distance set with three
+// scroll bars, beside a frame kept for comparison, with the projection of the object's edge and an
+// intensity plot as switches, the number of zones its radius spans under each frame and, for the zone
+// plate, where its focus lies.
 #pragma once
 
 #include <windows.h>
@@ -24,7 +25,9 @@ LRESULT CALLBACK PatternScreenProc(HWND window, UINT message, WPARAM first, LPAR
 struct PatternScreen {
     HWND window;
     PatternLayout layout;
-    Surface* work;  // W x H: every full repaint composes the picture here, then copies it out
+    numerics::BeamObject object;  // in the beam: the current frame's object
+    numerics::ZonePlate plate;    // the zone plate's design while the plate is in the beam
+    Surface* work;                // W x H: every full repaint composes the picture here, then copies it out
     PatternFrame* current;
     PatternFrame* comparison;  // always rendered; shown once a comparison has been taken
     bool comparison_taken;
@@ -36,6 +39,9 @@ struct PatternScreen {
     WorkerPool* workers;    // share a frame's work; they live as long as the screen
     int labelled_positions[3];  // the bars' positions that the work surface's labels show
     int full_repaints;          // how many full repaints the screen has done
+    bool whole;        // made without a resource failure: its teardown keeps what it shows for the next one
+    HFONT label_font;  // the labels over the bars: the page font, or a kept font where they need less
+    HFONT focus_font;  // the zone plate's focus over the current frame, likewise
     HFONT caption_font;
     int caption_height;  // the caption font's full height: a zone count's band
     HFONT title_font;
