@@ -12,13 +12,13 @@ installed=$SECONDS
 mkdir -p build
 
 # The prefixes the Windows tests use (the page tests', the end-to-end tests', the desktop at 144 dpi, the two
-# monitors' and each program's among others), one booted and the others copied from it, while the Windows
-# tree builds.
+# monitors', and each program's among others and with the lecture's objects), one booted and the others
+# copied from it, while the Windows tree builds.
 windows=build/windows
 (
     scripts/wine-prefix.sh --no-server build/wineprefix-ready
     for prefix in wineprefix wineprefix-e2e wineprefix-144dpi wineprefix-monitors wineprefix-neighbour-ZonaraEng \
-        wineprefix-neighbour-newZonara; do
+        wineprefix-neighbour-newZonara wineprefix-lecture-ZonaraEng wineprefix-lecture-newZonara; do
         scripts/wine-prefix.sh --no-server "$windows/$prefix" build/wineprefix-ready
     done
 ) >build/prefixes.log 2>&1 &
