@@ -60,7 +60,7 @@ const TextSet& RussianTexts() {
         t.nanometre_unit = T(" нм");
         t.radius_prefix[0] = T("Радиус отверстия ");
         t.radius_prefix[1] = T("Радиус диска ");
-        t.radius_prefix[2] = T("Радиус зонной пластинки ");
+        t.radius_prefix[2] = T("Радиус пластинки ");
         t.millimetre_unit = T(" мм");
         t.distance_prefix = T("Расстояние до экрана ");
         t.metre_unit = T(" м");
@@ -97,7 +97,7 @@ const TextSet& RussianTexts() {
         t.current_caption = T("Текущий кадр");
         t.projection_button[0] = T("Проекция отверстия");
         t.projection_button[1] = T("Проекция диска");
-        t.projection_button[2] = T("Проекция зонной пластинки");
+        t.projection_button[2] = T("Проекция пластинки");
         t.plots_button = T("Графики");
         t.compare_button = T("Сравнить");
         t.pattern_zones_prefix = T("Число зон Френеля = ");

@@ -45,7 +45,8 @@ if ! $tour; then
 fi
 
 # No display: a tour of every page on a private 1920 x 1080 screen, each demonstration also in use, with the
-# phasor diagram, the key help and the projector palette. The animations are stepped by their timer's
+# phasor diagram, the key help, the projector palette, the opaque disc and the zone plate, and the axial run
+# stopped at whole numbers of zones. The animations are stepped by their timer's
 # message, sent by the display helper, rather than waited for.
 source tests/e2e/e2e_lib.sh
 e2e_display
@@ -95,6 +96,16 @@ for page in "2 axial 60" "3 radial 100"; do
     key Escape
 done
 key p && save projector-start && key 1 && save projector-pattern && key Escape && key p
+# The opaque disc and the zone plate on each demonstration (O, and O again back to the aperture), and the
+# axial run stopped where 3 and then 2 zones are open (Z, four times from the ready page).
+key 1 && key o && save pattern-disc && key o && save pattern-plate && key o && key Escape
+for page in "2 axial 100" "3 radial 60"; do
+    read -r number name steps <<<"$page"
+    key "$number" && key r && key o && key space && tick "$steps" && key v && save "$name-disc"
+    key o && save "$name-plate" && key v && key o && key Escape
+done
+stop() { key z && wait_for 30 still; }
+key 2 && key r && stop && stop && stop && save axial-stop-3 && stop && save axial-stop-2 && key r && key Escape
 # Exit ends the program; a page left open (a step that failed) would keep it running, so wait a while.
 click_at 134 1004
 status=0
