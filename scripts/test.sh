@@ -48,9 +48,9 @@ windows_tests=$!
 # they leave while they wait on Wine and the display.
 status=0
 cmake --preset native >/dev/null
-nice -n 15 cmake --build --preset native || status=1
+nice -n 10 cmake --build --preset native || status=1
 cmake --preset sanitize >/dev/null
-nice -n 15 cmake --build --preset sanitize || status=1
+nice -n 10 cmake --build --preset sanitize || status=1
 ctest --preset native || status=1
 ctest --preset sanitize || status=1
 native=$SECONDS

@@ -66,12 +66,13 @@ centre() {
     echo "$(($2 + BASH_REMATCH[3] - 1 + BASH_REMATCH[1] / 2)),$(($3 + BASH_REMATCH[4] - 1 + BASH_REMATCH[2] / 2))"
 }
 
-# within SECONDS COMMAND...: COMMAND succeeds within SECONDS, tried every 0.1 s.
+# within SECONDS COMMAND...: COMMAND succeeds within SECONDS, tried every quarter of a second (a try may take a
+# screenshot or start a helper under Wine: trying more often would take the processors from the program).
 within() {
     local end=$((SECONDS + $1))
     until "${@:2}"; do
         [ $SECONDS -lt $end ] || return 1
-        sleep 0.1
+        sleep 0.25
     done
 }
 # wait_for SECONDS COMMAND...: takes screenshots until COMMAND succeeds on one.

@@ -24,7 +24,7 @@ luminance() { local c; IFS=, read -ra c <<<"$(pixel "$1" "$2")" && echo $((c[0] 
 start_page() { is 5 5 "$background" && ! is 288 192 "$background" && ! is 1632 192 "$background"; }
 
 launch wine
-wait_for 30 start_page && settle "$program" && wait_for 5 still || fail "the start page did not appear"
+wait_for 30 start_page && settle "$program" && wait_for 15 still || fail "the start page did not appear"
 
 # The pattern screen: the current frame is 660 pixels square at (1148, 355), its centre (1478, 685), the
 # disc's shadow edge 220 pixels out.
@@ -50,7 +50,7 @@ key Escape
 # The axial screen at 600 nm, Z from the ready page. The plot is 538 x 369 at (1344, 398); its strip's top
 # row and its axis are those the pages test pins; the point of the plot is the orange marker in the plot.
 orange="255,176,0"
-key 2 && wait_for 5 still || fail "the axial screen did not open"
+key 2 && wait_for 15 still || fail "the axial screen did not open"
 for zones in 5 4 3 2; do
     key z && wait_for 30 still || fail "Z did not stop at $zones zones"
     marker=$(centre "$orange" 1344 398 538 369)
@@ -62,15 +62,16 @@ for zones in 5 4 3 2; do
 done
 [ "$top" -lt $((axis - 200)) ] || fail "the points at odd and even zones are not at the top ($top) and the axis ($axis)"
 # From the stop a step on is the step after it; from there a step on and back gives that page back.
-key period && wait_for 5 still && ! same_as stop && keep_as after_stop || fail "a step on from the stop drew nothing"
-key period && key comma && wait_for 5 same_as after_stop || fail "a step on and back did not give the page back"
+key period && wait_for 15 still && ! same_as stop && keep_as after_stop || fail "a step on from the stop drew nothing"
+key period && key comma && wait_for 15 same_as after_stop || fail "a step on and back did not give the page back"
 
 # Paced runs: stepped to the end by the timer's messages; then begun at the slowest pace and ended at the
 # fastest: the same last picture.
-key r && key space && send tick 400 && wait_for 5 still && keep_as stepped
+key r && key space && send tick 400 && wait_for 15 still && keep_as stepped
 key r && key minus && key minus && key space && key space
 sleep 2
 key plus && key plus && key plus && key plus
+sleep 12 # (the run has some 300 steps of 50 ms to go: no screenshots meanwhile)
 wait_for 40 same_as stepped || fail "the paced run did not end at the picture of the stepped run"
 key alt+F4
 exits "$pid" "Alt+F4 after the objects and the steered runs"

@@ -17,7 +17,7 @@ Xorg ":$n" -noreset -nolisten tcp -config "$e2e_root/tests/e2e/two_monitors.conf
     -logfile "$e2e_work/xorg.log" >/dev/null 2>&1 &
 e2e_pids+=("$!")
 export DISPLAY=":$n"
-within 5 xdpyinfo >/dev/null 2>&1
+within 15 xdpyinfo >/dev/null 2>&1
 trap cleanup EXIT
 # outputs ARGUMENTS...: xrandr changes the outputs; a plain query then makes the server's configuration
 # current, which is what Wine reads (it does not poll the outputs itself).

@@ -33,13 +33,13 @@ axial_zone="344 725" radial_zone="344 717"
 start_page() { is 5 5 "$background" && ! is 288 192 "$background" && ! is 1632 192 "$background"; }
 # mid_run DIGIT: the start page's screen DIGIT opened, Start, Continue, Pause, and 150 steps.
 mid_run() {
-    key "$1" && key space && key space && key space && send tick 150 && wait_for 5 still ||
+    key "$1" && key space && key space && key space && send tick 150 && wait_for 15 still ||
         fail "no run paused mid-way on screen $1"
 }
 
 WINEDEBUG=warn+ntdll wine "$program" 2>"$e2e_work/log" &
 pid=$! && e2e_pids+=("$pid")
-wait_for 30 start_page && settle "$program" && wait_for 5 still || fail "the start page did not appear"
+wait_for 30 start_page && settle "$program" && wait_for 15 still || fail "the start page did not appear"
 keep_as start
 
 # Minimised from outside, restored: the same window, full screen, the same pixels, on both screens mid-run.
@@ -48,20 +48,20 @@ for screen_name in axial radial; do
     keep_as before
     window=$(handle)
     send minimise
-    within 5 eval '[[ $(state) == *minimised* ]]' || fail "the $screen_name screen did not minimise"
+    within 15 eval '[[ $(state) == *minimised* ]]' || fail "the $screen_name screen did not minimise"
     sleep 5
     [[ $(state) == "page $window minimised"* ]] ||
         fail "minimised, the $screen_name screen did not stay minimised in its window: $(state)"
     send restore
-    within 5 eval '[[ $(state) == "page $window shown 0 0 1920 1080"* ]]' ||
+    within 15 eval '[[ $(state) == "page $window shown 0 0 1920 1080"* ]]' ||
         fail "restored, the $screen_name screen is not its window full screen: $(state)"
-    wait_for 5 same_as before || fail "restored, the $screen_name screen does not show what it showed"
+    wait_for 15 same_as before || fail "restored, the $screen_name screen does not show what it showed"
     key Escape
 done
 # A running run waits while minimised and goes on once restored.
-key 2 && key space && key space && wait_for 5 eval '! still' || fail "the axial run did not start"
+key 2 && key space && key space && wait_for 15 eval '! still' || fail "the axial run did not start"
 send minimise && sleep 1 && send restore
-wait_for 5 eval '! still' || fail "restored, the axial run did not go on"
+wait_for 15 eval '! still' || fail "restored, the axial run did not go on"
 key Escape
 grep -q 'NtSetThreadExecutionState (0x80000003' "$e2e_work/log" ||
     fail "the display was not kept on while the page was shown"
@@ -89,19 +89,19 @@ for screen_name in axial radial; do
     done
     key Escape
 done
-key 2 && key space && key space && wait_for 5 eval '! still' || fail "the axial run did not start"
+key 2 && key space && key space && wait_for 15 eval '! still' || fail "the axial run did not start"
 window=$(handle)
 key m && send displaychange
-[ "$(handle)" = "$window" ] && wait_for 5 eval '! still' || fail "M or a display change stopped a running run"
+[ "$(handle)" = "$window" ] && wait_for 15 eval '! still' || fail "M or a display change stopped a running run"
 key Escape
 
 # Ctrl+C with another program's window over the page: the picture is the page alone.
 mid_run 2
 click 200 366 && sleep 0.3 && click 200 366 # Continue, Pause: the Start button has the focus, and its mark
-wait_for 5 still && keep_as run
+wait_for 15 still && keep_as run
 report cover 600 300 1400 800 6000 >/dev/null &
 cover=$!
-wait_for 5 eval 'is 1000 500 "255,0,255"' || fail "the helper's window did not cover the page"
+wait_for 15 eval 'is 1000 500 "255,0,255"' || fail "the helper's window did not cover the page"
 key ctrl+c
 send clipboard "Z:${e2e_work//\//\\}\\clip.rgb"
 cmp -s "$e2e_work/clip.rgb" "$e2e_work/run.rgb" || fail "the picture copied under another window is not the page"
@@ -110,15 +110,15 @@ wait "$cover"
 # The key help: F1 held down (the key repeats) shows it, the next F1 hides it and the page has its focus
 # mark back; a click beside it only hides it; Alt+F4 over it ends the program.
 help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 2000 ]; }
-wait_for 5 same_as run || fail "the cover and the note did not go away"
+wait_for 15 same_as run || fail "the cover and the note did not go away"
 keep_as focused
 focus "$program" && for _ in 1 2 3 4 5 6 7 8 9 10; do xdotool keydown F1 && sleep 0.15; done && xdotool keyup F1
-wait_for 5 help_shown || fail "F1 held down did not show the help"
-xdotool key F1 && wait_for 5 same_as focused || fail "F1 after F1 held down did not leave the page as it was"
-key F1 && wait_for 5 help_shown || fail "F1 did not show the help again"
+wait_for 15 help_shown || fail "F1 held down did not show the help"
+xdotool key F1 && wait_for 15 same_as focused || fail "F1 after F1 held down did not leave the page as it was"
+key F1 && wait_for 15 help_shown || fail "F1 did not show the help again"
 click 1766 1004 # Menu, beside the help
-wait_for 5 same_as focused || fail "a click beside the help did more than hide it"
-key F1 && wait_for 5 help_shown || fail "F1 did not show the help once more"
+wait_for 15 same_as focused || fail "a click beside the help did more than hide it"
+key F1 && wait_for 15 help_shown || fail "F1 did not show the help once more"
 xdotool key alt+F4
 exits "$pid" "Alt+F4 over the help"
 
@@ -126,11 +126,11 @@ exits "$pid" "Alt+F4 over the help"
 launch wine
 wait_for 30 same_as start && settle "$program" || fail "the start page did not appear again"
 first=$pid
-send minimise && within 5 eval '[[ $(state) == *minimised* ]]' || fail "the start page did not minimise"
+send minimise && within 15 eval '[[ $(state) == *minimised* ]]' || fail "the start page did not minimise"
 launch wine
-within 5 eval "! kill -0 $pid 2>/dev/null" && wait "$pid" || fail "a second start did not end with 0 at once"
-within 5 eval '[[ $(state) == *" shown 0 0 1920 1080 front" ]]' || fail "the first copy is not in front: $(state)"
-wait_for 5 same_as start || fail "the first copy did not come back as it was"
+within 5 eval "! kill -0 $pid 2>/dev/null" && wait "$pid" || fail "a second start did not end with 0 within five seconds"
+within 15 eval '[[ $(state) == *" shown 0 0 1920 1080 front" ]]' || fail "the first copy is not in front: $(state)"
+wait_for 15 same_as start || fail "the first copy did not come back as it was"
 key alt+F4
 exits "$first" "Alt+F4 on the first copy"
 
@@ -142,8 +142,8 @@ window=$(handle)
 sleep 5
 [[ $(state) == "page $window minimised"* ]] || fail "started minimised, the page did not stay put: $(state)"
 send restore
-within 5 eval '[[ $(state) == "page $window shown 0 0 1920 1080"* ]]' || fail "restored, no full screen: $(state)"
-wait_for 5 same_as start || fail "restored, the start page is not what it is otherwise"
+within 15 eval '[[ $(state) == "page $window shown 0 0 1920 1080"* ]]' || fail "restored, no full screen: $(state)"
+wait_for 15 same_as start || fail "restored, the start page is not what it is otherwise"
 key alt+F4
 exits "$pid" "Alt+F4 after a minimised start"
 echo "minimised and restored, kept awake, rebuilt without a bare frame, copied under another window, the help, one copy, started minimised: as a neighbour should"

@@ -26,7 +26,7 @@ authors_page() {
     is 5 5 "$background" && ! is 288 192 "$background" && ! is 560 880 "$background" && ! is 1300 880 "$background"
 }
 launch "$runner"
-wait_for 30 start_page && settle "$program" && wait_for 5 still ||
+wait_for 30 start_page && settle "$program" && wait_for 15 still ||
     fail "the start page did not appear with its emblems"
 keep_as start
 see 1785 1004 authors_page "Authors did not open the authors page"
@@ -67,12 +67,12 @@ run() {
     stage "$1" step0
     see 200 366 "$2" "Continue did not start the $1 screen's timer"
     click 200 366
-    wait_for 5 still || fail "Pause did not stop the $1 screen's timer"
+    wait_for 15 still || fail "Pause did not stop the $1 screen's timer"
     send tick 150
-    wait_for 5 "$1"_midrun || fail "the $1 screen did not step through the middle of its run"
+    wait_for 15 "$1"_midrun || fail "the $1 screen did not step through the middle of its run"
     stage "$1" midrun
     send tick 400
-    wait_for 5 "$1"_finished || fail "the $1 screen's run did not end where its layout puts the end"
+    wait_for 15 "$1"_finished || fail "the $1 screen's run did not end where its layout puts the end"
     stage "$1" finished
 }
 
@@ -115,23 +115,23 @@ help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 2000 ]; }
 note_shown() { is 960 813 "40,40,40"; }
 pictures=${ZONARA_WINEPREFIX:?}/drive_c/users/$(whoami)/Pictures
 rm -rf "$pictures" && mkdir -p "$pictures" || fail "no Pictures folder in the prefix"
-key F1 && wait_for 5 help_shown || fail "F1 did not show the key help on the start page"
-xdotool key F1 && wait_for 5 same_as start || fail "F1 did not take the help away, leaving the start page as it was"
+key F1 && wait_for 15 help_shown || fail "F1 did not show the key help on the start page"
+xdotool key F1 && wait_for 15 same_as start || fail "F1 did not take the help away, leaving the start page as it was"
 
 # The axial screen 150 steps into a run, once plainly and once with the help shown over the steps, then
 # taken away by Esc (which must not reach the page, where it is Menu). While the help is shown its window, a
 # second one of the program, has the keyboard: keys for it go straight to the focused window.
-key 2 && key space && send tick 150 && wait_for 5 still || fail "the axial screen did not step"
+key 2 && key space && send tick 150 && wait_for 15 still || fail "the axial screen did not step"
 keep_as run
-key r && key space && key F1 && wait_for 5 help_shown || fail "F1 did not show the key help on the axial screen"
+key r && key space && key F1 && wait_for 15 help_shown || fail "F1 did not show the key help on the axial screen"
 send tick 150
-xdotool key Escape && wait_for 5 same_as run ||
+xdotool key Escape && wait_for 15 same_as run ||
     fail "after Esc over the help the axial screen is not the one a run without the help shows"
 
 # Ctrl+C: a note; Ctrl+S at once, while that note is shown (the picture must be the page without it). The
 # clipboard holds the screen's picture, and Pictures a PNG of it named for the program, the page and the time;
 # then the notes go and leave the page as it was.
-key ctrl+c && wait_for 5 note_shown || fail "Ctrl+C showed no note"
+key ctrl+c && wait_for 15 note_shown || fail "Ctrl+C showed no note"
 key ctrl+s
 send clipboard "Z:${e2e_work//\//\\}\\clip.rgb"
 cmp -s "$e2e_work/clip.rgb" "$e2e_work/run.rgb" || fail "the clipboard's picture is not what the screen shows"
@@ -140,23 +140,23 @@ wait_for 10 eval 'compgen -G "$pictures/$name axial 20??-??-?? ??-??-??.png" >/d
 saved=$(compgen -G "$pictures/$name axial *.png")
 convert "$saved" -depth 8 "rgb:$e2e_work/saved.rgb" && cmp -s "$e2e_work/saved.rgb" "$e2e_work/run.rgb" ||
     fail "the saved picture is not what the screen shows"
-wait_for 5 same_as run || fail "the notes after Ctrl+C and Ctrl+S did not go away"
+wait_for 15 same_as run || fail "the notes after Ctrl+C and Ctrl+S did not go away"
 
 # Failures: the clipboard held by another program for 4 s, Pictures a file rather than a folder.
 "$runner" "$helper" holdclipboard 4000 &
 holder=$!
 sleep 1
-key ctrl+c && wait_for 5 note_shown || fail "Ctrl+C on a held clipboard showed no note"
+key ctrl+c && wait_for 15 note_shown || fail "Ctrl+C on a held clipboard showed no note"
 wait "$holder"
 rm -rf "$pictures" && touch "$pictures"
-key ctrl+s && wait_for 5 note_shown || fail "Ctrl+S with no Pictures folder showed no note"
-wait_for 5 same_as run && kill -0 "$pid" || fail "a failed copy or save harmed the page"
+key ctrl+s && wait_for 15 note_shown || fail "Ctrl+S with no Pictures folder showed no note"
+wait_for 15 same_as run && kill -0 "$pid" || fail "a failed copy or save harmed the page"
 
 # P: the projector palette (a white page), kept on the start page; P again, the classic pictures exactly.
-key p && wait_for 5 eval 'is 5 5 "$white"' || fail "P did not turn the axial screen to the projector palette"
-key Escape && wait_for 5 eval 'is 5 5 "$white"' || fail "the projector palette was not kept on the start page"
-key p && wait_for 5 same_as start || fail "P again did not give the start page's classic picture back"
-key 2 && key space && send tick 150 && wait_for 5 same_as run ||
+key p && wait_for 15 eval 'is 5 5 "$white"' || fail "P did not turn the axial screen to the projector palette"
+key Escape && wait_for 15 eval 'is 5 5 "$white"' || fail "the projector palette was not kept on the start page"
+key p && wait_for 15 same_as start || fail "P again did not give the start page's classic picture back"
+key 2 && key space && send tick 150 && wait_for 15 same_as run ||
     fail "after the palette and back the axial screen is not the classic one"
 key alt+F4
 exits "$pid" "Alt+F4 on the axial screen after the lecturer's keys"
