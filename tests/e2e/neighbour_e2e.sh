@@ -109,7 +109,7 @@ wait "$cover"
 
 # The key help: F1 held down (the key repeats) shows it, the next F1 hides it and the page has its focus
 # mark back; a click beside it only hides it; Alt+F4 over it ends the program.
-help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 2000 ]; }
+help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 1000 ] && [ "$(count "$white" 0 0 1920 1080)" -gt 300000 ]; }
 wait_for 15 same_as run || fail "the cover and the note did not go away"
 keep_as focused
 focus "$program" && for _ in 1 2 3 4 5 6 7 8 9 10; do xdotool keydown F1 && sleep 0.15; done && xdotool keyup F1

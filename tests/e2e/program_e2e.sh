@@ -111,7 +111,7 @@ see 1766 1004 start_page "Menu did not return from the radial screen to the star
 # The lecturer's keys. The help panel is white with a dark blue frame and title; the note is a dark grey
 # band in the middle of the screen's lower part (its top edge at y = 810). The prefix's Pictures folder is
 # a real folder of its own (Wine links it to the home folder otherwise; "rm -rf" takes the link alone).
-help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 2000 ]; }
+help_shown() { [ "$(count "0,0,96" 0 0 1920 1080)" -gt 1000 ] && [ "$(count "$white" 0 0 1920 1080)" -gt 300000 ]; }
 note_shown() { is 960 813 "40,40,40"; }
 pictures=${ZONARA_WINEPREFIX:?}/drive_c/users/$(whoami)/Pictures
 rm -rf "$pictures" && mkdir -p "$pictures" || fail "no Pictures folder in the prefix"
