@@ -51,9 +51,11 @@ pixel() {
     echo "${rgb[0]},${rgb[1]},${rgb[2]}"
 }
 is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
-# count "R,G,B" X Y WIDTH HEIGHT: how many pixels of the rectangle have that colour.
+# count "R,G,B" X Y WIDTH HEIGHT: how many pixels of the rectangle have that colour, as a whole number
+# (ImageMagick writes a million and more as 1.2e+06, which the shell cannot compare).
 count() {
-    raw "$screen" -crop "$4x$5+$2+$3" +repage -fill black +opaque "rgb($1)" -format "%[fx:round(mean*w*h)]" info:
+    raw "$screen" -crop "$4x$5+$2+$3" +repage -fill black +opaque "rgb($1)" -format "%[fx:round(mean*w*h)]" info: |
+        awk '{ printf "%d\n", $1 }'
 }
 # centre "R,G,B" X Y WIDTH HEIGHT: "x,y", the middle of the bounding box of the pixels of that colour in
 # the rectangle (screen coordinates), or nothing when there are none.
