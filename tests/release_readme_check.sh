@@ -12,15 +12,19 @@ fail() { echo "FAIL: $*" >&2 && status=1; }
 iconv -f UTF-8 -t UTF-8 "$readme" >/dev/null 2>&1 || fail "not UTF-8 throughout"
 [ "$(grep -c $'\r$' "$readme")" -eq "$(wc -l <"$readme")" ] || fail "a line without a Windows line end"
 english=$(sed -n '1,/^Зоны Френеля/p' "$readme") russian=$(sed -n '/^Зоны Френеля/,$p' "$readme")
-# The keys as each half's table writes them, four spaces in.
-for key in "Space, Enter, Page Down" "R, Page Up" "Esc, Backspace" "Left, Right" "1, 2, 3" "A " "V " "O " "F1 " \
-    "Ctrl+C" "Ctrl+S" "P " "M "; do
-    grep -qF "    $key" <<<"$english" || fail "the English half lacks the key $key"
-done
-for key in "Пробел, Enter, Page Down" "R, Page Up" "Esc, Backspace" "Влево, Вправо" "1, 2, 3" "A " "V " "O " \
-    "F1 " "Ctrl+C" "Ctrl+S" "P " "M "; do
-    grep -qF "    $key" <<<"$russian" || fail "the Russian half lacks the key $key"
-done
-grep -qF "Alt+F4" <<<"$english" && grep -qF "Alt+F4" <<<"$russian" || fail "Alt+F4 is not in both halves"
+# Every key of the help, as each language's text set names it, in that half's table four spaces in (Alt+F4,
+# which ends the program, anywhere in the half).
+help_keys() { sed -n 's/.*{T("\([^"]*\)"), T(.*/\1/p' "resources/texts_$1.cpp"; }
+check_keys() {
+    local keys
+    mapfile -t keys < <(help_keys "$1")
+    [ "${#keys[@]}" -ge 15 ] || fail "the $1 help rows were not found (${#keys[@]})"
+    for key in "${keys[@]}"; do
+        if [ "$key" = Alt+F4 ]; then grep -qF "$key" <<<"$2" || fail "the $1 half lacks $key"
+        else grep -qF "    $key " <<<"$2" || fail "the $1 half lacks the key $key"; fi
+    done
+}
+check_keys en "$english"
+check_keys ru "$russian"
 [ $status -eq 0 ] && echo "README.txt: UTF-8 with its mark, Windows line ends, every key in both languages"
 exit $status
