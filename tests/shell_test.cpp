@@ -93,19 +93,17 @@ TEST(LectureKeys, EveryPagesKeys) {
             taken += "| ";
         }
     }
-    EXPECT_EQ(
-        taken,
+    std::string expected =
         "BkSp:210/0 Enter:211/0 Esc:210/0 Space:211/0 PgUp:212/0 PgDn:211/0 Left:0/-1 Right:0/1 M:0/0/M "
         "O:0/0/O P:0/0/P R:212/0 V:0/0/V Z:0/0/Z Num+:0/0/+ Num-:0/0/- F1:0/0/H Plus:0/0/+ Comma:0/0/B "
         "Minus:0/0/- Period:0/0/F | BkSp:214/0 Enter:215/0 Esc:214/0 Space:215/0 PgUp:216/0 PgDn:215/0 "
         "M:0/0/M O:0/0/O P:0/0/P R:216/0 V:0/0/V Num+:0/0/+ Num-:0/0/- F1:0/0/H Plus:0/0/+ Comma:0/0/B "
-        "Minus:0/0/- Period:0/0/F | BkSp:206/0 Enter:0/0 Esc:206/0 "
-        "Space:0/0 Left:0/-1 Right:0/1 M:0/0/M O:0/0/O P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 1:203/0 "
-        "2:204/0 3:213/0 A:201/0 "
-        "M:0/0/M P:0/0/P Num1:203/0 Num2:204/0 Num3:213/0 F1:0/0/H | BkSp:205/0 Enter:0/0 Esc:205/0 "
-        "Space:0/0 M:0/0/M P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 "
-        "C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | "
-        "Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | ");
+        "Minus:0/0/- Period:0/0/F | BkSp:206/0 Enter:0/0 Esc:206/0 Space:0/0 Left:0/-1 Right:0/1 M:0/0/M "
+        "O:0/0/O P:0/0/P F1:0/0/H | Enter:0/0 Space:0/0 1:203/0 2:204/0 3:213/0 A:201/0 M:0/0/M P:0/0/P "
+        "Num1:203/0 Num2:204/0 Num3:213/0 F1:0/0/H | BkSp:205/0 Enter:0/0 Esc:205/0 Space:0/0 M:0/0/M "
+        "P:0/0/P F1:0/0/H | ";
+    for (int page = 0; page < 5; ++page) expected += "Enter:0/0 Space:0/0 C:0/0/C S:0/0/S | ";  // with Ctrl
+    EXPECT_EQ(taken, expected);
 }
 
 std::string Worked(const PageHeaderLayout& h) {
@@ -142,16 +140,11 @@ std::string Worked(const AuthorsPageLayout& a) {
     return s;
 }
 
-// The start page (buttons 201, 203, 202, 204, 213, the notice between Exit and Authors above the date) and
-// the authors page (portraits limited by the height) on the full HD screen, and the text each place shows.
-TEST(StartAndAuthorsPages, FullHd) {
+// The text each place of the start page (buttons 201, 203, 202, 204, 213) and the authors page shows on the
+// full HD screen (their numbers at every size: EverySize).
+TEST(StartAndAuthorsPages, FullHdTexts) {
     const TextSet& en = EnglishTexts();
     const StartPageLayout p = ComputeStartPageLayout(1920, 1080, en);
-    EXPECT_EQ(Worked(p),
-              "38 43 576 768 486 282 147 1491 51 288 1632 960 376 322 10 1 288 376 1 288 406 1 1632 376 1 "
-              "960 43 1 960 129 1 960 172 1 960 215 2 960 322 2 960 408 3 960 1025 / 54 19 1; 36 12 1; 70 "
-              "24 800; 54 19 1; 201 1689 950 192 108 0; 203 576 486 768 108 1; 202 38 950 192 108 0; 204 "
-              "576 648 768 108 1; 213 576 810 768 108 1; 960 953 230 918 1689 1025");
     const std::string* captions[] = {&en.authors_button, &en.pattern_button, &en.exit_button,
                                      &en.axial_button, &en.radial_button};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(p.buttons[i].caption, captions[i]) << i;
@@ -167,9 +160,6 @@ TEST(StartAndAuthorsPages, FullHd) {
     EXPECT_EQ(russian.header.texts[3].text, &RussianTexts().institution_line_2);
     for (const TextSet* t : {&EnglishTexts(), &RussianTexts()}) {
         const AuthorsPageLayout a = ComputeAuthorsPageLayout(1920, 1080, *t);
-        EXPECT_EQ(Worked(a),
-                  "54 429 1491 376 774 99 297 396 546 1077 501 205 1689 950 192 108 0 54 19 1; 36 12 1; 75 "
-                  "26 800; 45 16 1;  3 694 908 3 1225 908 3 960 961");
         EXPECT_EQ(a.names[0].text, &t->first_author);
         EXPECT_EQ(a.names[2].text, &t->lecturers);
         EXPECT_EQ(a.menu.caption, &t->menu_button);

@@ -32,6 +32,12 @@ std::string Numbers(const T&... values) {
     return s.substr(0, s.size() - (s.empty() ? 0 : 1));
 }
 
+// A label's characters (of a LabelTextPtr).
+template <typename Label>
+std::string Text(const Label& label) {
+    return std::string(label->text, label->length);
+}
+
 // The screen sizes a lecture meets, from an old projector to 4K and two portrait screens.
 struct LectureSize {
     int width, height;
