@@ -23,8 +23,8 @@ int OpenZones(double n) {
     return n - whole > 0.01 ? whole + 1 : whole;
 }
 
-// "E  =  " followed by "C * Ej " terms; `alternate_signs` puts "- " after odd and "+ " after even terms
-// (every term but the last).
+// "E  =  " followed by "C * Ej " terms, "- " after the odd and "+ " after the even ones (every term but the
+// last): neighbouring zones' contributions are opposite in phase.
 LabelTextPtr SumText(const std::vector<double>& fractions) {
     LabelTextPtr text = MakeLabel("E  =  ");
     const int terms = static_cast<int>(fractions.size());
