@@ -298,18 +298,12 @@ void ObjectRadialProfile::Compute(int first, int last, double* values) const {
     for (int i = std::max(first, 0); i < last; i += kBlock) {
         // A short last block repeats its last sample in the spare lanes, as RadialProfile's.
         double radii[kBlock], betas[kBlock];
-        bool fast = true;
         for (int l = 0; l < kBlock; ++l) {
             radii[l] = r_start_ + std::min(i + l, last - 1) * step_;
             betas[l] = BesselStep(delta_, lambda_, radii[l], z_);
-            fast = fast && betas[l] >= 0 && InsideBesselTable(rings_, betas[l]);
         }
         double sums_cos[kBlock], sums_sin[kBlock];
-        if (fast) {
-            ProfileSumsInTable(rings_, phases_.data(), betas, sums_cos, sums_sin);
-        } else {
-            ProfileSums(rings_, phases_.data(), betas, sums_cos, sums_sin);
-        }
+        BlockSums(rings_, phases_.data(), betas, sums_cos, sums_sin);
         for (int l = 0; l < kBlock && i + l < last; ++l) {
             if (kind_ == BeamObject::kDisc)
                 AddEndCorrection(rings_, alpha_, betas[l], &sums_cos[l], &sums_sin[l]);

@@ -158,6 +158,18 @@ inline void ProfileSums(int n, const double* phases, const double* betas, double
     }
 }
 
+// The sums of a block of samples of a radial profile: through the J0 table where every beta lies inside it,
+// each lane by BesselJ0's own route otherwise.
+inline void BlockSums(int n, const double* phases, const double* betas, double* sums_cos, double* sums_sin) {
+    bool in_table = true;
+    for (int l = 0; l < kBlock; ++l) in_table = in_table && betas[l] >= 0 && InsideBesselTable(n, betas[l]);
+    if (in_table) {
+        ProfileSumsInTable(n, phases, betas, sums_cos, sums_sin);
+    } else {
+        ProfileSums(n, phases, betas, sums_cos, sums_sin);
+    }
+}
+
 // The sums of two samples of the axis series, each lane with its own phase step alpha and Bessel step
 // beta. The screens sample the axis itself (beta = 0): there J0(x*0) is exactly 1 and x*1 is x, so
 // skipping J0 changes no bit; and when the largest phase (n - 1/2)^2*alpha is below the reduction limit,

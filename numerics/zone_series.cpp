@@ -87,17 +87,10 @@ void RadialProfile::Compute(int first, int last, double* values) const {
     for (int i = std::max(first, 0); i < last; i += kBlock) {
         // A short last block repeats its last sample in the spare lanes.
         double betas[kBlock];
-        bool fast = true;
-        for (int l = 0; l < kBlock; ++l) {
+        for (int l = 0; l < kBlock; ++l)
             betas[l] = BesselStep(delta_, lambda_, r_start_ + std::min(i + l, last - 1) * step_, z_);
-            fast = fast && betas[l] >= 0 && InsideBesselTable(rings_, betas[l]);
-        }
         double sums_cos[kBlock], sums_sin[kBlock];
-        if (fast) {
-            ProfileSumsInTable(rings_, phases_.data(), betas, sums_cos, sums_sin);
-        } else {
-            ProfileSums(rings_, phases_.data(), betas, sums_cos, sums_sin);
-        }
+        BlockSums(rings_, phases_.data(), betas, sums_cos, sums_sin);
         for (int l = 0; l < kBlock && i + l < last; ++l) {
             AddEndCorrection(rings_, alpha_, betas[l], &sums_cos[l], &sums_sin[l]);
             values[i + l] = IntensityFromSums(alpha_, sums_cos[l], sums_sin[l]);
