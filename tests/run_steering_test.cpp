@@ -91,7 +91,11 @@ TEST(RunSteering, StopAtWholeZones) {
     EXPECT_EQ(Seen(a, {}), "k8 stop2 1");
     AxialRestored(a, stopped, 20);
     EXPECT_EQ(Seen(a, {}), "k15 1");
+    AxialRestored(a, stopped, 5);
+    EXPECT_EQ(a.stop_zones, 0);
     EXPECT_EQ(Seen(a, AxialReset(a)), "k-1 stop 0");
+    // A whole number of zones at the run's very last distance is still a stop.
+    EXPECT_EQ(Seen(a, AxialRunToWholeZones(a, 1, 5.0)), "k1 running draw0 start 2");  // 5 steps now
 }
 
 // Plus and minus: half to twice the pace, the usual period in the middle, the ends held.
