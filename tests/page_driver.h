@@ -127,6 +127,30 @@ inline void CoverAndUncover(HWND window) {
     ReleaseDC(window, context);
     InvalidateRect(window, nullptr, FALSE), UpdateWindow(window);
 }
+// The surface the open page shows: the open screen's last frame, or the page's own picture.
+inline const Surface* ShownSurface() {
+    return OpenPatternScreen()  ? OpenPatternScreen()->work
+           : OpenAxialScreen()  ? OpenAxialScreen()->shown
+           : OpenRadialScreen() ? OpenRadialScreen()->shown
+                                : app.page_surface;
+}
+// A pattern image's pixels from row `from` down.
+inline Pixels PixelsOf(const PatternImage& image, int from = 0) {
+    Pixels pixels;
+    for (std::size_t i = static_cast<std::size_t>(from) * image.size; i < image.pixels.size(); ++i) {
+        const std::uint32_t w = image.pixels[i];
+        pixels.push_back({std::uint8_t(w >> 16), std::uint8_t(w >> 8), std::uint8_t(w)});
+    }
+    return pixels;
+}
+
+// The texts a surface shows (recorded while RecordDrawnTexts is on), each between bars: "|Menu|Start|".
+inline std::wstring TextsOn(const Surface* surface) {
+    std::wstring texts = L"|";
+    for (const DrawnText& t : TextsShownOn(surface->context)) texts += t.text + L"|";
+    return texts;
+}
+
 // The display changes to `size` (one of kLectureSizes, say) while `page`, if given, is open: from now on
 // the shell reads it, and the page rebuilds itself. The page that exists afterwards, or null.
 inline HWND ChangeDisplay(HWND page, LectureSize size) {
@@ -163,6 +187,8 @@ protected:
         app.texts = &EnglishTexts();
         app.phasor_panel = app.projector_palette = false;
         app.beam_object = numerics::BeamObject::kAperture;
+        app.run_pace = 0;
+        RecordDrawnTexts(false);
         RadialSavedStep() = -1;
         RadialSavedSteps() = 0;
         SetScreenSizeSource(nullptr);

@@ -5,7 +5,9 @@
 // the pattern screen's frames, bars, comparison and switches.
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
+#include "shell/help_and_notes.h"
 #include "shell/keep_awake.h"
 #include "shell/page_window.h"
 #include "shell/picture_export.h"
@@ -94,6 +96,17 @@ void ExpectShown(HWND page, const Probes& probes) {
             << shown << " at " << p.x << ", " << p.y;
     }
 }
+// Ctrl+C and Ctrl+S compose the picture from the page's own picture and its controls: the very pixels the
+// window shows (a page that forgot its picture, or a control that did not paint, differs).
+bool GivesThePictureItShows(HWND page) {
+    std::vector<std::uint32_t> words;
+    int width = 0, height = 0;
+    if (!CapturePage(page, &words, &width, &height) || width != 1920 || height != 1080) return false;
+    const Pixels shown = Block(page);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (words[i] != std::uint32_t(shown[i].red << 16 | shown[i].green << 8 | shown[i].blue)) return false;
+    return true;
+}
 // The pixels in which two pictures of a whole page differ, those in the boxes `but` left out.
 int Differences(const Pixels& a, const Pixels& b, const std::vector<RECT>& but = {}) {
     int count = 0;
@@ -109,7 +122,9 @@ int Differences(const Pixels& a, const Pixels& b, const std::vector<RECT>& but =
 // both programs (a Start button pressed twice), and pixels of its window as it first shows: the emblems (282
 // at (147, 51) and (1491, 51)), the portraits (297 x 396 at (546, 501) and (1077, 501)), the separator at
 // y = 269 and the frames (660 at (378, 355) and (1148, 355); the comparison black until one is taken), the
-// apertures on dark grey, the axial screen's green start marker, no radial sketch before a run.
+// apertures on dark grey, the axial screen's green start marker, no radial sketch before a run; the places
+// its texts are drawn at, to the pixel (their fingerprint; a failure prints them). Every page, the animated
+// ones running with the focus mark on Start, gives the picture it shows.
 TEST_F(Pages, WorkedNumbersOfEveryPageInBothPrograms) {
     const struct {
         int button;
@@ -143,6 +158,12 @@ TEST_F(Pages, WorkedNumbersOfEveryPageInBothPrograms) {
          "214@1651,950 230x108 215@76,312 249x108 216@365,312 249x108 0@76,172 538x54 0@690,172 538x54 ",
          {L"Menu|Start|Reset|||Continue|Pause|", L"Меню|Старт|Сброс|||Продолжить|Пауза|"},
          {{{124, 505}, kGrey}, {{344, 825}, kBackground}, {{908, 495}, kBackground}}}};
+    const unsigned long long placings[2][5] = {
+        {928734718175841380ull, 5024873949974405254ull, 7311799278842638236ull, 18009379808817291992ull,
+         7949406115337229492ull},
+        {17025868808091735716ull, 6166686584842818374ull, 7311799278842638236ull, 8346378361560692600ull,
+         10850265622112107603ull}};
+    RecordDrawnTexts(true);
     for (int program = 0; program < 2; ++program) {
         app.texts = program == 0 ? &EnglishTexts() : &RussianTexts();
         Open(kAuthorsButton);
@@ -162,47 +183,21 @@ TEST_F(Pages, WorkedNumbersOfEveryPageInBothPrograms) {
             }
             EXPECT_EQ(controls, page.controls);
             ExpectShown(window, page.probes);
+            std::string placed;
+            for (const DrawnText& t : TextsShownOn(ShownSurface()->context))
+                placed += std::to_string(t.at.x) + "," + std::to_string(t.at.y) + " ";
+            EXPECT_EQ(Fingerprint(placed), placings[program][&page - pages]) << placed;
             const int start = page.button == kAxialButton ? kAxialStart : kRadialStart;
             for (int press = 0; press < 2 && page.button >= kAxialButton; ++press) {
                 Command(window, start);
                 captions += Caption(GetDlgItem(window, start)) + L"|";
             }
             EXPECT_EQ(captions, page.captions[program]);
+            if (page.button >= kAxialButton) SetFocus(GetDlgItem(window, start));
+            EXPECT_TRUE(GivesThePictureItShows(window)) << page.button;
             if (page.button >= kAxialButton) Command(window, start + 1);  // Reset
             if (page.button != 0) Open(app.menu_button->id);
         }
-    }
-}
-
-// Ctrl+C and Ctrl+S compose the picture from the page's own picture and its controls: on every page, the
-// very pixels the window shows (a page that forgot its picture, or a control that did not paint, differs).
-TEST_F(Pages, EveryPageGivesThePictureItShows) {
-    const auto same = [](HWND page) {
-        std::vector<std::uint32_t> words;
-        int width = 0, height = 0;
-        if (!CapturePage(page, &words, &width, &height) || width != 1920 || height != 1080) return false;
-        const Pixels shown = Block(page);
-        for (std::size_t i = 0; i < shown.size(); ++i)
-            if (words[i] != std::uint32_t(shown[i].red << 16 | shown[i].green << 8 | shown[i].blue))
-                return false;
-        return true;
-    };
-    EXPECT_TRUE(same(OnlyPage())) << "start page";
-    EXPECT_TRUE(same(Open(kAuthorsButton))) << "authors page";
-    Open(kAuthorsMenu);
-    HWND page = Open(kPatternButton);
-    Command(page, kCompare);
-    Command(page, kPlots);
-    EXPECT_TRUE(same(page)) << "pattern screen";
-    Open(app.menu_button->id);
-    for (const auto& [button, start] :
-         {std::pair{kAxialButton, kAxialStart}, {kRadialButton, kRadialStart}}) {
-        page = Open(button);
-        Command(page, start);
-        Tick(page, 30);
-        SetFocus(GetDlgItem(page, start));  // and its focus mark
-        EXPECT_TRUE(same(page)) << "screen " << button;
-        Open(app.menu_button->id);
     }
 }
 
@@ -227,6 +222,32 @@ TEST_F(Pages, TheDisplayStaysOnWhileThePageIsShown) {
     Pump();
     EXPECT_TRUE(KeepingAwake());
     EXPECT_EQ(OnlyPage(), page);
+
+    // The key help and the notes belong to the page: owned by it and not over other programs, so that they
+    // go behind with it when the lecturer switches to the slides.
+    const auto over_page = [&] {
+        std::pair<HWND, std::vector<HWND>> found{page, {}};
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND w, LPARAM found) {
+                auto* f = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(found);
+                if (w != f->first && IsWindowVisible(w)) f->second.push_back(w);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found.second;
+    };
+    ToggleHelp(page);
+    ShowNote(page, "note");
+    Pump();
+    const std::vector<HWND> shown = over_page();
+    EXPECT_EQ(shown.size(), 2u);
+    for (HWND w : shown)
+        EXPECT_TRUE(GetWindow(w, GW_OWNER) == page && !(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST));
+    ToggleHelp(page);
+    HideNote();
+    Pump();
+    EXPECT_TRUE(over_page().empty());
 }
 
 TEST_F(Pages, AxialScreenThroughARun) {
@@ -236,6 +257,8 @@ TEST_F(Pages, AxialScreenThroughARun) {
     // Space presses Start even while Reset has the focus: step 0 at 600 nm, zone 1 in the wavelength's
     // colour, the point of observation on the start marker.
     SetFocus(GetDlgItem(page, kAxialReset));
+    Pump();
+    const Pixels ready = Block(page);
     PressKey(GetDlgItem(page, kAxialReset), VK_SPACE);
     ExpectShown(page, {{{344, 717}, kOrange}, {{647, 638}, kOrange}});
     // Continue: the wavelength is locked until Reset. Paused at step 100, the point there, the marker green.
@@ -257,7 +280,8 @@ TEST_F(Pages, AxialScreenThroughARun) {
     EXPECT_GT(Differences(Block(page), without), box.width * box.height / 2);
     PressKey(page, 'V');
     EXPECT_EQ(Differences(Block(page), without), 0);
-    PressKey(page, 'R');
+    PressKey(page, 'R');  // the ready screen's picture again
+    EXPECT_EQ(Differences(Block(page), ready), 0);
     EXPECT_EQ(Owned(LiveObjectCounts()), Owned(fresh));  // the panel keeps its font
     // The panel stays on through Menu (Esc) and a new visit (2); the picture before a run has none.
     PressKey(page, 'V');
@@ -266,12 +290,19 @@ TEST_F(Pages, AxialScreenThroughARun) {
     ExpectShown(OnlyPage(), {{in_panel, kBackground}});
     Command(OnlyPage(), kAxialStart);
     ExpectShown(OnlyPage(), {{in_panel, kGrey}});
+    // At 500 nm after Reset, the point of observation on the start marker in that wavelength's colour.
+    Command(OnlyPage(), kAxialReset);
+    Scroll(OnlyPage(), OpenAxialScreen()->wavelength, SB_THUMBTRACK, 500);
+    Command(OnlyPage(), kAxialStart);
+    const Point marker = StartMarker(OpenAxialScreen()->layout, 500);
+    ExpectShown(OnlyPage(), {{{marker.x, marker.y}, {0, 255, 127}}});
 }
 
 TEST_F(Pages, RadialScreenThroughARun) {
     HWND page = Open(kRadialButton);
     RadialScreen* s = OpenRadialScreen();
     const PlatformObjectCounts fresh = LiveObjectCounts();
+    const Pixels ready = Block(page);
     // Start (Page Down): the sketch of the screen with the point of observation on the axis; on to step 57.
     PressKey(page, VK_NEXT);
     ExpectShown(page, {{{908, 495}, kSketch}, {{1008, 645}, kGreen}});
@@ -282,8 +313,10 @@ TEST_F(Pages, RadialScreenThroughARun) {
     // (Backspace) and back (3) show them again, the timer off.
     const Rect box = RadialPhasorPanel(s->layout).box;
     const POINT in_panel{box.x + 3, box.y + box.height / 4};
+    const Box point = ObservationPointBox(s->layout, 57, 304);
     PressKey(page, 'V');
     ExpectShown(page, {{in_panel, kGrey}, {{124, 505}, kGrey}});
+    EXPECT_NE(Block(page, point.left + 6, point.top + 6, 1, 1)[0], kGreen);  // no point over the panel
     PressKey(page, VK_BACK);
     PressKey(OnlyPage(), '3');
     page = OnlyPage();
@@ -292,11 +325,12 @@ TEST_F(Pages, RadialScreenThroughARun) {
                 Caption(GetDlgItem(page, kRadialStart)) == L"Start");
     CoverAndUncover(page);
     ExpectShown(page, {{in_panel, kGrey}});
-    // V again: the sketch, the point where step 57 puts it. Reset (Page Up) leaves a fresh screen's counts.
+    // V again: the sketch, the point where step 57 puts it. Reset (Page Up) leaves a fresh screen's picture
+    // and counts.
     PressKey(page, 'V');
-    const Box point = ObservationPointBox(s->layout, 57, 304);
     ExpectShown(page, {{in_panel, kSketch}, {{point.left + 6, point.top + 6}, kGreen}});
     PressKey(page, VK_PRIOR);
+    EXPECT_EQ(Differences(Block(page), ready), 0);
     EXPECT_EQ(Owned(LiveObjectCounts()), Owned(fresh));  // the panel keeps its font
 }
 
@@ -312,10 +346,7 @@ TEST_F(Pages, PatternScreenThroughItsControls) {
     PatternImage expected;
     ComputePatternImage(660, 500 * 1e-9, 2000 * 1e-6, 2000 * 1e-6 / 1000, 2000 * 1e-3, 1.5, false, false,
                         &expected);
-    Pixels pure;
-    for (std::uint32_t w : expected.pixels)
-        pure.push_back({std::uint8_t(w >> 16), std::uint8_t(w >> 8), std::uint8_t(w)});
-    EXPECT_TRUE(frame(current) == pure);
+    EXPECT_TRUE(frame(current) == PixelsOf(expected));
     Scroll(page, s->distance, SB_THUMBTRACK, 1600);
     ExpectShown(page, {{{current + 330, top + 330}, {0, 255, 127}}});
     PressKey(page, VK_RIGHT);
@@ -335,16 +366,19 @@ TEST_F(Pages, PatternScreenThroughItsControls) {
     EXPECT_GT(std::count(lines.begin(), lines.end(), kWhite), 200);
     for (ScrollBarControl* bar : {s->distance, s->wavelength, s->aperture}) Scroll(page, bar, SB_LINEDOWN);
     EXPECT_TRUE(frame(comparison, 200) == taken && frame(current, 200) != taken);
-    // With the plots on, a scroll step recomposes only what it changes: its picture is the one a whole
-    // repaint composes, on the work surface and on the window (but for its controls, left and along the top);
-    // a plain paint recomputes nothing.
+    // With the plots on, a scroll step of each bar recomposes only what it changes: its picture is the one a
+    // whole repaint (the projection off and on) composes, on the work surface and on the window (but for its
+    // controls, left and along the top); a plain paint recomputes nothing.
     Command(page, kPlots);
-    for (ScrollBarControl* bar : {s->distance, s->wavelength, s->aperture}) Scroll(page, bar, SB_LINEDOWN);
-    const Pixels stepped = Block(s->work->context);
     const std::vector<RECT> controls = {{0, top, 270, 1080}, {0, 172, 1920, 226}};
-    EXPECT_EQ(Differences(Block(page), stepped, controls), 0);
-    for (int twice = 0; twice < 2; ++twice) Command(page, kProjection);  // the whole picture composed again
-    EXPECT_EQ(Differences(Block(s->work->context), stepped), 0);
+    Pixels stepped;
+    for (ScrollBarControl* bar : {s->distance, s->wavelength, s->aperture}) {
+        Scroll(page, bar, SB_LINEDOWN);
+        stepped = Block(s->work->context);
+        EXPECT_EQ(Differences(Block(page), stepped, controls), 0);
+        for (int twice = 0; twice < 2; ++twice) Command(page, kProjection);
+        EXPECT_EQ(Differences(Block(s->work->context), stepped), 0) << bar->position;
+    }
     const int painted = s->full_repaints;
     CoverAndUncover(page);
     EXPECT_EQ(s->full_repaints, painted);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <random>
 
@@ -162,11 +163,8 @@ struct Stretch {
 
 // What a screen shows at a stretch's end: the pixels of its last frame; "" where it is not a screen.
 std::string Shown() {
-    const Surface* shown = OpenPatternScreen()  ? OpenPatternScreen()->work
-                           : OpenAxialScreen()  ? OpenAxialScreen()->shown
-                           : OpenRadialScreen() ? OpenRadialScreen()->shown
-                                                : nullptr;
-    if (shown == nullptr || shown->pixels == nullptr) return "";
+    const Surface* shown = ShownSurface();
+    if (shown == nullptr || shown == app.page_surface || shown->pixels == nullptr) return "";
     GdiFlush();
     return std::string(reinterpret_cast<const char*>(shown->pixels), 4ull * shown->width * shown->height);
 }
@@ -185,16 +183,10 @@ void RunAnimation(HWND page, int start) {
     Command(page, start);
     for (int tick = 0; tick < 400 && IsWindow(page); ++tick) Tick(page), Pump();
 }
-
-// A key pressed with Ctrl held.
-void PressControlKey(HWND page, unsigned key) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PressKey(page, key);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+// A run started on an animated screen, ten steps on.
+void TenSteps(HWND page) {
+    Command(page, OpenAxialScreen() ? kAxialStart : kRadialStart);
+    Tick(page, 10);
 }
 
 const Stretch kTour[] = {
@@ -218,25 +210,23 @@ const Stretch kTour[] = {
      [](HWND page) {
          PressKey(page, VK_F1);
          PressKey(page, VK_F1);
-         PressControlKey(page, 'C');
-         PressControlKey(page, 'S');
+         BYTE keys[256] = {};
+         GetKeyboardState(keys);
+         keys[VK_CONTROL] = 0x80;  // C and S with Ctrl held
+         SetKeyboardState(keys);
+         PressKey(page, 'C');
+         PressKey(page, 'S');
+         keys[VK_CONTROL] = 0;
+         SetKeyboardState(keys);
          PressKey(page, 'M');
          if (OpenAxialScreen()) PressKey(OnlyPage(), 'P');
          if (OpenAxialScreen()) PressKey(OnlyPage(), 'O');
      },
-     true,
-     [](HWND page) {
-         Command(page, kAxialStart);
-         Tick(page, 10);
-     }},
+     true, TenSteps},
     // Another object in the beam on the other two demonstrations.
     {"O on the pattern screen", kPatternButton, [](HWND page) { PressKey(page, 'O'); }, true,
      [](HWND page) { Command(page, kCompare); }},
-    {"O on the radial screen", kRadialButton, [](HWND page) { PressKey(page, 'O'); }, true,
-     [](HWND page) {
-         Command(page, kRadialStart);
-         Tick(page, 10);
-     }},
+    {"O on the radial screen", kRadialButton, [](HWND page) { PressKey(page, 'O'); }, true, TenSteps},
     {"display change to 800 x 600", 0, [](HWND page) { ChangeDisplay(page, kLectureSizes[1]); }, true},
 };
 
@@ -251,11 +241,9 @@ std::wstring Standing() {
 TEST_P(Failures, EveryCreationOfATourMayFail) {
     app.texts = GetParam() == TextLanguage::kEnglish ? &EnglishTexts() : &RussianTexts();
     // The pictures Ctrl+S saves go to a folder of the test's own.
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring pictures = std::wstring(temp) + L"zonara-failures";
-    CreateDirectoryW(pictures.c_str(), nullptr);
-    SetPictureFolder(pictures);
+    const std::filesystem::path pictures = std::filesystem::temp_directory_path() / "zonara-failures";
+    std::filesystem::create_directory(pictures);
+    SetPictureFolder(pictures.wstring());
     ChangeDisplay(OnlyPage(), {640, 480});
     const PlatformObjectCounts baseline = LiveObjectCounts();
     std::map<std::string, int> failed;  // how often each kind of resource was refused
@@ -301,24 +289,17 @@ TEST_P(Failures, EveryCreationOfATourMayFail) {
             // lecturer's keys or of a page made again leaves the page where it was (made again as it was).
             // Any other failure leaves the page for the start page and its notice; the next N's attempt
             // gets past it.
-            const bool thread = refused == ResourceKind::kThread;
-            if (thread) {
+            if (refused == ResourceKind::kThread)
                 EXPECT_TRUE(shown == expected) << "thread: other pixels";
-            } else if (stretch.keeps_page) {
+            else if (stretch.keeps_page)
                 EXPECT_TRUE(standing == expected_standing && !notice)
                     << ResourceKindName(refused) << " took the page away";
-            } else {
+            else
                 EXPECT_TRUE(notice) << ResourceKindName(refused) << " did not leave the page";
-            }
         }
     }
     SetPictureFolder(L"");
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((pictures + L"\\*.png").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
-        DeleteFileW((pictures + L"\\" + found.cFileName).c_str());
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
-    RemoveDirectoryW(pictures.c_str());
+    std::filesystem::remove_all(pictures);
     std::printf("[ figures  ] %d injection points, refused:", points);
     for (const auto& [kind, count] : failed) std::printf(" %s %d;", kind.c_str(), count);
     std::printf("\n");

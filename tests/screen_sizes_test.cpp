@@ -20,6 +20,11 @@ bool Overlap(const RECT& a, const RECT& b) {
 bool Within(const RECT& in, const RECT& out) {
     return in.left >= out.left && in.right <= out.right && in.top >= out.top && in.bottom <= out.bottom;
 }
+// The pattern screen's two frames.
+Pictures PatternFrames(const PatternLayout& l) {
+    return {{Square(l.comparison_left, l.frame_top, l.size), "the comparison frame"},
+            {Square(l.current_left, l.frame_top, l.size), "the current frame"}};
+}
 
 // Each visible button's caption (the box DrawText needs for its lines in the button's font) fits within it
 // less the 4 pixels left and right and 2 at the top and bottom where its edge and focus frame are drawn.
@@ -39,7 +44,7 @@ void ExpectCaptionsFit(HWND page) {
 
 // The texts a surface shows keep clear of each other (their letters), of the visible controls and of the
 // screen's edges, lie off each picture or wholly on it, and are not cut by a picture copied over them.
-void ExpectTextsClear(HWND page, const Surface* shown, const Pictures& pictures) {
+void ExpectTextsClear(HWND page, const Surface* shown, const Pictures& pictures = {}) {
     const std::vector<DrawnText> texts = TextsShownOn(shown->context);
     EXPECT_FALSE(texts.empty());
     for (auto t = texts.begin(); t != texts.end(); ++t) {
@@ -129,7 +134,6 @@ protected:
         }
         EXPECT_EQ(ClassOf(button != 0 ? Open(app.menu_button->id) : page), app.class_names[kStartPage]);
         EXPECT_EQ(LiveObjectCounts(), start_counts_);
-        RecordDrawnTexts(false);
     }
 };
 
@@ -158,9 +162,7 @@ TEST_P(ScreenSizes, PatternScreen) {
         PatternScreen* s = OpenPatternScreen();
         const PatternLayout& l = s->layout;
         const int side = l.size;
-        const Pictures frames = {{Square(l.comparison_left, l.frame_top, side), "the comparison frame"},
-                                 {Square(l.current_left, l.frame_top, side), "the current frame"}};
-        ExpectTextsClear(page, s->work, frames);
+        ExpectTextsClear(page, s->work, PatternFrames(l));
         // What the last size showed is kept through the change.
         EXPECT_TRUE(!s->comparison_taken ||
                     (s->plots && s->aperture_projection && s->distance->position == 10000 &&
@@ -172,7 +174,7 @@ TEST_P(ScreenSizes, PatternScreen) {
         Command(page, kCompare);
         if (!s->aperture_projection) Command(page, kProjection);
         if (!s->plots) Command(page, kPlots);
-        ExpectTextsClear(page, s->work, frames);
+        ExpectTextsClear(page, s->work, PatternFrames(l));
         const int y = l.frame_top + side * 3 / 4;
         EXPECT_TRUE(Block(s->work->context, l.comparison_left, y, side, side / 4) ==
                     Block(s->work->context, l.current_left, y, side, side / 4));
@@ -181,6 +183,37 @@ TEST_P(ScreenSizes, PatternScreen) {
         EXPECT_TRUE(std::count(edge.begin(), edge.end(), kWhite) > 0 &&
                     int(s->current->computed.plot_points.size()) == side);
     });
+}
+
+// The pattern screen with the longest texts the objects bring: the zone plate's radius and its focus (17.50
+// m: made at 700 nm and 10 m, seen at 400 nm) over the current frame, a comparison of the opaque disc, then
+// of that plate with its focus; each after scroll steps, which draw the labels anew.
+TEST_P(ScreenSizes, PatternScreenWithTheDiscAndThePlate) {
+    app.texts = GetParam() == TextLanguage::kEnglish ? &EnglishTexts() : &RussianTexts();
+    RecordDrawnTexts(true);
+    ChangeDisplay(OnlyPage(), kLectureSizes[0]);
+    HWND page = Open(kPatternButton);
+    PatternScreen* s = OpenPatternScreen();
+    for (const auto& [bar, at] : {std::pair{s->wavelength, 700}, {s->distance, 10000}, {s->aperture, 2990}})
+        Scroll(page, bar, SB_THUMBTRACK, at);
+    Command(page, kPlots);
+    Command(page, kProjection);
+    PressKey(page, 'O');
+    Command(OnlyPage(), kCompare);
+    PressKey(OnlyPage(), 'O');
+    for (bool plate_compared : {false, true})
+        for (LectureSize size : kLectureSizes) {
+            SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
+            page = ChangeDisplay(OnlyPage(), size);
+            s = OpenPatternScreen();
+            ASSERT_EQ(s->object, numerics::BeamObject::kZonePlate);
+            if (plate_compared && s->comparison->computed.object != numerics::BeamObject::kZonePlate)
+                Command(page, kCompare);
+            Scroll(page, s->wavelength, SB_THUMBTRACK, 401);
+            Scroll(page, s->wavelength, SB_THUMBTRACK, 400);
+            ExpectTextsClear(page, s->work, PatternFrames(s->layout));
+            ExpectCaptionsFit(page);
+        }
 }
 
 TEST_P(ScreenSizes, AxialScreen) {
@@ -247,6 +280,26 @@ TEST_P(ScreenSizes, RadialScreen) {
         Command(page, kRadialStart);  // running when the display changes
         s->animation.k = 1 << 20;     // as if the run had gone on: the next size opens at its last step
     });
+}
+
+// The disc and the plate on the animated screens, at step 0 without and with the phasor diagram: the texts
+// keep clear (the longer names, the focus, the infinity sign, the axis's top among them).
+TEST_P(ScreenSizes, AnimatedScreensWithTheDiscAndThePlate) {
+    for (numerics::BeamObject object : {numerics::BeamObject::kDisc, numerics::BeamObject::kZonePlate})
+        for (int button : {kAxialButton, kRadialButton}) {
+            SCOPED_TRACE(std::to_string(button) + " object " + std::to_string(int(object)));
+            app.beam_object = object;
+            RadialSavedStep() = -1;
+            Tour(button, [button](HWND page, LectureSize) {
+                const int start = button == kAxialButton ? kAxialStart : kRadialStart;
+                Command(page, start + 1);  // Reset
+                Command(page, start);
+                for (int panel = 0; panel < 2; ++panel) {
+                    ExpectTextsClear(page, ShownSurface());
+                    SendMessageW(page, kPhasorKeyMessage, 0, 0);
+                }
+            });
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, ScreenSizes,
