@@ -87,6 +87,8 @@ TEST_F(PatternObjects, ThePlateKeepsItsRingsThroughThePageMadeAgain) {
     const std::wstring shown = TextsOn(s->work);
     for (const wchar_t* text : {L"Focus of the zone plate 2.01 m|", L"zone plate|", L"f = 2.01 m|"})
         EXPECT_NE(shown.find(text), std::wstring::npos) << text;
+    for (const DrawnText& t : TextsShownOn(s->work->context))  // the focus over the frame's top left
+        EXPECT_TRUE(t.text.rfind(L"Focus", 0) != 0 || Numbers(t.at) == "(1186,355)") << Numbers(t.at);
     EXPECT_TRUE(made(450, 2500));
     const PatternImage& focus = s->current->computed;
     EXPECT_EQ(focus.maximum, focus.intensities[0]);

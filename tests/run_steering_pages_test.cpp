@@ -2,7 +2,6 @@
 // number of zones is open, with every term of the sum 1.00 and the plot's point on its axis or at its top;
 // plus and minus change the pace alone. (A step on and back and the ends of a run: with key O in
 // objects_screens_pages_test.cpp.)
-#include <algorithm>
 #include <string>
 
 #include "tests/page_driver.h"
