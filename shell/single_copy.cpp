@@ -1,12 +1,12 @@
-// A named mutex per program and session, and a property on the program's page windows.
+// A named mutex per program and signed-in user, and a property on the program's page windows.
 #include "shell/single_copy.h"
 
 #include <string>
 
 namespace {
 
-// The mutex and the page property are named for the program. "Local\" keeps the mutex to the user's
-// session, as Windows counts them (a second lecturer logged in elsewhere has a copy of their own).
+// The mutex and the page property are named for the program. "Local\" keeps the mutex to the signed-in
+// user's desktop, as Windows counts them (a second lecturer signed in elsewhere has a copy of their own).
 std::wstring MutexName(const wchar_t* program) {
     return std::wstring(L"Local\\Zonara one copy: ") + program;
 }
