@@ -67,12 +67,12 @@ LectureKeyAction ActionFor(PageKind page, unsigned key) {
         case kAxialScreen:
             if (key == 'V') return {0, 0, ShellKey::kPhasor};
             if (key == 'O') return {0, 0, ShellKey::kObject};
-            if (SteeringKey(key, true).shell != ShellKey::kNone) return SteeringKey(key, true);
+            if (const LectureKeyAction steer = SteeringKey(key, true); steer.shell != ShellKey::kNone) return steer;
             return ScreenKey({211, 212, 210, true}, key);
         case kRadialScreen:
             if (key == 'V') return {0, 0, ShellKey::kPhasor};
             if (key == 'O') return {0, 0, ShellKey::kObject};
-            if (SteeringKey(key, false).shell != ShellKey::kNone) return SteeringKey(key, false);
+            if (const LectureKeyAction steer = SteeringKey(key, false); steer.shell != ShellKey::kNone) return steer;
             return ScreenKey({215, 216, 214, false}, key);
         default:
             return {0, 0};
